@@ -1,0 +1,141 @@
+#include "display/Surface.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "display/Rgb565.h"
+#include "display/Sprites.h"
+
+Surface::Surface()
+    : back_(kWidth, kHeight, QImage::Format_RGB32),
+      front_(kWidth, kHeight, QImage::Format_RGB32),
+      font_(SurfaceFont(12)) {
+    back_.fill(0xFF000000u);
+    front_.fill(0xFF000000u);
+}
+
+Surface::~Surface() {
+    if (painter_.isActive()) painter_.end();
+}
+
+QFont Surface::SurfaceFont(int size) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(std::lround(size * 4.0 / 3.0)));
+    return font;
+}
+
+void Surface::FillSurface(uint16_t colour) {
+    FillRect(0, 0, kWidth, kHeight, colour);
+}
+
+void Surface::FillRect(int left, int top, int right, int bottom, uint16_t colour) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, kWidth);
+    bottom = std::min(bottom, kHeight);
+    if (left >= right || top >= bottom) return;
+    const QRgb c = Rgb565ToRgb(colour);
+    for (int y = top; y < bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(back_.scanLine(y));
+        std::fill(line + left, line + right, c);
+    }
+}
+
+void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
+    const auto& list = SpriteList(set);
+    if (index < 0 || index >= static_cast<int>(list.size())) return;
+    const Sprite& sprite = list[static_cast<std::size_t>(index)];
+    for (const Sprite::Run& run : sprite.runs) {
+        const int row = y + run.y;
+        if (row < 0 || row >= kHeight) continue;
+        int from = x + run.x;
+        int to = from + run.length;
+        const int skip = std::max(0, -from);
+        from = std::max(from, 0);
+        to = std::min(to, kWidth);
+        if (from >= to) continue;
+        const auto* src =
+            reinterpret_cast<const QRgb*>(sprite.picture.constScanLine(run.y)) + run.x + skip;
+        auto* dst = reinterpret_cast<QRgb*>(back_.scanLine(row)) + from;
+        std::copy(src, src + (to - from), dst);
+    }
+}
+
+void Surface::BeginText() {
+    if (painter_.isActive()) return;
+    painter_.begin(&back_);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void Surface::SurfaceTextOut(int x, int y, int size, const std::string& text) {
+    BeginText();
+    font_ = SurfaceFont(size);
+    painter_.setFont(font_);
+    painter_.setPen(QColor(250, 250, 250));
+    painter_.setBrush(Qt::NoBrush);
+    const QFontMetrics metrics(font_);
+    painter_.drawText(x, y + metrics.ascent(),
+                      QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+int Surface::TextWidth(const std::string& text) {
+    return QFontMetrics(font_).horizontalAdvance(
+        QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+void Surface::SetFontSize(int size) {
+    font_.setPixelSize(static_cast<int>(std::lround(size * 4.0 / 3.0)));
+    if (painter_.isActive()) painter_.setFont(font_);
+}
+
+void Surface::SetPenColour(Rgb colour) {
+    pen_ = 0xFF000000u | colour;
+}
+
+void Surface::MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+void Surface::PutPixel(int x, int y, QRgb colour) {
+    if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;
+    reinterpret_cast<QRgb*>(back_.scanLine(y))[x] = colour;
+}
+
+void Surface::LineTo(int x, int y) {
+    // Bresenham from the current point, leaving out the end point.
+    int cx = penX_;
+    int cy = penY_;
+    const int dx = std::abs(x - cx);
+    const int dy = -std::abs(y - cy);
+    const int sx = cx < x ? 1 : -1;
+    const int sy = cy < y ? 1 : -1;
+    int err = dx + dy;
+    while (cx != x || cy != y) {
+        PutPixel(cx, cy, pen_);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            cx += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            cy += sy;
+        }
+    }
+    penX_ = x;
+    penY_ = y;
+}
+
+void Surface::ReleaseText() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void Surface::Present() {
+    ReleaseText();
+    std::swap(back_, front_);
+    if (onPresent_) onPresent_();
+}

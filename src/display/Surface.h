@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <functional>
+
+#include "engine/Canvas.h"
+
+// The off-screen drawing surface: a 1024 x 768 picture that every frame is drawn on from
+// scratch and then presented in one step. Fills, sprites and lines write pixels directly;
+// text goes through a painter that ReleaseText ends.
+class Surface final : public Canvas {
+  public:
+    static constexpr int kWidth = 1024;
+    static constexpr int kHeight = 768;
+
+    Surface();
+    ~Surface() override;
+
+    void FillSurface(uint16_t colour) override;
+    void FillRect(int left, int top, int right, int bottom, uint16_t colour) override;
+    void DrawSprite(SpriteSet set, int index, int x, int y) override;
+    void SurfaceTextOut(int x, int y, int size, const std::string& text) override;
+    int TextWidth(const std::string& text) override;
+    void SetFontSize(int size) override;
+    void SetPenColour(Rgb colour) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void ReleaseText() override;
+    void Present() override;
+
+    // The picture drawn so far in this frame, and the last one presented.
+    const QImage& Back() const { return back_; }
+    const QImage& Front() const { return front_; }
+
+    // Called after each Present with the new picture (the window repaints from it).
+    void SetPresentHandler(std::function<void()> handler) { onPresent_ = std::move(handler); }
+
+    // Bold Arial at a point size of a 96-dpi screen.
+    static QFont SurfaceFont(int size);
+
+  private:
+    void BeginText();
+    void PutPixel(int x, int y, QRgb colour);
+
+    QImage back_;
+    QImage front_;
+    QPainter painter_;
+    QFont font_;
+    QRgb pen_ = 0xFF000000u;
+    int penX_ = 0;
+    int penY_ = 0;
+    std::function<void()> onPresent_;
+};

@@ -1,0 +1,37 @@
+#include "engine/Simulation.h"
+
+#include "engine/Modes.h"
+
+FrameResult StepFrame(Simulation& sim, Canvas& canvas) {
+    FrameResult result;
+    switch (sim.S.SimulationMode) {
+        case kModeDiffusion:
+            StepDiffusion(sim, canvas);
+            break;
+        default:
+            break;
+    }
+    return result;
+}
+
+bool InitCurrentMode(Simulation& sim) {
+    switch (sim.S.SimulationMode) {
+        case kModeDiffusion:
+            InitDiffusion(sim);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void StartClock(Simulation& sim) {
+    sim.S.ClockStart = sim.Stamp();
+}
+
+void PauseClock(Simulation& sim) {
+    sim.S.PauseStart = sim.Stamp();
+}
+
+void ResumeClock(Simulation& sim) {
+    sim.S.PausedTotal = sim.Stamp() + sim.S.PausedTotal - sim.S.PauseStart;
+}

@@ -1,0 +1,31 @@
+#include "measure/Table.h"
+
+QString ValidateCellText(const QString& text) {
+    QString result = text;
+    bool bad = text == QStringLiteral("0");
+    for (const QChar c : text) {
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char(',')) bad = true;
+    }
+    if (bad) result = text.left(text.size() - 1);
+    if (text.startsWith(QLatin1Char(','))) result = QStringLiteral("0,");
+    if (text.count(QLatin1Char(',')) > 1) result.clear();
+    return result;
+}
+
+double CellValue(const QString& text) {
+    if (text.isEmpty()) return -1.0;
+    QString number = text;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (number.endsWith(QLatin1Char('.'))) number.chop(1);
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok ? value : -1.0;
+}
+
+void GatherTable(const QStringList& cellTexts, SimulationState& s) {
+    for (int k = 1; k <= 2 * kTableRowCount; ++k) {
+        const QString text = k <= cellTexts.size() ? cellTexts[k - 1] : QString();
+        TableRow& row = s.TableRows[(k + 1) / 2];
+        (k % 2 == 1 ? row.X : row.Y) = CellValue(text);
+    }
+}

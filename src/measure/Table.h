@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "engine/SimulationState.h"
+
+// The text a measurement cell keeps after a change: a bad character typed at the end is
+// dropped (the change handler repeats this until the text is stable), a lone "0" is dropped,
+// a leading comma becomes "0," and a second comma empties the cell.
+QString ValidateCellText(const QString& text);
+
+// The number a validated cell holds, with the comma as decimal separator; -1.0 when empty.
+double CellValue(const QString& text);
+
+// Converts the 34 cell texts of a table, in cell order, into TableRows: cell k goes to row
+// (k + 1) div 2, X when k is odd and Y when k is even.
+void GatherTable(const QStringList& cellTexts, SimulationState& s);

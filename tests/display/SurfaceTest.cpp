@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+
+#include "display/Rgb565.h"
+#include "display/Sprites.h"
+#include "display/Surface.h"
+
+namespace {
+
+QRgb At(const Surface& s, int x, int y) {
+    return s.Back().pixel(x, y) | 0xFF000000u;
+}
+
+}  // namespace
+
+TEST(Rgb565, ShowsTheDocumentedColoursAndRoundTripsEveryValue) {
+    EXPECT_EQ(Rgb565ToRgb(1111), qRgb(0, 137, 189));
+    EXPECT_EQ(Rgb565ToRgb(11112), qRgb(41, 109, 65));
+    EXPECT_EQ(Rgb565ToRgb(0), qRgb(0, 0, 0));
+    EXPECT_EQ(Rgb565ToRgb(0xFFFF), qRgb(255, 255, 255));
+    for (int v = 0; v <= 0xFFFF; ++v) {
+        ASSERT_EQ(RgbToRgb565(Rgb565ToRgb(static_cast<uint16_t>(v))), v) << v;
+    }
+}
+
+TEST(Surface, FillsReadBackAsTheirSixteenBitValuesWithExclusiveEdges) {
+    Surface surface;
+    surface.FillSurface(0);
+    surface.FillRect(10, 20, 30, 40, 11126);
+    EXPECT_EQ(RgbToRgb565(At(surface, 10, 20)), 11126);
+    EXPECT_EQ(RgbToRgb565(At(surface, 29, 39)), 11126);
+    EXPECT_EQ(RgbToRgb565(At(surface, 30, 39)), 0);  // right edge excluded
+    EXPECT_EQ(RgbToRgb565(At(surface, 29, 40)), 0);  // bottom edge excluded
+    EXPECT_EQ(RgbToRgb565(At(surface, 9, 20)), 0);
+    // Clipped at the surface's edges rather than refused.
+    surface.FillRect(-50, 700, 40, 900, 1888);
+    EXPECT_EQ(RgbToRgb565(At(surface, 0, 767)), 1888);
+    EXPECT_EQ(RgbToRgb565(At(surface, 39, 700)), 1888);
+}
+
+TEST(Sprites, HaveTheSizesAndTheSevenPixelMask) {
+    const auto& particles = SpriteList(SpriteSet::DXImageList1);
+    const auto& instruments = SpriteList(SpriteSet::DXImageList2);
+    ASSERT_EQ(particles.size(), 19u);
+    ASSERT_EQ(instruments.size(), 5u);
+    const int sizes[19] = {1, 2, 3, 5, 7, 9, 11, 15, 20, 1, 2, 3, 5, 7, 9, 11, 15, 20, 7};
+    for (int i = 0; i < 19; ++i) {
+        EXPECT_EQ(particles[static_cast<size_t>(i)].picture.width(), sizes[i]) << i;
+        EXPECT_EQ(particles[static_cast<size_t>(i)].picture.height(), sizes[i]) << i;
+    }
+    const QSize instrumentSizes[5] = {{20, 397}, {30, 12}, {8, 1}, {43, 395}, {1, 6}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(instruments[static_cast<size_t>(i)].picture.size(), instrumentSizes[i]) << i;
+    }
+    EXPECT_FALSE(instruments[2].key.has_value());
+    EXPECT_FALSE(instruments[4].key.has_value());
+
+    // Green disc of 7: # transparent, . body RGB(0,128,0), o highlight RGB(0,255,0).
+    const char* mask[7] = {"##...##", "#..oo.#", "....oo.", ".....o.",
+                           ".......", "#.....#", "##...##"};
+    const QImage& disc = particles[4].picture;
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            const QRgb expected = mask[y][x] == '#'   ? qRgb(255, 255, 255)
+                                  : mask[y][x] == '.' ? qRgb(0, 128, 0)
+                                                      : qRgb(0, 255, 0);
+            EXPECT_EQ(disc.pixel(x, y) | 0xFF000000u, expected) << x << "," << y;
+        }
+    }
+    // Small pictures: dots, squares with a top-right pixel, and keyed crosses.
+    EXPECT_EQ(particles[0].picture.pixel(0, 0) | 0xFF000000u, qRgb(255, 255, 128));
+    EXPECT_EQ(particles[1].picture.pixel(1, 0) | 0xFF000000u, qRgb(255, 255, 255));
+    EXPECT_EQ(particles[10].picture.pixel(1, 0) | 0xFF000000u, qRgb(255, 174, 174));
+    EXPECT_EQ(*particles[2].key, qRgb(128, 128, 128));
+    EXPECT_EQ(*particles[11].key, qRgb(255, 255, 0));
+    EXPECT_EQ(particles[11].picture.pixel(1, 1) | 0xFF000000u, qRgb(255, 255, 128));
+}
+
+TEST(Surface, SpritesSkipTheirKeyColourAndAreClippedAtTheEdges) {
+    Surface surface;
+    surface.FillSurface(1111);
+    surface.DrawSprite(SpriteSet::DXImageList1, 4, 100, 100);  // 7-px green disc
+    EXPECT_EQ(RgbToRgb565(At(surface, 100, 100)), 1111);       // transparent corner
+    EXPECT_EQ(At(surface, 103, 100), qRgb(0, 128, 0));
+    EXPECT_EQ(At(surface, 104, 101), qRgb(0, 255, 0));
+
+    // Half outside on the left and the bottom: the inside half is drawn.
+    surface.DrawSprite(SpriteSet::DXImageList1, 7, -7, 760);  // 15-px disc
+    EXPECT_EQ(At(surface, 0, 767), qRgb(128, 0, 0));
+    // An opaque picture is copied whole, and an index outside the set draws nothing.
+    surface.DrawSprite(SpriteSet::DXImageList2, 2, 1020, 50);
+    EXPECT_EQ(At(surface, 1023, 50), qRgb(27, 158, 193));
+    surface.DrawSprite(SpriteSet::DXImageList2, 5, 500, 500);
+    surface.DrawSprite(SpriteSet::DXImageList1, -1, 500, 500);
+    EXPECT_EQ(RgbToRgb565(At(surface, 500, 500)), 1111);
+}
+
+TEST(Surface, TextLandsWithItsTopLeftCornerAtThePointInNearWhite) {
+    EXPECT_EQ(QFontInfo(Surface::SurfaceFont(12)).pixelSize(), 16);
+    Surface surface;
+    surface.FillSurface(0);
+    surface.SurfaceTextOut(200, 300, 20, "DYFUZJA");
+    surface.ReleaseText();
+    int minX = 9999, minY = 9999, maxX = -1, maxY = -1;
+    bool nearWhite = false;
+    for (int y = 250; y < 360; ++y) {
+        for (int x = 150; x < 400; ++x) {
+            const QRgb c = At(surface, x, y);
+            if (c == qRgb(0, 0, 0)) continue;
+            minX = std::min(minX, x);
+            minY = std::min(minY, y);
+            maxX = std::max(maxX, x);
+            maxY = std::max(maxY, y);
+            if (c == qRgb(250, 250, 250)) nearWhite = true;
+        }
+    }
+    EXPECT_TRUE(nearWhite);
+    EXPECT_GE(minX, 200);
+    EXPECT_LE(minX, 204);
+    EXPECT_GE(minY, 300);
+    EXPECT_LE(minY, 308);       // capitals start a little below the line's top
+    EXPECT_LE(maxY, 300 + 27);  // 20 pt is 27 px
+    EXPECT_NEAR(maxX - 200, surface.TextWidth("DYFUZJA"), 4);
+}
+
+TEST(Surface, FontSizeChangesTheMeasuredWidthOnly) {
+    Surface surface;
+    surface.SurfaceTextOut(0, 0, 12, "p = 0,02 x 10 ");
+    const int at12 = surface.TextWidth("p = 0,02 x 10 ");
+    surface.SetFontSize(10);
+    const int at10 = surface.TextWidth("p = 0,02 x 10 ");
+    surface.SetFontSize(12);
+    EXPECT_EQ(surface.TextWidth("p = 0,02 x 10 "), at12);
+    EXPECT_LT(at10, at12);
+    surface.ReleaseText();
+}
+
+TEST(Surface, LinesUseThePenAndLeaveOutTheirEndPoint) {
+    Surface surface;
+    surface.FillSurface(0);
+    surface.MoveTo(10, 10);
+    surface.LineTo(20, 10);
+    EXPECT_EQ(At(surface, 10, 10), qRgb(0, 0, 0));  // black pen from the start
+    surface.SetPenColour(MakeRgb(100, 100, 150));
+    surface.MoveTo(10, 20);
+    surface.LineTo(20, 25);
+    EXPECT_EQ(At(surface, 10, 20), qRgb(100, 100, 150));
+    EXPECT_EQ(At(surface, 19, 25), qRgb(100, 100, 150));
+    EXPECT_EQ(At(surface, 20, 25), qRgb(0, 0, 0));
+    // The pen keeps its colour into the next frame.
+    surface.Present();
+    surface.FillSurface(0);
+    surface.MoveTo(0, 0);
+    surface.LineTo(0, 5);
+    EXPECT_EQ(At(surface, 0, 4), qRgb(100, 100, 150));
+}
+
+TEST(Surface, PresentShowsTheFinishedFrame) {
+    Surface surface;
+    int presented = 0;
+    surface.SetPresentHandler([&] { ++presented; });
+    surface.FillSurface(1111);
+    surface.SurfaceTextOut(10, 10, 12, "x");
+    surface.Present();
+    EXPECT_EQ(presented, 1);
+    EXPECT_EQ(RgbToRgb565(surface.Front().pixel(500, 500)), 1111);
+}

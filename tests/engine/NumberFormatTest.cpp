@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "engine/NumberFormat.h"
+
+TEST(FormatGeneral, G3KeepsThreeSignificantDigitsWithAComma) {
+    EXPECT_EQ(FormatGeneral(45.6789, GeneralFormat::G3), "45,7");
+    EXPECT_EQ(FormatGeneral(120.0, GeneralFormat::G3), "120");
+    EXPECT_EQ(FormatGeneral(0.0, GeneralFormat::G3), "0");
+    EXPECT_EQ(FormatGeneral(2.5, GeneralFormat::G3), "2,5");
+    EXPECT_EQ(FormatGeneral(999.6, GeneralFormat::G3), "1E3");  // rounding carries into a 4th digit
+    EXPECT_EQ(FormatGeneral(1234.0, GeneralFormat::G3), "1,23E3");
+    EXPECT_EQ(FormatGeneral(0.0123456, GeneralFormat::G3), "0,0123");
+    EXPECT_EQ(FormatGeneral(-3.14159, GeneralFormat::G3), "-3,14");
+    EXPECT_EQ(FormatGeneral(35.355339, GeneralFormat::G3), "35,4");
+}
+
+TEST(FormatGeneral, G4UsesExponentBelowOneTenThousandth) {
+    EXPECT_EQ(FormatGeneral(198.74, GeneralFormat::G4), "198,7");
+    EXPECT_EQ(FormatGeneral(12.5, GeneralFormat::G4), "12,5");
+    EXPECT_EQ(FormatGeneral(0.0001, GeneralFormat::G4), "0,0001");
+    EXPECT_EQ(FormatGeneral(0.000123456, GeneralFormat::G4), "0,0001235");
+    EXPECT_EQ(FormatGeneral(0.0000123456, GeneralFormat::G4), "1,235E-5");
+    EXPECT_EQ(FormatGeneral(0.00009, GeneralFormat::G4), "9E-5");
+}
+
+TEST(FormatGeneral, G5UsesThreeExponentDigits) {
+    EXPECT_EQ(FormatGeneral(1.5234567, GeneralFormat::G5), "1,5235");
+    EXPECT_EQ(FormatGeneral(4000.0, GeneralFormat::G5), "4000");
+    EXPECT_EQ(FormatGeneral(0.0199999999, GeneralFormat::G5), "0,02");
+    EXPECT_EQ(FormatGeneral(0.00001, GeneralFormat::G5), "0,00001");
+    EXPECT_EQ(FormatGeneral(0.0000012345678, GeneralFormat::G5), "1,2346E-006");
+    EXPECT_EQ(FormatGeneral(123456.0, GeneralFormat::G5), "1,2346E005");
+    EXPECT_EQ(FormatGeneral(99999.0, GeneralFormat::G5), "99999");
+}
+
+TEST(FormatGeneral, G15WritesTableValuesInFull) {
+    EXPECT_EQ(FormatGeneral(12.5, GeneralFormat::G15), "12,5");
+    EXPECT_EQ(FormatGeneral(300.0, GeneralFormat::G15), "300");
+    EXPECT_EQ(FormatGeneral(0.1, GeneralFormat::G15), "0,1");
+    EXPECT_EQ(FormatGeneral(123456789012.25, GeneralFormat::G15), "123456789012,25");
+    EXPECT_EQ(FormatGeneral(1e20, GeneralFormat::G15), "1E20");
+}
+
+TEST(FormatFixed, TwoDecimalsWithAComma) {
+    EXPECT_EQ(FormatFixed(0.0, 2), "0,00");
+    EXPECT_EQ(FormatFixed(-0.25, 2), "-0,25");
+    EXPECT_EQ(FormatFixed(90.0, 2), "90,00");
+    EXPECT_EQ(FormatFixed(1.005, 2), "1,00");  // 1.005 is stored just below the half
+    EXPECT_EQ(FormatFixed(0.125, 2), "0,13");  // an exact half goes away from zero
+    EXPECT_EQ(FormatFixed(-0.001, 2), "0,00");
+}

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestSim.h"
+#include "engine/Modes.h"
+#include "engine/Placement.h"
+
+namespace {
+
+void PanelValues(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
+    c.SpinEdit1 = count;
+    c.SpinEdit2 = width;
+    c.SpinEdit3 = height;
+    c.SpinEdit4 = vmax;
+    c.SizeChoice = sizeChoice;
+}
+
+}  // namespace
+
+TEST(Touches, AllFourBoundsAreInclusive) {
+    TestSim t;
+    t.Vessel(20, 20, 600, 600, 15);
+    const int a = t.Put(100, 100, 0, 0);
+    const int b = t.Put(115, 85, 0, 0);  // exactly ParticleSize away in both axes
+    EXPECT_TRUE(Touches(t.S(), a, b));
+    EXPECT_TRUE(Touches(t.S(), b, a));
+    t.S().PosX[b] = 115.000001;
+    EXPECT_FALSE(Touches(t.S(), a, b));
+    t.S().PosX[b] = 85;
+    t.S().PosY[b] = 115;
+    EXPECT_TRUE(Touches(t.S(), a, b));
+}
+
+TEST(OverlapsAny, CountsStaleSlotsUpToParticleCountOnly) {
+    TestSim t;
+    t.Vessel(20, 20, 600, 600, 5);
+    t.Put(100, 100, 0, 0);
+    t.Put(300, 300, 0, 0);  // slot 2: stale position from an earlier run
+    t.S().PosX[3] = 100;    // slot 3 beyond ParticleCount
+    t.S().PosY[3] = 100;
+    t.S().PosX[1] = 303;
+    t.S().PosY[1] = 298;
+    EXPECT_TRUE(OverlapsAny(t.S(), 1));  // rejected by the stale slot 2
+    t.S().PosX[1] = 100;
+    t.S().PosY[1] = 100;
+    EXPECT_FALSE(OverlapsAny(t.S(), 1));  // slot 3 is not a particle of this run
+}
+
+TEST(InitDiffusion, PlacesAllSlotsInsideTheVesselWithBoundedVelocities) {
+    TestSim t(7);
+    PanelValues(t.C(), 300, 600, 400, 50, 8);
+    t.clock.Set(5'000'000);
+    InitDiffusion(*t.sim);
+    const SimulationState& s = t.S();
+    ASSERT_EQ(s.InitOk, 1);
+    EXPECT_EQ(s.SimulationMode, kModeDiffusion);
+    EXPECT_EQ(s.StepDivisor, 20.0);
+    EXPECT_EQ(s.VesselLeft, 70);
+    EXPECT_EQ(s.VesselTop, 170);
+    EXPECT_EQ(s.ParticleSize, 15);
+    EXPECT_EQ(s.ClockStart, 5'000'000);
+    EXPECT_EQ(s.PauseStart, 0);
+    EXPECT_EQ(s.PausedTotal, 0);
+
+    const double root2 = std::sqrt(2.0);
+    for (int i = 1; i <= kMaxParticles; ++i) {
+        EXPECT_GE(s.PosX[i], s.VesselLeft);
+        EXPECT_LT(s.PosX[i], s.VesselLeft + s.VesselWidth - s.ParticleSize);
+        EXPECT_GE(s.PosY[i], s.VesselTop);
+        EXPECT_LT(s.PosY[i], s.VesselTop + s.VesselHeight - s.ParticleSize);
+        EXPECT_EQ(s.PosX[i], std::trunc(s.PosX[i]));
+        for (double v : {s.VelX[i], s.VelY[i]}) {
+            const double steps = v * root2;
+            EXPECT_NEAR(steps, std::round(steps), 1e-9);
+            EXPECT_LE(std::fabs(steps), 50.0 + 1e-9);
+        }
+    }
+    // The real particles never overlap one another.
+    for (int i = 1; i <= s.ParticleCount; ++i) {
+        for (int k = i + 1; k <= s.ParticleCount; ++k)
+            ASSERT_FALSE(Touches(s, i, k));
+    }
+    double sum = 0;
+    for (int i = 1; i <= s.ParticleCount; ++i)
+        sum += std::hypot(s.VelX[i], s.VelY[i]);
+    EXPECT_NEAR(s.MeanSpeed, sum / s.ParticleCount, 1e-12);
+}
+
+TEST(InitDiffusion, SecondSubstanceStartsLeftOfTheCentreLine) {
+    TestSim t(11);
+    PanelValues(t.C(), 1200, 100, 700, 30, 1);  // size 1: many slots land on the centre line
+    InitDiffusion(*t.sim);
+    const SimulationState& s = t.S();
+    ASSERT_EQ(s.InitOk, 1);
+    const int centre = s.VesselLeft + s.VesselWidth / 2;
+    int left = 0;
+    int onLine = 0;
+    for (int i = 1; i <= kMaxParticles; ++i) {
+        const bool second = s.PosX[i] < centre;
+        EXPECT_EQ(s.Kind[i], second ? 9 : 0) << "slot " << i;
+        if (second && i <= s.ParticleCount) ++left;
+        if (s.PosX[i] == centre) ++onLine;
+    }
+    EXPECT_GT(onLine, 0);
+    EXPECT_EQ(s.SecondCount, left);
+}
+
+TEST(InitDiffusion, ParticleOneSwitchesOverWhenNoneStartsOnTheLeft) {
+    // A single particle at or right of the centre line becomes the second substance.
+    for (uint64_t seed = 1; seed < 200; ++seed) {
+        TestSim t(seed);
+        PanelValues(t.C(), 1, 300, 300, 50, 4);
+        InitDiffusion(*t.sim);
+        const SimulationState& s = t.S();
+        ASSERT_EQ(s.InitOk, 1);
+        if (s.PosX[1] < s.VesselLeft + s.VesselWidth / 2) continue;
+        EXPECT_EQ(s.SecondCount, 1);
+        EXPECT_EQ(s.Kind[1], 12);
+        return;
+    }
+    FAIL() << "no seed put particle 1 on the right";
+}
+
+TEST(InitDiffusion, ExhaustedBudgetClearsInitOkButStillResetsClockAndSpeed) {
+    TestSim t(3);
+    PanelValues(t.C(), 1500, 100, 100, 40, 9);  // 1500 discs of 20 px cannot fit in 100 x 100
+    t.S().WallHits[1] = 7;
+    t.clock.Set(42'000);
+    InitDiffusion(*t.sim);
+    const SimulationState& s = t.S();
+    EXPECT_EQ(s.InitOk, 0);
+    EXPECT_EQ(s.ClockStart, 42'000);
+    EXPECT_TRUE(std::isfinite(s.MeanSpeed));
+    // Slots 1.. that were placed have kinds and velocities; the counters were cleared there.
+    EXPECT_EQ(s.WallHits[1], 0);
+
+    // A fresh Start is a fresh budget: with a possible count it succeeds.
+    t.C().SpinEdit1 = 2;
+    InitDiffusion(*t.sim);
+    EXPECT_EQ(t.S().InitOk, 1);
+}
+
+TEST(InitDiffusion, SpareSlotsAvoidOnlyTheRealParticles) {
+    // Two 20-px particles in a 100 x 100 vessel: the 1498 spare slots must each keep clear of
+    // them, but may overlap one another.
+    TestSim t(5);
+    PanelValues(t.C(), 2, 100, 100, 10, 9);
+    InitDiffusion(*t.sim);
+    const SimulationState& s = t.S();
+    ASSERT_EQ(s.InitOk, 1);
+    int sparePairsTouching = 0;
+    for (int i = 3; i <= kMaxParticles; ++i) {
+        ASSERT_FALSE(Touches(s, i, 1));
+        ASSERT_FALSE(Touches(s, i, 2));
+        if (i > 3 && Touches(s, i, i - 1)) ++sparePairsTouching;
+    }
+    EXPECT_GT(sparePairsTouching, 0);
+}
+
+TEST(InitDiffusion, ZeroVmaxGivesStillParticles) {
+    TestSim t(9);
+    PanelValues(t.C(), 100, 400, 400, 0, 5);
+    InitDiffusion(*t.sim);
+    for (int i = 1; i <= kMaxParticles; ++i) {
+        ASSERT_EQ(t.S().VelX[i], 0.0);
+        ASSERT_EQ(t.S().VelY[i], 0.0);
+    }
+    EXPECT_EQ(t.S().MeanSpeed, 0.0);
+}

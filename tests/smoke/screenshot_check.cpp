@@ -1,0 +1,73 @@
+// Checks a screenshot of the running program: screenshot_check <scene> <png>.
+#include <QImage>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr QRgb Show565(unsigned v) {
+    return qRgb(static_cast<int>(((v >> 11) & 31u) * 255u / 31u),
+                static_cast<int>(((v >> 5) & 63u) * 255u / 63u),
+                static_cast<int>((v & 31u) * 255u / 31u));
+}
+
+int failures = 0;
+
+void Check(bool ok, const char* what) {
+    std::printf("%s: %s\n", ok ? "ok  " : "FAIL", what);
+    if (!ok) ++failures;
+}
+
+int Count(const QImage& img, QRect area, QRgb colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if ((img.pixel(x, y) | 0xFF000000u) == (colour | 0xFF000000u)) ++n;
+        }
+    }
+    return n;
+}
+
+// The diffusion illustration at the start values: vessel 600 x 600 at (70, 70), size 15.
+void CheckDiffusion(const QImage& img) {
+    for (int e = 0; e < 8; ++e) {
+        const int left = 70 + 600 * e / 8;
+        const QRect stripe(left + 2, 72, 600 / 8 - 4, 596);
+        char what[64];
+        std::snprintf(what, sizeof what, "stripe %d shows colour %d", e + 1, 11112 + 2 * e);
+        Check(Count(img, stripe, Show565(11112u + 2u * e)) > 2000, what);
+    }
+    const int wall = Count(img, QRect(65, 65, 610, 5), Show565(1111)) +
+                     Count(img, QRect(65, 670, 610, 5), Show565(1111));
+    Check(wall > 5000, "the blue wall surrounds the vessel");
+    const int first = Count(img, QRect(70, 70, 600, 600), qRgb(128, 0, 0));
+    const int second = Count(img, QRect(70, 70, 600, 600), qRgb(128, 128, 0));
+    Check(first > 1000, "particles of the first substance are drawn");
+    Check(second > 1000, "particles of the second substance are drawn");
+    const int text = Count(img, QRect(750, 120, 270, 120), qRgb(250, 250, 250));
+    Check(text > 300, "the status text is written beside the vessel");
+    const int title = Count(img, QRect(790, 20, 150, 30), qRgb(250, 250, 250));
+    Check(title > 100, "the title DYFUZJA is written");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: screenshot_check <scene> <png>\n");
+        return 2;
+    }
+    const QImage img =
+        QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+    if (img.isNull() || img.width() < 1024 || img.height() < 768) {
+        std::fprintf(stderr, "cannot read a 1024 x 768 screenshot from %s\n", argv[2]);
+        return 1;
+    }
+    if (std::strcmp(argv[1], "diffusion") == 0) {
+        CheckDiffusion(img);
+    } else {
+        std::fprintf(stderr, "unknown scene %s\n", argv[1]);
+        return 2;
+    }
+    return failures == 0 ? 0 : 1;
+}
