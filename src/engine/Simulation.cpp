@@ -8,6 +8,15 @@ FrameResult StepFrame(Simulation& sim, Canvas& canvas) {
         case kModeDiffusion:
             StepDiffusion(sim, canvas);
             break;
+        case kModeFreePath:
+            result = StepFreePath(sim, canvas);
+            break;
+        case kModeDiffusionChart:
+            StepDiffusionChart(sim, canvas);
+            break;
+        case kModeWallCollisions:
+            StepWallCollisions(sim, canvas);
+            break;
         default:
             break;
     }
@@ -18,6 +27,15 @@ bool InitCurrentMode(Simulation& sim) {
     switch (sim.S.SimulationMode) {
         case kModeDiffusion:
             InitDiffusion(sim);
+            return true;
+        case kModeFreePath:
+            InitFreePath(sim);
+            return true;
+        case kModeDiffusionChart:
+            InitDiffusionChart(sim);
+            return true;
+        case kModeWallCollisions:
+            InitWallCollisions(sim);
             return true;
         default:
             return false;

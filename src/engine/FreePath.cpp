@@ -1,0 +1,108 @@
+#include <cmath>
+
+#include "engine/Canvas.h"
+#include "engine/Modes.h"
+#include "engine/Motion.h"
+#include "engine/NumberFormat.h"
+#include "engine/PanelGas.h"
+#include "engine/Publisher.h"
+#include "engine/StatusText.h"
+
+namespace {
+
+// The vessel's interior in this mode: one shade, so that the path stands out on it.
+constexpr uint16_t kFreePathFloor = 11112;
+
+// Appends the tracked particle's corner at each of its collisions. Once the track is full it
+// records nothing more: the count then still matches the points drawn.
+struct PathRecorder : NoExtras {
+    SimulationState& s;
+    explicit PathRecorder(SimulationState& state) : s(state) {}
+
+    void Append() {
+        if (s.PathCount >= kPathCapacity) return;
+        ++s.PathCount;
+        s.PathPoints[s.PathCount] = {static_cast<int32_t>(std::trunc(s.PosX[1])),
+                                     static_cast<int32_t>(std::trunc(s.PosY[1]))};
+    }
+    void WallBounce(int i, Wall /*wall*/) {
+        if (i == 1) Append();
+    }
+    void Contact(int i, int k) {
+        if (k == 1) Append();
+        if (i == 1) Append();
+    }
+};
+
+// Draws the track from the first collision to where the particle is now, and returns the
+// length of its complete segments. Only the last, unfinished stretch is left out of the sum.
+double DrawPath(const SimulationState& s, Canvas& canvas) {
+    double length = 0.0;
+    if (s.PathCount <= 1) return length;
+    const int h = s.ParticleSize / 2;
+    canvas.MoveTo(s.PathPoints[2].x + h, s.PathPoints[2].y + h);
+    for (int k = 3; k <= s.PathCount; ++k) {
+        const PathPoint& from = s.PathPoints[k - 1];
+        const PathPoint& to = s.PathPoints[k];
+        canvas.LineTo(to.x + h, to.y + h);
+        const double dx = static_cast<double>(from.x) - to.x;
+        const double dy = static_cast<double>(from.y) - to.y;
+        length += std::sqrt(dx * dx + dy * dy);
+    }
+    const double half = s.ParticleSize / 2.0;
+    canvas.LineTo(static_cast<int>(std::trunc(half + s.PosX[1])),
+                  static_cast<int>(std::trunc(half + s.PosY[1])));
+    return length;
+}
+
+// The mean length of the complete segments; none before the second collision.
+double MeanFreePath(const SimulationState& s, double pathLength) {
+    const int segments = s.PathCount - 2;
+    return segments > 0 ? pathLength / segments : 0.0;
+}
+
+}  // namespace
+
+void InitFreePath(Simulation& sim) {
+    SimulationState& s = sim.S;
+    s.PathPoints.Fill(PathPoint{});
+    s.PathCount = 0;
+    InitPanelGas(sim, kModeFreePath, SubstanceRule::TrackedFirst);
+    // The start entry is never drawn nor measured; the starting corner is kept for the record.
+    s.PathPoints[1] = {static_cast<int32_t>(std::trunc(s.PosX[1])),
+                       static_cast<int32_t>(std::trunc(s.PosY[1]))};
+    s.PathCount = 1;
+}
+
+FrameResult StepFreePath(Simulation& sim, Canvas& canvas) {
+    SimulationState& s = sim.S;
+    s.ClockNow = sim.Stamp();
+    DrawVesselWall(s, canvas, kWallColour);
+    canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
+                    s.VesselTop + s.VesselHeight, kFreePathFloor);
+
+    PathRecorder recorder(s);
+    MoveAllParticles(sim, canvas, recorder);
+
+    canvas.SurfaceTextOut(720, 20, 20, "DROGA SWOBODNA");
+    WriteGasStatus(sim, canvas, 120, GasStatusLines::WithSubstances, " jednostek");
+    canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
+
+    const double length = DrawPath(s, canvas);
+    canvas.SurfaceTextOut(750, 240, 12,
+                          "Śr. droga swob.  =   " +
+                              FormatGeneral(MeanFreePath(s, length), GeneralFormat::G3) + " jedn.");
+    canvas.SurfaceTextOut(750, 260, 12,
+                          "Średnica cząsteczek =  " + FormatInt(s.ParticleSize) + " jedn.");
+    canvas.SurfaceTextOut(750, 280, 12,
+                          "Liczba zderzeń cząsteczki =  " + FormatInt(s.PathCount - 1));
+    canvas.ReleaseText();
+    canvas.Present();
+
+    // Decided after the flip, so that the frame with the final count stays on screen. A full
+    // track stops the run too: nothing more could be recorded.
+    FrameResult result;
+    const bool limitReached = sim.C.CheckBox2 && sim.C.SpinEdit6 < s.PathCount;
+    result.PauseRequested = limitReached || s.PathCount >= kPathCapacity;
+    return result;
+}
