@@ -24,6 +24,16 @@ struct WallHitCounter : NoExtras {
     void WallBounce(int /*i*/, Wall wall) { ++s.WallHits[wall]; }
 };
 
+// One exchange of M6: i steps back with its current velocity, then the two swap velocities.
+template <class Extras>
+inline void ExchangeWith(SimulationState& s, int i, int k, Extras& extras) {
+    extras.Contact(i, k);
+    s.PosX[i] -= s.VelX[i] / s.StepDivisor;
+    s.PosY[i] -= s.VelY[i] / s.StepDivisor;
+    std::swap(s.VelX[i], s.VelX[k]);
+    std::swap(s.VelY[i], s.VelY[k]);
+}
+
 // M6 for particle i: step back and swap velocities with every partner in index order.
 // The plain all-pairs loop; it is the reference that any faster search must match exactly.
 struct PlainContacts {
@@ -35,12 +45,24 @@ struct PlainContacts {
         const int count = s.ParticleCount;
         for (int k = 1; k <= count; ++k) {
             if (k == i || !Touches(s, i, k)) continue;
-            extras.Contact(i, k);
-            s.PosX[i] -= s.VelX[i] / s.StepDivisor;
-            s.PosY[i] -= s.VelY[i] / s.StepDivisor;
-            std::swap(s.VelX[i], s.VelX[k]);
-            std::swap(s.VelY[i], s.VelY[k]);
+            ExchangeWith(s, i, k, extras);
         }
+    }
+};
+
+// M6 through the grid of cells. The plain loop goes on past a partner k with i's new place,
+// so its next partner is the smallest index above k that touches i where i stands after the
+// step back: that is what NextPartner looks up, from scratch, after every exchange.
+struct GridContacts {
+    ContactGrid& grid;
+
+    void Prepare(const SimulationState& s) { grid.Rebuild(s); }
+    void Moved(const SimulationState& s, int i) { grid.Update(s, i); }
+
+    template <class Extras>
+    void Resolve(SimulationState& s, int i, Extras& extras) {
+        for (int k = grid.NextPartner(s, i, 0); k != 0; k = grid.NextPartner(s, i, k))
+            ExchangeWith(s, i, k, extras);
     }
 };
 
@@ -94,12 +116,22 @@ inline void MoveAndCollide(SimulationState& s, int i, Canvas& canvas, Extras& ex
                       static_cast<int>(y));  // M8
 }
 
-// Step 5 of every frame: MoveAndCollide for i = 1..ParticleCount, in index order.
-template <class Extras>
-void MoveAllParticles(Simulation& sim, Canvas& canvas, Extras& extras) {
-    SimulationState& s = sim.S;
-    PlainContacts contacts;
+// MoveAndCollide for i = 1..ParticleCount, in index order, with one contact search.
+template <class Extras, class Contacts>
+void MoveAllParticlesWith(SimulationState& s, Canvas& canvas, Extras& extras, Contacts& contacts) {
     contacts.Prepare(s);
     for (int i = 1; i <= s.ParticleCount; ++i)
         MoveAndCollide(s, i, canvas, extras, contacts);
+}
+
+// Step 5 of every frame, with the contact search the simulation has chosen.
+template <class Extras>
+void MoveAllParticles(Simulation& sim, Canvas& canvas, Extras& extras) {
+    if (sim.Search == ContactSearch::Grid) {
+        GridContacts contacts{sim.Grid};
+        MoveAllParticlesWith(sim.S, canvas, extras, contacts);
+    } else {
+        PlainContacts contacts;
+        MoveAllParticlesWith(sim.S, canvas, extras, contacts);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/ContactSquare.h"
 #include "engine/Simulation.h"
 
 inline constexpr int kPlacementBudget = 300000;
@@ -12,11 +13,7 @@ int ParticleSizeOfChoice(int choice);
 
 // The contact square: inclusive on all four bounds, as placement and contacts both use it.
 inline bool Touches(const SimulationState& s, int i, int k) {
-    const double size = s.ParticleSize;
-    const double xi = s.PosX[i];
-    const double yi = s.PosY[i];
-    return s.PosX[k] - size <= xi && xi <= s.PosX[k] + size && s.PosY[k] - size <= yi &&
-           yi <= s.PosY[k] + size;
+    return SquaresTouch(s.PosX[i], s.PosY[i], s.PosX[k], s.PosY[k], s.ParticleSize);
 }
 
 // Does slot i overlap any slot 1..ParticleCount other than itself? Slots not yet placed in
