@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "engine/Simulation.h"
 
 class Canvas;
@@ -22,3 +24,21 @@ void StepDiffusionChart(Simulation& sim, Canvas& canvas);
 // Mode 4: the gas with every wall bounce counted per wall and shown as four bars.
 void InitWallCollisions(Simulation& sim);
 void StepWallCollisions(Simulation& sim, Canvas& canvas);
+
+// Mode 5: the experiment gas with a thermometer; the temperature follows the track bars.
+void InitTemperature(Simulation& sim);
+void StepTemperature(Simulation& sim, Canvas& canvas);
+
+// Mode 6: a hot and a cold gas either side of a partition made of particles, with a
+// thermometer for each gas. The placement can run out of attempts (InitOk 0, no message).
+void InitHeatTransport(Simulation& sim);
+void StepHeatTransport(Simulation& sim, Canvas& canvas);
+// Runs InitHeatTransport until it places every particle, at most maxTries times, asking
+// mayGoOn() between two tries whether to go on (the window keeps itself responsive there and
+// watches its deadline). False when no try succeeded.
+bool InitHeatTransportRetrying(Simulation& sim, int maxTries,
+                               const std::function<bool()>& mayGoOn);
+
+// Mode 7: the experiment gas with velocity lines and a U-tube manometer.
+void InitPressure(Simulation& sim);
+void StepPressure(Simulation& sim, Canvas& canvas);

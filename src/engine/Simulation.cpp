@@ -17,6 +17,15 @@ FrameResult StepFrame(Simulation& sim, Canvas& canvas) {
         case kModeWallCollisions:
             StepWallCollisions(sim, canvas);
             break;
+        case kModeTemperature:
+            StepTemperature(sim, canvas);
+            break;
+        case kModeHeatTransport:
+            StepHeatTransport(sim, canvas);
+            break;
+        case kModePressure:
+            StepPressure(sim, canvas);
+            break;
         default:
             break;
     }
@@ -36,6 +45,9 @@ bool InitCurrentMode(Simulation& sim) {
             return true;
         case kModeWallCollisions:
             InitWallCollisions(sim);
+            return true;
+        case kModeTemperature:
+            InitTemperature(sim);
             return true;
         default:
             return false;

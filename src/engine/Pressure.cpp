@@ -1,0 +1,106 @@
+#include <cmath>
+#include <string>
+
+#include "engine/Canvas.h"
+#include "engine/Experiment.h"
+#include "engine/Modes.h"
+#include "engine/NumberFormat.h"
+#include "engine/Publisher.h"
+#include "engine/StatusText.h"
+
+namespace {
+
+// The manometer's scale: gauge pixels per raw pressure unit, and its full height.
+constexpr double kGaugeScale = 3.2e26;
+constexpr double kGaugeFull = 330;
+
+constexpr int kManometer = 3;
+constexpr int kClamp = 1;
+constexpr int kPipePiece = 4;
+
+// Text block of this mode.
+constexpr int kTextX = 790;
+constexpr int kPressureLineY = 480;
+
+// The program's pressure in units of 10^-26, the manometer's gauge height, and Pressure.
+void MeasurePressure(SimulationState& s) {
+    double sumX = 0.0;
+    double sumY = 0.0;
+    for (int i = 1; i <= s.ParticleCount; ++i) {
+        sumX += s.VelX[i] * s.VelX[i];
+        sumY += s.VelY[i] * s.VelY[i];
+    }
+    const double meanSquare = (sumX + sumY) / s.ParticleCount;
+    const int sideSquared = s.VesselWidth * s.VesselWidth;
+    const double raw = s.GasMass * meanSquare / sideSquared;
+    s.ThermoHeight = kGaugeScale * raw;
+    s.Pressure = raw / 1e-26;
+    if (s.ThermoHeight > kGaugeFull) s.ThermoHeight = kGaugeFull;
+}
+
+// The U-tube: its liquid falls in the left arm as it rises in the right one; then the clamps
+// and the pipe from the vessel's right wall to the inlet.
+void DrawManometer(const SimulationState& s, Canvas& canvas) {
+    canvas.DrawSprite(SpriteSet::DXImageList2, kManometer, 730, 250);
+    DrawLiquidColumn(canvas, 744, 631, kGaugeFull - s.ThermoHeight);
+    DrawLiquidColumn(canvas, 764, 631, s.ThermoHeight);
+    for (int y : {310, 450, 612})
+        canvas.DrawSprite(SpriteSet::DXImageList2, kClamp, 733, y);
+    const int pipeStart = s.VesselLeft + s.VesselWidth + 6;
+    for (int x = pipeStart; x <= 730; ++x)
+        canvas.DrawSprite(SpriteSet::DXImageList2, kPipePiece, x, 281);
+}
+
+// "p = <value> x 10" with the exponent raised and smaller, then the unit; or, with the gauge
+// at its cap, the pressure reported as not established.
+void WritePressureLine(const SimulationState& s, Canvas& canvas) {
+    if (!(s.ThermoHeight < kGaugeFull)) {
+        canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, "p - nieustalone");
+        return;
+    }
+    std::string line = "p = " + FormatGeneral(s.Pressure, GeneralFormat::G5) + " x 10 ";
+    canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, line);
+    canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY - 5, 10, "- 26");
+    // The unit follows the exponent as if it had been written at full size.
+    canvas.SetFontSize(12);
+    line += "- 26 ";
+    canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY, 12, "jedn.");
+}
+
+// Each particle's velocity from its centre, one pixel per speed unit.
+void DrawVelocityLines(const SimulationState& s, Canvas& canvas) {
+    canvas.SetPenColour(MakeRgb(100, 100, 150));
+    const double half = s.ParticleSize / 2.0;
+    for (int i = 1; i <= s.ParticleCount; ++i) {
+        canvas.MoveTo(static_cast<int>(std::trunc(s.PosX[i] + half)),
+                      static_cast<int>(std::trunc(s.PosY[i] + half)));
+        canvas.LineTo(static_cast<int>(std::trunc(s.PosX[i] + s.VelX[i] + half)),
+                      static_cast<int>(std::trunc(s.PosY[i] + s.VelY[i] + half)));
+    }
+}
+
+}  // namespace
+
+void InitPressure(Simulation& sim) {
+    InitExperimentGas(sim, kModePressure);
+}
+
+void StepPressure(Simulation& sim, Canvas& canvas) {
+    SimulationState& s = sim.S;
+    MoveExperimentGas(sim, canvas);
+    MeasurePressure(s);
+    DrawManometer(s, canvas);
+
+    canvas.SurfaceTextOut(kTextX, 400, 12, "Liczba cząsteczek: " + FormatInt(s.ParticleCount));
+    canvas.SurfaceTextOut(kTextX, 420, 12, "Vmax = " + FormatInt(sim.C.SpinEdit4) + " jednostek");
+    canvas.SurfaceTextOut(kTextX, 440, 12,
+                          "Vśr = " + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + " jednostek");
+    canvas.SurfaceTextOut(kTextX, 460, 12, TimeLine(s));
+    WritePressureLine(s, canvas);
+    canvas.SurfaceTextOut(770, 35, 13, "POJĘCIE CISNIENIA");
+    canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
+
+    DrawVelocityLines(s, canvas);
+    canvas.ReleaseText();
+    canvas.Present();
+}
