@@ -742,6 +742,17 @@ QPixmap FreePathPicture() {
     });
 }
 
+QPixmap RunGlyph() {
+    return Draw(QSize(20, 20), [](QPainter& p) {
+        QLinearGradient g(0, 3, 0, 17);
+        g.setColorAt(0, QColor(90, 220, 110));
+        g.setColorAt(1, QColor(10, 140, 50));
+        p.setPen(QPen(QColor(10, 90, 30), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(g);
+        p.drawPolygon(QPolygonF{{5.5, 3.5}, {16.5, 10.0}, {5.5, 16.5}});
+    });
+}
+
 QPixmap KeyButtonPicture(const QString& buttonName) {
     const QPixmap glyph = ToolGlyph(buttonName);
     if (glyph.isNull()) return {};

@@ -41,6 +41,9 @@ QPixmap MixedVesselPicture();
 // Image34: red particles on green, one yellow particle with its black zig-zag path.
 QPixmap FreePathPicture();
 
+// Glyph of the exercise panes' run buttons ("Uruchom", "Uruchom symulację"): a green arrow.
+QPixmap RunGlyph();
+
 // A tool button as the key guide shows it: raised face with the button's glyph.
 QPixmap KeyButtonPicture(const QString& buttonName);
 // A miniature of the initial-conditions panel with its start values.
