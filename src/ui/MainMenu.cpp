@@ -1,6 +1,7 @@
 #include "ui/MainMenu.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextLayout>
+#include <QWheelEvent>
 #include <QtMath>
 #include <vector>
 
@@ -135,10 +137,32 @@ int MemoHeightForLines(int lines) {
     return lines * QFontMetrics(MemoFont()).lineSpacing() + 2 * kMemoMargin + 2;
 }
 
+// A read-only text. A memo short enough to show whole hands the mouse wheel to the pane it
+// stands in, so that turning the wheel anywhere over a pane scrolls it.
+class Memo : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (verticalScrollBar()->maximum() > 0) {
+            QPlainTextEdit::wheelEvent(event);
+            return;
+        }
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            if (auto* pane = qobject_cast<QAbstractScrollArea*>(w)) {
+                QCoreApplication::sendEvent(pane->verticalScrollBar(), event);
+                return;
+            }
+        }
+        event->ignore();
+    }
+};
+
 // A borderless read-only memo; a height of 0 fits the memo to its text.
 QPlainTextEdit* AddMemo(QWidget* parent, const QString& name, const QString& text, QRect place,
                         const QColor& ground) {
-    auto* memo = new QPlainTextEdit(parent);
+    auto* memo = new Memo(parent);
     memo->setObjectName(name);
     memo->setReadOnly(true);
     memo->setFrameShape(QFrame::NoFrame);

@@ -764,20 +764,22 @@ QPixmap KeyButtonPicture(const QString& buttonName) {
 }
 
 QPixmap InitialConditionsPicture() {
-    // Painted at twice the miniature's size and reduced, which keeps the small text smooth.
+    // Painted at twice the miniature's size and halved, which keeps the small text smooth.
     const qreal ratio = ScreenRatio();
-    const QSize full(514, 402);
-    QImage big(qCeil(full.width() * ratio), qCeil(full.height() * ratio),
+    const QSize mini = pictures::kPanelMiniSize;
+    QImage big(qCeil(2 * mini.width() * ratio), qCeil(2 * mini.height() * ratio),
                QImage::Format_ARGB32_Premultiplied);
-    big.setDevicePixelRatio(ratio);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
+        // The panel is 513 x 401; stretch it by a pixel to fill the doubled miniature.
+        p.scale(big.width() / 513.0, big.height() / 401.0);
         InitialConditionsPanel(p);
     }
-    return Draw(pictures::kPanelMiniSize, [&big](QPainter& p) {
-        p.drawImage(QRectF(QPointF(0, 0), QSizeF(pictures::kPanelMiniSize)), big);
-    });
+    QImage small = big.scaled(qCeil(mini.width() * ratio), qCeil(mini.height() * ratio),
+                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    small.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(small);
 }
