@@ -432,7 +432,8 @@ void PartitionScene(QPainter& p) {
 
 // ---- pane pictures -----------------------------------------------------------------------
 
-// The vessel as the simulation draws it: a blue wall around eight darker stripes.
+// The vessel as the diffusion simulation draws it: a blue wall around eight stripes going
+// from green to blue.
 void VesselGround(QPainter& p, QSize size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 138, 189));
@@ -441,7 +442,7 @@ void VesselGround(QPainter& p, QSize size) {
     for (int e = 0; e < 8; ++e) {
         const int x0 = inner.left() + inner.width() * e / 8;
         const int x1 = inner.left() + inner.width() * (e + 1) / 8;
-        p.setBrush(QColor(0, 12 + 9 * e, 40 + 14 * e));
+        p.setBrush(QColor(41, 109, 65 + 124 * e / 7));
         p.drawRect(QRect(x0, inner.top(), x1 - x0, inner.height()));
     }
 }

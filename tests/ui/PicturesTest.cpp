@@ -208,13 +208,4 @@ TEST(PicturesTest, InitialConditionsMiniatureShowsThePanelLayout) {
         10);
 }
 
-TEST(PicturesTest, RunGlyphIsAGreenArrow) {
-    const QImage image = Pixels(RunGlyph());
-    EXPECT_EQ(image.size(), QSize(20, 20));
-    EXPECT_GT(Count(image, image.rect(),
-                    [](QRgb c) { return qAlpha(c) == 255 && qGreen(c) > qRed(c) + 60; }),
-              40);
-    EXPECT_EQ(qAlpha(image.pixel(19, 0)), 0);
-}
-
 }  // namespace
