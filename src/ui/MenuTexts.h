@@ -59,10 +59,10 @@ inline const QString kMemo2 = QStringLiteral(
     "Dyfuzja jest to nieodwracalny proces zachodzący samorzutnie na skutek bezładnego ruchu "
     "cząsteczek substancji, polegający na wyrównywaniu się stężeń składników mieszaniny "
     "substancji. Zjawisko to możemy badać na modelu płaskiego naczynia, w którym na początku "
-    "cząsteczki dwóch różnych substancji zajmują dwie oddzielne części. Cząsteczki poruszają "
-    "się bezładnie, zderzają się ze sobą i ze ściankami naczynia, dlatego po pewnym czasie obie "
-    "substancje mieszają się, a stężenie każdej z nich staje się w całym naczyniu prawie "
-    "jednakowe.");
+    "cząsteczki dwóch różnych substancji zajmują dwie oddzielne części naczynia. Cząsteczki "
+    "poruszają się bezładnie, zderzają się ze sobą i ze ściankami naczynia, dlatego po pewnym "
+    "czasie obie substancje mieszają się, a stężenie każdej z nich staje się w całym naczyniu "
+    "prawie jednakowe.");
 inline const QString kMemo10 = QStringLiteral(
     "Symulacja pozwala zrozumieć pojęcie drogi swobodnej cząsteczki gazu. Drogą swobodną "
     "nazywamy odcinek, który cząsteczka przebywa ruchem prostoliniowym między dwoma kolejnymi "
@@ -183,9 +183,10 @@ inline const QString kDrawCurve = QStringLiteral("Rysuj krzywą ");
 // Collisions with the walls.
 inline const QString kMemo44 = QStringLiteral(
     "Ustaw parametry układu doświadczalnego tak, aby w możliwie dużym naczyniu zmieścić dużą "
-    "ilość cząsteczek. Naciśnij „Uruchom”, ustaw parametry na panelu i naciśnij „Start”. Obok "
-    "naczynia program wypisuje, ile razy cząsteczki uderzyły w każdą z czterech ścianek "
-    "(1 – lewa, 2 – górna, 3 – prawa, 4 – dolna), a wykres słupkowy pokazuje te liczby. "
+    "ilość cząsteczek. Parametry ustawisz na panelu, który otworzy się po naciśnięciu "
+    "„Uruchom”; symulację rozpoczyna przycisk „Start”. Obok naczynia program wypisuje, ile "
+    "razy cząsteczki uderzyły w każdą z czterech ścianek (1 – lewa, 2 – górna, 3 – prawa, "
+    "4 – dolna), a wykres słupkowy pokazuje te liczby. "
     "Obserwuj przez pewien czas, jak rosną liczby zderzeń.");
 inline const QString kMemo45 = QStringLiteral(
     "Teraz powtórz doświadczenie dla innych parametrów początkowych układu pomiarowego i "
