@@ -1,0 +1,202 @@
+#include "measure/Chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/NumberFormat.h"
+
+namespace {
+
+// Far outside any box or page, yet well inside what a painter can still clip.
+constexpr double kFarCoordinate = 1.0e7;
+
+int SaturatingTrunc(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int>(std::clamp(v, -kFarCoordinate, kFarCoordinate));
+}
+
+bool Finite(double v) {
+    return std::isfinite(v);
+}
+
+}  // namespace
+
+ChartFrame ScreenChartFrame(int boxWidth, int boxHeight) {
+    return {50, 20, boxWidth - 100, boxHeight - 40};
+}
+
+ChartFrame PaperChartFrame(int pageWidth, int pageHeight) {
+    const int left = pageWidth / 8;
+    const int top = pageHeight / 16;
+    return {left, top, pageWidth - 2 * left, pageHeight / 2 - 2 * top};
+}
+
+int ClampRowCount(int rowCount) {
+    return std::clamp(rowCount, 0, kTableRowCount);
+}
+
+ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero,
+                             ChartMedium medium) {
+    ChartRange r;
+    r.XMin = r.XMax = rows[1].X;
+    r.YMin = r.YMax = rows[1].Y;
+    const int count = ClampRowCount(rowCount);
+    for (int i = 1; i <= count; ++i) {
+        const TableRow& row = rows[i];
+        if (row.X != -1.0) {
+            r.XMax = std::max(r.XMax, row.X);
+            r.XMin = std::min(r.XMin, row.X);
+        }
+        if (row.Y != -1.0) {
+            r.YMax = std::max(r.YMax, row.Y);
+            r.YMin = std::min(r.YMin, row.Y);
+        }
+    }
+    if (fromZero) {
+        r.XMin = 0.0;
+        r.YMin = 0.0;
+    } else if (medium == ChartMedium::Screen) {
+        r.XMin = r.XMin - (r.XMax - r.XMin) / 20;
+        r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
+        r.YMin = r.YMin - (r.YMax - r.YMin) / 20;
+        r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
+    } else {
+        r.XMin = r.XMin - (r.XMax - r.XMin) / 20;
+        r.YMin = r.YMin - (r.YMax - r.YMin) / 20;
+        r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
+        r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
+    }
+    return r;
+}
+
+int ChartMapping::Px(double x) const {
+    return SaturatingTrunc((x - range_.XMin) * frame_.Width / (range_.XMax - range_.XMin) +
+                           frame_.Left);
+}
+
+int ChartMapping::Py(double y) const {
+    const int up = SaturatingTrunc((y - range_.YMin) * frame_.Height / (range_.YMax - range_.YMin));
+    return SaturatingTrunc(static_cast<double>(frame_.Bottom()) - up);
+}
+
+namespace {
+
+std::array<ChartTick, 4> Ticks(int length, double low, double high, ChartMedium medium) {
+    std::array<ChartTick, 4> ticks{};
+    const double step = length > 0 ? (high - low) / length : 0.0;
+    for (int i = 1; i <= 4; ++i) {
+        const int offset = (i - 1) * length / 4;
+        double value = low;
+        if (length > 0) {
+            value = medium == ChartMedium::Screen ? low + step * offset
+                                                  : low + offset * (high - low) / length;
+        }
+        ticks[static_cast<std::size_t>(i - 1)] = {offset, value};
+    }
+    return ticks;
+}
+
+}  // namespace
+
+std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range,
+                                ChartMedium medium) {
+    return Ticks(frame.Width, range.XMin, range.XMax, medium);
+}
+
+std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range,
+                                ChartMedium medium) {
+    return Ticks(frame.Height, range.YMin, range.YMax, medium);
+}
+
+QString TickLabel(double value) {
+    return QString::fromStdString(FormatFixed(value, 2));
+}
+
+int MaxYLabelWidth(const TableRowArray& rows, int rowCount,
+                   const std::function<int(const QString&)>& textWidth) {
+    int widest = 0;
+    const int count = ClampRowCount(rowCount);
+    for (int i = 1; i <= count; ++i)
+        widest = std::max(widest, textWidth(TickLabel(rows[i].Y)));
+    return widest;
+}
+
+CurveFit FitCurve(const TableRowArray& rows, int rowCount, int kind, const ChartRange& range) {
+    CurveFit fit;
+    fit.Kind = kind;
+    if (kind != kHyperbola && kind != kStraightLine && kind != kParabola) return fit;
+
+    const int count = ClampRowCount(rowCount);
+    int n = 0;
+    double first = 0.0;  // the first row's product (or quotient)
+    double sumC = 0.0;
+    double sx = 0.0, sy = 0.0, sxy = 0.0, sxx = 0.0;
+    bool zeroX = false;
+    for (int i = 1; i <= count; ++i) {
+        const TableRow& row = rows[i];
+        if (!IsFilled(row)) continue;
+        ++n;
+        double c = 0.0;
+        if (kind == kHyperbola) c = row.X * row.Y;
+        if (kind == kParabola) {
+            if (row.X == 0.0) {
+                zeroX = true;
+            } else {
+                c = row.Y / (row.X * row.X);
+            }
+        }
+        if (n == 1) first = c;
+        sumC += c;
+        sx += row.X;
+        sy += row.Y;
+        sxy += row.X * row.Y;
+        sxx += row.X * row.X;
+    }
+    fit.Filled = n;
+    if (n == 0 || !range.CanPlot()) return fit;
+
+    if (kind == kStraightLine) {
+        const double denominator = n * sxx - sx * sx;
+        if (denominator == 0.0) return fit;
+        fit.B = (n * sxy - sx * sy) / denominator;
+        fit.A = (sy - fit.B * sx) / n;
+        fit.Drawable = fit.A != 0.0 && Finite(fit.A) && Finite(fit.B);
+        return fit;
+    }
+    if (zeroX) return fit;  // Y / X^2 has no value there
+    fit.A = sumC / n;
+    fit.Drawable = first != 0.0 && Finite(fit.A);
+    return fit;
+}
+
+std::vector<QPoint> CurvePolyline(const CurveFit& fit, const ChartMapping& mapping) {
+    std::vector<QPoint> points;
+    if (!fit.Drawable) return points;
+    const ChartRange& r = mapping.Range();
+    if (fit.Kind == kStraightLine) {
+        points.emplace_back(mapping.Frame().Left, mapping.Py(fit.B * r.XMin + fit.A));
+        points.emplace_back(mapping.Px(r.XMax), mapping.Py(fit.B * r.XMax + fit.A));
+        return points;
+    }
+    for (int i = 1; i <= 100; ++i) {
+        const double x = r.XMin + (r.XMax - r.XMin) * i / 100;
+        if (x == 0.0) continue;
+        const double y = fit.Kind == kHyperbola ? fit.A / x : fit.A * x * x;
+        points.emplace_back(mapping.Px(x), mapping.Py(y));
+    }
+    return points;
+}
+
+AxisCaptions AxisCaptionsFor(int simulationMode, const std::string& chartXCaption) {
+    const QString x = QString::fromStdString(chartXCaption);
+    switch (simulationMode) {
+        case 2:
+            return {true, QStringLiteral("s[jedn.]"), QStringLiteral("N")};
+        case 5:
+            return {true, QStringLiteral("T[jedn.]"), x};
+        case 7:
+            return {true, QStringLiteral("p[jedn.]"), x};
+        default:
+            return {};
+    }
+}

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "measure/Chart.h"
+
+namespace {
+
+// A table whose listed rows hold the given values; the other rows are empty.
+TableRowArray Rows(std::initializer_list<TableRow> filled) {
+    TableRowArray rows;
+    rows.Fill({-1.0, -1.0});
+    int r = 1;
+    for (const TableRow& row : filled)
+        rows[r++] = row;
+    return rows;
+}
+
+const ChartFrame kBox = ScreenChartFrame(318, 225);  // 50, 20, 218 x 185
+
+std::vector<QString> Labels(const std::array<ChartTick, 4>& ticks) {
+    std::vector<QString> out;
+    for (const ChartTick& t : ticks)
+        out.push_back(TickLabel(t.Value));
+    return out;
+}
+
+}  // namespace
+
+TEST(ChartFrame, ScreenAndPaperGeometry) {
+    EXPECT_EQ(kBox.Left, 50);
+    EXPECT_EQ(kBox.Width, 218);
+    EXPECT_EQ(kBox.Height, 185);
+    EXPECT_EQ(kBox.Bottom(), 205);
+    const ChartFrame page = PaperChartFrame(4961, 7016);
+    EXPECT_EQ(page.Left, 620);
+    EXPECT_EQ(page.Width, 4961 - 1240);
+    EXPECT_EQ(page.Top, 438);
+    EXPECT_EQ(page.Height, 3508 - 876);
+}
+
+TEST(ChartRange, MarginsOfOneTwentiethOrZeroScaling) {
+    const TableRowArray rows = Rows({{100, 10}, {200, 40}, {300, 20}});
+    for (ChartMedium m : {ChartMedium::Screen, ChartMedium::Paper}) {
+        const ChartRange r = ComputeChartRange(rows, 17, false, m);
+        EXPECT_DOUBLE_EQ(r.XMin, 90.0);
+        EXPECT_DOUBLE_EQ(r.XMax, 310.5);  // the upper margin uses the lowered minimum
+        EXPECT_DOUBLE_EQ(r.YMin, 8.5);
+        EXPECT_DOUBLE_EQ(r.YMax, 41.575);
+        const ChartRange z = ComputeChartRange(rows, 17, true, m);
+        EXPECT_EQ(z.XMin, 0.0);
+        EXPECT_EQ(z.XMax, 300.0);
+        EXPECT_EQ(z.YMin, 0.0);
+        EXPECT_EQ(z.YMax, 40.0);
+    }
+}
+
+TEST(ChartRange, StartsFromRowOneEvenWhenItIsEmpty) {
+    // Row 1 empty: its -1.0 stays in both ranges; empty X and Y of later rows are skipped
+    // independently.
+    TableRowArray rows = Rows({{-1, -1}, {5, -1}, {-1, 7}, {3, 2}});
+    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    EXPECT_EQ(r.XMax, 5.0);
+    EXPECT_EQ(r.YMax, 7.0);
+    const ChartRange m = ComputeChartRange(rows, 17, false, ChartMedium::Paper);
+    EXPECT_DOUBLE_EQ(m.XMin, -1.0 - 6.0 / 20);
+    EXPECT_DOUBLE_EQ(m.YMin, -1.0 - 8.0 / 20);
+}
+
+TEST(ChartTicks, EmptyTableWithZeroScalingRunsBelowZero) {
+    const ChartRange r = ComputeChartRange(Rows({}), 17, true, ChartMedium::Screen);
+    EXPECT_EQ(r.XMax, -1.0);
+    const std::vector<QString> expected{"0,00", "-0,25", "-0,50", "-0,75"};
+    EXPECT_EQ(Labels(XTicks(kBox, r, ChartMedium::Screen)), expected);
+    EXPECT_EQ(Labels(YTicks(kBox, r, ChartMedium::Screen)), expected);
+    EXPECT_EQ(Labels(XTicks(PaperChartFrame(4800, 6800), r, ChartMedium::Paper)), expected);
+}
+
+TEST(ChartTicks, StartUpZerosGiveZeroLabelsAndNoPlot) {
+    TableRowArray zeros;  // the state at program start
+    const ChartRange r = ComputeChartRange(zeros, 17, true, ChartMedium::Screen);
+    EXPECT_FALSE(r.CanPlot());
+    for (const QString& s : Labels(XTicks(kBox, r, ChartMedium::Screen)))
+        EXPECT_EQ(s, "0,00");
+    for (const QString& s : Labels(YTicks(kBox, r, ChartMedium::Screen)))
+        EXPECT_EQ(s, "0,00");
+}
+
+TEST(ChartTicks, OffsetsAndValuesAtQuarters) {
+    const ChartRange r{90.0, 310.5, 0.0, 1.0};
+    const auto x = XTicks(kBox, r, ChartMedium::Screen);
+    EXPECT_EQ(x[1].Offset, 54);
+    EXPECT_EQ(x[3].Offset, 163);
+    EXPECT_DOUBLE_EQ(x[1].Value, 90.0 + 220.5 / 218 * 54);
+    EXPECT_EQ(TickLabel(x[2].Value), "200,25");  // 90 + 220.5 / 218 * 109
+    const auto y = YTicks(kBox, r, ChartMedium::Paper);
+    EXPECT_EQ(y[1].Offset, 46);
+    EXPECT_DOUBLE_EQ(y[1].Value, 46 * 1.0 / 185);
+}
+
+TEST(ChartTicks, LabelWidthCoversEveryRowIncludingEmptyOnes) {
+    const auto chars = [](const QString& s) { return static_cast<int>(s.size()); };
+    EXPECT_EQ(MaxYLabelWidth(Rows({{1, 2}}), 17, chars), 5);         // "-1,00"
+    EXPECT_EQ(MaxYLabelWidth(Rows({{1, 1234.567}}), 17, chars), 7);  // "1234,57"
+    EXPECT_EQ(MaxYLabelWidth(Rows({{1, 2}, {3, 4}}), 2, chars), 4);  // rows 1 and 2 only
+}
+
+TEST(ChartMapping, TruncatesTowardZeroAndSaturatesFarValues) {
+    const ChartMapping map(kBox, {90.0, 310.5, 0.0, 10.0});
+    EXPECT_EQ(map.Px(200.0), 158);  // 110 * 218 / 220.5 + 50 = 158.75
+    EXPECT_EQ(map.Px(310.5), 268);
+    EXPECT_EQ(map.Py(0.0), 205);
+    EXPECT_EQ(map.Py(10.0), 20);
+    EXPECT_EQ(map.Py(-0.1), 206);  // 205 - Trunc(-1.85); a floor would give 207
+    EXPECT_EQ(map.Px(89.0), 49);   // Trunc(49.01)
+    EXPECT_GT(map.Py(-1e300), 1000000);
+    EXPECT_LT(map.Py(1e300), -1000000);
+}
+
+TEST(ChartMapping, OneFilledRowWithZeroScalingSitsInTheTopRightCorner) {
+    const TableRowArray rows = Rows({{300, 0.25}});
+    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    ASSERT_TRUE(r.CanPlot());
+    const ChartMapping map(kBox, r);
+    EXPECT_EQ(map.Px(300), 268);
+    EXPECT_EQ(map.Py(0.25), 20);
+    EXPECT_TRUE(FitCurve(rows, 17, kHyperbola, r).Drawable);
+    EXPECT_EQ(CurvePolyline(FitCurve(rows, 17, kHyperbola, r), map).size(), 100u);
+}
+
+TEST(CurveFit, HyperbolaFromTheMeanProduct) {
+    const TableRowArray rows = Rows({{1, 12}, {2, 6}, {-1, 5}, {3, 4}, {4, 3.5}});
+    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    const CurveFit fit = FitCurve(rows, 17, kHyperbola, r);
+    EXPECT_TRUE(fit.Drawable);
+    EXPECT_EQ(fit.Filled, 4);
+    EXPECT_DOUBLE_EQ(fit.A, (12 + 12 + 12 + 14) / 4.0);
+    // Sample 50 of the curve through (1, 12), (2, 6), (3, 4) alone: x = 1.5, y = 8.
+    const TableRowArray exact = Rows({{1, 12}, {2, 6}, {3, 4}});
+    const ChartRange er = ComputeChartRange(exact, 17, true, ChartMedium::Screen);
+    const auto curve = CurvePolyline(FitCurve(exact, 17, kHyperbola, er), ChartMapping(kBox, er));
+    ASSERT_EQ(curve.size(), 100u);
+    EXPECT_EQ(curve[49], QPoint(159, 82));  // 1.5 * 218 / 3 + 50; 205 - Trunc(8 * 185 / 12)
+    EXPECT_EQ(curve[99], QPoint(268, 205 - 61));
+}
+
+TEST(CurveFit, LeastSquaresLine) {
+    const TableRowArray rows = Rows({{1, 1}, {2, 3}, {3, 2}});
+    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Paper);
+    const CurveFit fit = FitCurve(rows, 17, kStraightLine, r);
+    ASSERT_TRUE(fit.Drawable);
+    EXPECT_DOUBLE_EQ(fit.B, 0.5);  // (3 * 13 - 6 * 6) / (3 * 14 - 36)
+    EXPECT_DOUBLE_EQ(fit.A, 1.0);  // (6 - 0.5 * 6) / 3
+    const ChartMapping map(kBox, r);
+    const auto line = CurvePolyline(fit, map);
+    ASSERT_EQ(line.size(), 2u);
+    EXPECT_EQ(line[0], QPoint(50, map.Py(1.0)));
+    EXPECT_EQ(line[1], QPoint(268, map.Py(2.5)));
+    EXPECT_EQ(line[1].y(), 205 - 154);  // Trunc(2.5 * 185 / 3)
+}
+
+TEST(CurveFit, ParabolaFromTheMeanQuotient) {
+    const TableRowArray rows = Rows({{2, 8}, {4, 40}, {0, -1}});  // the half row is ignored
+    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    const CurveFit fit = FitCurve(rows, 17, kParabola, r);
+    EXPECT_TRUE(fit.Drawable);
+    EXPECT_DOUBLE_EQ(fit.A, 2.25);  // mean of 8/4 and 40/16
+}
+
+TEST(CurveFit, LawsThatCannotBeDrawnAreLeftOut) {
+    const auto drawable = [](const TableRowArray& rows, int kind, bool fromZero = true) {
+        const ChartRange r = ComputeChartRange(rows, 17, fromZero, ChartMedium::Screen);
+        return FitCurve(rows, 17, kind, r).Drawable;
+    };
+    EXPECT_FALSE(drawable(Rows({{1, 2}, {2, 4}}), kStraightLine));  // through the origin: a = 0
+    EXPECT_FALSE(drawable(Rows({{0, 5}, {2, 4}}), kHyperbola));     // first product 0
+    EXPECT_FALSE(drawable(Rows({{1, 0}, {2, 4}}), kParabola));      // first quotient 0
+    EXPECT_FALSE(drawable(Rows({{1, 1}, {2, 3}}), 0));
+    EXPECT_FALSE(drawable(Rows({{1, 1}, {2, 3}}), 4));
+    EXPECT_FALSE(drawable(Rows({}), kHyperbola));                       // no filled row
+    EXPECT_FALSE(drawable(Rows({{2, 3}, {2, 3}}), kHyperbola, false));  // zero range
+    // Divisions by zero: all X equal for the line (the x range kept open by zero scaling),
+    // a filled X of 0 for the parabola, even after a good first row.
+    EXPECT_FALSE(drawable(Rows({{5, 1}, {5, 2}}), kStraightLine));
+    EXPECT_FALSE(drawable(Rows({{1, 1}}), kStraightLine));
+    EXPECT_FALSE(drawable(Rows({{1, 3}, {0, 5}}), kParabola));
+    EXPECT_FALSE(drawable(Rows({{1e200, 1e200}, {2e200, 1e200}}), kHyperbola));  // overflow
+    EXPECT_TRUE(drawable(Rows({{1, 3}, {2, 5}}), kStraightLine));
+}
+
+TEST(CurveFit, SampleAtZeroIsSkippedAndItsNeighboursJoined) {
+    const TableRowArray rows = Rows({{1, 1}, {2, 4}});
+    const ChartRange across{-50.0, 50.0, 0.0, 10.0};
+    const CurveFit fit = FitCurve(rows, 17, kParabola, across);
+    ASSERT_TRUE(fit.Drawable);
+    const ChartMapping map(kBox, across);
+    const auto curve = CurvePolyline(fit, map);
+    ASSERT_EQ(curve.size(), 99u);
+    EXPECT_EQ(curve[48].x(), map.Px(-1.0));
+    EXPECT_EQ(curve[49].x(), map.Px(1.0));
+    // Zero at the first sample: the curve starts at the second one.
+    const ChartRange first{-1.0, 99.0, 0.0, 10.0};
+    const auto hyperbola =
+        CurvePolyline(FitCurve(rows, 17, kHyperbola, first), ChartMapping(kBox, first));
+    ASSERT_EQ(hyperbola.size(), 99u);
+    EXPECT_EQ(hyperbola.front().x(), ChartMapping(kBox, first).Px(1.0));
+}
+
+TEST(AxisCaptions, ByMode) {
+    EXPECT_EQ(AxisCaptionsFor(2, "m [u]").Y, "s[jedn.]");
+    EXPECT_EQ(AxisCaptionsFor(2, "m [u]").X, "N");
+    EXPECT_EQ(AxisCaptionsFor(5, "m [u]").Y, "T[jedn.]");
+    EXPECT_EQ(AxisCaptionsFor(5, "m [u]").X, "m [u]");
+    EXPECT_EQ(AxisCaptionsFor(7, "Vśr [jedn.]").Y, "p[jedn.]");
+    EXPECT_EQ(AxisCaptionsFor(7, "Vśr [jedn.]").X, "Vśr [jedn.]");
+    for (int mode : {0, 1, 3, 4, 6})
+        EXPECT_FALSE(AxisCaptionsFor(mode, "N").Shown) << mode;
+}
