@@ -1,53 +1,50 @@
-// Program start: a full-screen window running the diffusion illustration with the start values
-// of the initial-conditions panel. Esc closes it.
+// Program start: the main window, the About dialog and the Units dialog, in that order; the main
+// window covers the whole screen until it is closed.
 #include <QApplication>
-#include <QKeyEvent>
+#include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
+#include <algorithm>
+#include <memory>
 
-#include "display/FrameTimer.h"
-#include "display/Surface.h"
-#include "display/SurfaceView.h"
-#include "engine/Modes.h"
-#include "engine/Simulation.h"
+#include "ui/jedn_Unit.h"
+#include "ui/kinetra_u.h"
+#include "ui/o_programie_Unit.h"
 
 namespace {
 
-class Stage : public QWidget {
-  public:
-    Stage() {
-        setStyleSheet(QStringLiteral("background: black;"));
-        view_ = new SurfaceView(surface_, this);
-        sim_.C = Controls{};
-        InitDiffusion(sim_);
-        StartClock(sim_);
-        timer_.SetHandler([this](int) { StepFrame(sim_, surface_); });
-        timer_.SetEnabled(true);
+// The program is drawn for 1024 x 768. On a larger screen everything is scaled up by the
+// largest factor that still fits, measured before the real application exists because the
+// factor must be known when it starts.
+void ScaleToScreen(int argc, char** argv) {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    double factor = 1.0;
+    {
+        QGuiApplication probe(argc, argv);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QSize size = screen->size();
+            factor = std::min(size.width() / 1024.0, size.height() / 768.0);
+        }
     }
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape) close();
-    }
-    void resizeEvent(QResizeEvent*) override {
-        view_->move((width() - Surface::kWidth) / 2, (height() - Surface::kHeight) / 2);
-    }
-
-  private:
-    WallClock clock_;
-    Simulation sim_{clock_};
-    Surface surface_;
-    SurfaceView* view_;
-    FrameTimer timer_;
-};
+    if (factor > 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 6));
+}
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char** argv) {
+    ScaleToScreen(argc, argv);
     QApplication app(argc, argv);
-    auto stage = std::make_unique<Stage>();
-    stage->setGeometry(app.primaryScreen()->geometry());
-    stage->showFullScreen();
-    stage->activateWindow();
+    QApplication::setApplicationName(QStringLiteral("kinetra"));
+
+    TForm1 Form1;
+    TFO_programie FO_programie(&Form1);
+    Tjednostki jednostki(&Form1);
+    Form1.SetDialogs(&FO_programie, &jednostki);
+
+    // No window manager may be there to size a full-screen window, so give it the screen first.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        Form1.setGeometry(screen->geometry());
+    }
+    Form1.showFullScreen();
+    Form1.activateWindow();
     return app.exec();
 }

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "display/FrameTimer.h"
+#include "display/Surface.h"
+#include "engine/Clock.h"
+#include "engine/Simulation.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class SpinEdit;
+class SurfaceView;
+class TFO_programie;
+class Tjednostki;
+
+// The main window: a full-screen black window with a 1024 x 768 stage in its middle. The stage
+// holds the drawing surface and, over it, the tool buttons, the main menu, the initial-conditions
+// panel, the experiment panel and the table panel. Every event has its own method, named after
+// its control and event; the handlers are spread over files by topic.
+class TForm1 : public QWidget {
+    Q_OBJECT
+  public:
+    // `clock` replaces the wall clock (tests drive one by hand); it must outlive the window.
+    explicit TForm1(Clock* clock = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The dialogs opened from the menu; created after the window, as the program starts.
+    void SetDialogs(TFO_programie* about, Tjednostki* units);
+
+    // For tests.
+    Simulation& Sim() { return *sim_; }
+    Surface& DrawingSurface() { return surface_; }
+    FrameTimer& Timer() { return DXTimer1; }
+    QWidget* Stage() { return stage_; }
+
+    // Copies the panel's spin boxes, the size choice, the free-path option and the experiment
+    // panel's track bars into the simulation's controls. Runs before every engine call.
+    void SyncControls();
+
+    // Frame timer tick.
+    void DXTimer1Timer(int lagCount);
+
+    // ---- navigation: topic buttons of the main menu
+    void BitBtn8Click();   // "Dyfuzja"
+    void BitBtn11Click();  // "Droga swobodna"
+    void BitBtn9Click();   // "Zderzenia ze ściankami naczynia"
+    void BitBtn12Click();  // "Temperatura"
+    void BitBtn16Click();  // "Ciśnienie"
+    void BitBtn17Click();  // "Transport ciepła"
+    // ---- navigation: other menu buttons
+    void BitBtn26Click();  // "O jednostkach"
+    void BitBtn10Click();  // "Inne programy"
+    void BitBtn4Click();   // "Informacje"
+    void BitBtn2Click();   // "Wyjście" of the menu
+    // ---- navigation: exercise links
+    void Label11Click();
+    void Label13Click();
+    void Label20Click();
+    void Label22Click();
+    void Label23Click();
+    void Label26Click();
+    void Label46Click();
+    void Label47Click();
+    void Label65Click();
+    void Label75Click();
+    void Label76Click();
+    void Label64Click();
+    void Label97Click();
+    void Label98Click();
+    void Label99Click();
+    void Label100Click();
+    void Label69Click();
+
+    // ---- run control
+    void BitBtn3Click();   // Start
+    void BitBtn6Click();   // pause / resume
+    void BitBtn7Click();   // restart
+    void BitBtn18Click();  // parameters
+    void BitBtn1Click();   // back to the menu
+    void BitBtn5Click();   // "Uruchom symulację" of the diffusion illustration
+    void SpinEdit1Change();
+    void SpinEdit2Change();
+    void SpinEdit3Change();
+    void SpinEdit4Change();
+    void SpinEdit6Change();
+
+  private:
+    void BuildToolButtons();
+    void BuildPanel2();
+    void BuildPanel8();
+    void BuildTablePanel();
+    void ConnectMenu();
+    void ConnectRunControl();
+
+    // Finds a control of the window by its name; a missing one is a programming error.
+    template <typename T = QWidget>
+    T* Control(const char* name) const;
+    void Show(const char* name) const;
+    void Hide(const char* name) const;
+    void Enable(const char* name) const;
+    // `target` takes the picture of `source`.
+    void CopyPicture(const char* source, const char* target) const;
+
+    // Shared by the topic buttons: the one topic panel shown, the tool buttons enabled.
+    void ShowTopic(const char* panel, std::initializer_list<const char*> hidden);
+    void HideCollisionLimit() const;
+
+    // Runs an initialiser on the current control values; shows the placement failure.
+    template <typename Init>
+    void RunInitialiser(Init init);
+    // Turns the frame timer on for a fresh run: its button offers the pause again.
+    void StartTimer();
+    // The validation every spin box runs on a change of its text.
+    void CheckSpinText(SpinEdit* box);
+
+    std::unique_ptr<Clock> ownClock_;
+    Clock* clock_;
+    std::unique_ptr<Simulation> sim_;
+    Surface surface_;
+    FrameTimer DXTimer1;
+
+    QWidget* stage_ = nullptr;
+    SurfaceView* DXDraw = nullptr;
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel8 = nullptr;
+    SpinEdit* SpinEdit1 = nullptr;
+    SpinEdit* SpinEdit2 = nullptr;
+    SpinEdit* SpinEdit3 = nullptr;
+    SpinEdit* SpinEdit4 = nullptr;
+    SpinEdit* SpinEdit6 = nullptr;
+    QRadioButton* RadioButtons[9] = {};
+    QCheckBox* CheckBox2 = nullptr;
+    QSlider* TrackBars[4] = {};
+    QPushButton* BitBtn6 = nullptr;
+
+    TFO_programie* FO_programie = nullptr;
+    Tjednostki* jednostki = nullptr;
+    bool resettingSpin_ = false;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+template <typename T>
+T* TForm1::Control(const char* name) const {
+    T* control = stage_->findChild<T*>(QLatin1String(name));
+    Q_ASSERT_X(control, "TForm1::Control", name);
+    return control;
+}

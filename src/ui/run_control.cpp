@@ -1,0 +1,141 @@
+// The initial-conditions panel and the tool buttons that start, pause, restart and leave a run.
+#include <QLabel>
+#include <QPushButton>
+
+#include "engine/Modes.h"
+#include "engine/Publisher.h"
+#include "ui/Messages.h"
+#include "ui/SpinEdit.h"
+#include "ui/kinetra_u.h"
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Bład");
+const QString kPauseHint = QStringLiteral("Pauza");
+const QString kResumeHint = QStringLiteral("Wznów");
+constexpr int kMinimumCollisions = 100;
+
+}  // namespace
+
+void TForm1::ConnectRunControl() {
+    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
+        {"BitBtn3", &TForm1::BitBtn3Click}, {"BitBtn6", &TForm1::BitBtn6Click},
+        {"BitBtn7", &TForm1::BitBtn7Click}, {"BitBtn18", &TForm1::BitBtn18Click},
+        {"BitBtn1", &TForm1::BitBtn1Click}, {"BitBtn5", &TForm1::BitBtn5Click},
+    };
+    for (const auto& [name, handler] : buttons) {
+        connect(Control<QPushButton>(name), &QPushButton::clicked, this, handler);
+    }
+    const std::pair<SpinEdit*, void (TForm1::*)()> boxes[] = {
+        {SpinEdit1, &TForm1::SpinEdit1Change}, {SpinEdit2, &TForm1::SpinEdit2Change},
+        {SpinEdit3, &TForm1::SpinEdit3Change}, {SpinEdit4, &TForm1::SpinEdit4Change},
+        {SpinEdit6, &TForm1::SpinEdit6Change},
+    };
+    for (const auto& [box, handler] : boxes)
+        connect(box, &SpinEdit::Change, this, handler);
+}
+
+template <typename Init>
+void TForm1::RunInitialiser(Init init) {
+    SyncControls();
+    if (!init(*sim_)) return;
+    if (sim_->S.InitOk == 0) {
+        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
+                        QStringLiteral("Zmniejsz liczbę cząsteczek gazu"));
+    }
+}
+
+void TForm1::StartTimer() {
+    DXTimer1.SetEnabled(true);
+    BitBtn6->setToolTip(kPauseHint);
+}
+
+void TForm1::BitBtn3Click() {
+    // Checked in every mode, the box shown or not.
+    if (SpinEdit6->Value() < kMinimumCollisions) {
+        SpinEdit6->SetValue(kMinimumCollisions);
+        ShowError(this, kErrorTitle,
+                  QStringLiteral("Nieprawidłowa wartość! Minimalna liczba zderzeń: 100"));
+        return;
+    }
+    bool dispatched = false;
+    RunInitialiser([&dispatched](Simulation& sim) { return dispatched = InitCurrentMode(sim); });
+    // After a failed placement the panel stays open with its values.
+    if (!dispatched || sim_->S.InitOk == 0) return;
+    StartClock(*sim_);
+    StartTimer();
+    Panel2->hide();
+}
+
+void TForm1::BitBtn6Click() {
+    if (DXTimer1.Enabled()) {
+        DXTimer1.SetEnabled(false);
+        PauseClock(*sim_);
+        BitBtn6->setToolTip(kResumeHint);
+    } else {
+        ResumeClock(*sim_);
+        DXTimer1.SetEnabled(true);
+        BitBtn6->setToolTip(kPauseHint);
+    }
+}
+
+void TForm1::BitBtn7Click() {
+    bool dispatched = false;
+    RunInitialiser([&dispatched](Simulation& sim) { return dispatched = InitCurrentMode(sim); });
+    // Paused, the run has been paused since this moment, so that its time counts on from 0
+    // after the resume. The initialiser has cleared the pause stamp.
+    if (dispatched && !DXTimer1.Enabled()) PauseClock(*sim_);
+}
+
+void TForm1::BitBtn18Click() {
+    Panel2->show();
+    DXTimer1.SetEnabled(false);
+}
+
+void TForm1::BitBtn1Click() {
+    DXTimer1.SetEnabled(false);
+    Panel1->show();
+    Panel8->hide();
+    Hide("Button2");
+    Hide("Panel11");
+}
+
+void TForm1::BitBtn5Click() {
+    RunInitialiser([](Simulation& sim) {
+        InitDiffusion(sim);
+        return true;
+    });
+    Panel2->show();
+    Panel1->hide();
+}
+
+void TForm1::CheckSpinText(SpinEdit* box) {
+    if (SpinTextAccepted(box->Text(), box->minimum())) return;
+    // Resetting to the minimum changes the text and brings us back here; one rejected entry
+    // gives one message.
+    const bool nested = resettingSpin_;
+    resettingSpin_ = true;
+    box->SetValue(box->minimum());
+    resettingSpin_ = nested;
+    if (!nested) ShowError(this, kErrorTitle, QStringLiteral("Nieprawidłowa wartość"));
+}
+
+void TForm1::SpinEdit1Change() {
+    CheckSpinText(SpinEdit1);
+}
+
+void TForm1::SpinEdit2Change() {
+    CheckSpinText(SpinEdit2);
+}
+
+void TForm1::SpinEdit3Change() {
+    CheckSpinText(SpinEdit3);
+}
+
+void TForm1::SpinEdit4Change() {
+    CheckSpinText(SpinEdit4);
+}
+
+void TForm1::SpinEdit6Change() {
+    CheckSpinText(SpinEdit6);
+}
