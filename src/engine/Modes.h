@@ -36,8 +36,7 @@ void StepHeatTransport(Simulation& sim, Canvas& canvas);
 // Runs InitHeatTransport until it places every particle, at most maxTries times, asking
 // mayGoOn() between two tries whether to go on (the window keeps itself responsive there and
 // watches its deadline). False when no try succeeded.
-bool InitHeatTransportRetrying(Simulation& sim, int maxTries,
-                               const std::function<bool()>& mayGoOn);
+bool InitHeatTransportRetrying(Simulation& sim, int maxTries, const std::function<bool()>& mayGoOn);
 
 // Mode 7: the experiment gas with velocity lines and a U-tube manometer.
 void InitPressure(Simulation& sim);
