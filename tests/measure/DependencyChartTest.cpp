@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QFont>
+
+#include "RecordingDevice.h"
+#include "measure/DependencyChart.h"
+#include "measure/PaintHelpers.h"
+
+namespace {
+
+ChartInput Input(std::initializer_list<TableRow> filled, int mode = 0) {
+    ChartInput in;
+    in.Rows.Fill({-1.0, -1.0});
+    int r = 1;
+    for (const TableRow& row : filled)
+        in.Rows[r++] = row;
+    in.SimulationMode = mode;
+    in.ChartXCaption = "m [u]";
+    return in;
+}
+
+QFont BoxFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    return font;
+}
+
+QImage Draw(const ChartInput& in, int kind) {
+    QImage box(318, 225, QImage::Format_RGB32);
+    box.fill(Qt::red);  // anything not covered by the background shows
+    QPainter p(&box);
+    p.setFont(BoxFont());
+    DrawDependencyChart(p, box.size(), 17, kind, in);
+    return box;
+}
+
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xFF000000u;
+}
+
+int Count(const QImage& image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            n += At(image, x, y) == colour;
+    }
+    return n;
+}
+
+const QRgb kBackground = qRgb(240, 240, 240);
+const QRgb kGrid = qRgb(200, 200, 200);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kTeal = qRgb(20, 140, 140);
+
+}  // namespace
+
+TEST(DependencyChart, BackgroundGridAxesAndArrowHeads) {
+    const QImage box = Draw(Input({}), 1);
+    EXPECT_EQ(Count(box, qRgb(255, 0, 0)), 0);
+    EXPECT_EQ(At(box, 2, 2), kBackground);
+    EXPECT_EQ(At(box, 77, 100), kGrid);    // vertical line 1 of 8 at 218 / 8 + 50
+    EXPECT_EQ(At(box, 268, 100), kGrid);   // vertical line 8 of 8 on the right edge
+    EXPECT_EQ(At(box, 100, 20), kGrid);    // horizontal line 0 on the top edge
+    EXPECT_EQ(At(box, 100, 43), kGrid);    // 185 / 8 + 20
+    EXPECT_EQ(At(box, 100, 205), kBlack);  // x axis
+    EXPECT_EQ(At(box, 50, 100), kBlack);   // y axis
+    EXPECT_EQ(At(box, 265, 202), kBlack);  // arrow heads, 5 pixels
+    EXPECT_EQ(At(box, 265, 208), kBlack);
+    EXPECT_EQ(At(box, 47, 23), kBlack);
+    EXPECT_EQ(At(box, 53, 23), kBlack);
+    EXPECT_EQ(At(box, 262, 199), kBackground);  // beyond the 5-pixel stroke
+    EXPECT_EQ(Count(box, kTeal), 0);            // an empty table has no points
+}
+
+TEST(DependencyChart, PointsAreTealDiscsWithABlackOutline) {
+    ChartInput in = Input({{1, 1}, {2, 2}, {3, 3}, {-1, 2}});
+    in.DrawCurve = false;
+    const QImage box = Draw(in, 1);
+    // (1, 1) on a 0..3 range: px = Trunc(218 / 3 + 50) = 122, py = 205 - Trunc(185 / 3) = 144.
+    EXPECT_EQ(At(box, 122, 144), kTeal);
+    EXPECT_EQ(At(box, 122, 140), kBlack);
+    EXPECT_EQ(At(box, 122, 148), kBlack);
+    EXPECT_EQ(At(box, 122, 137), kBackground);
+    EXPECT_EQ(At(box, 268, 20), kTeal);  // (3, 3) in the top-right corner
+    const int onePoint = Count(Draw(Input({{1, 1}, {3, 3}}), 0), kTeal);
+    EXPECT_GT(onePoint, 20);
+    // The half-filled row adds nothing, and the third point adds as much as one other.
+    EXPECT_NEAR(Count(box, kTeal), onePoint * 3 / 2, 2);
+}
+
+TEST(DependencyChart, CurveFollowsItsKindAndIsLeftOutWhenItCannotBeFitted) {
+    const ChartInput line = Input({{1, 3}, {2, 5}, {3, 7}});  // y = 2x + 1, range 0..3 x 0..7
+    const QImage withLine = Draw(line, 2);
+    const QImage without = Draw(line, 0);
+    // x = 1.5: px = 159; y = 4: py = 205 - Trunc(4 * 185 / 7) = 100.
+    bool near = false;
+    for (int y = 98; y <= 102; ++y)
+        near = near || At(withLine, 159, y) == kBlack;
+    EXPECT_TRUE(near);
+    EXPECT_NE(At(without, 159, 100), kBlack);
+    EXPECT_GT(Count(withLine, kBlack), Count(without, kBlack) + 150);
+
+    ChartInput noCurve = line;
+    noCurve.DrawCurve = false;
+    EXPECT_EQ(Draw(noCurve, 2), without);
+    // All X equal with the x range kept open by zero scaling: no line, the rest is drawn.
+    const ChartInput sameX = Input({{5, 1}, {5, 2}});
+    EXPECT_EQ(Draw(sameX, 2), Draw(sameX, 0));
+    EXPECT_GT(Count(Draw(sameX, 2), kTeal), 0);
+}
+
+TEST(DependencyChart, CaptionsByModeAndLabelsInSizeEight) {
+    RecordingDevice device(318, 225, 96);
+    QPainter p(&device);
+    p.setFont(BoxFont());
+    const int blank = TextWidth(p, QStringLiteral("s[jedn.] "));
+    DrawDependencyChart(p, QSize(318, 225), 17, 1, Input({}, 2));
+    p.end();
+
+    const auto* y = device.FindText("s[jedn.]");
+    ASSERT_NE(y, nullptr);
+    EXPECT_EQ(qRound(y->Baseline.x()), 50 - blank);
+    EXPECT_EQ(device.TopOf(*y), 20);
+    const auto* x = device.FindText("N");
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(qRound(x->Baseline.x()), 258);
+    EXPECT_EQ(device.TopOf(*x), 213);
+    // Eight labels of the empty table with zero scaling, two of each value.
+    int labels = 0;
+    for (const auto& t : device.Record().Texts) {
+        if (t.String == "0,00" || t.String == "-0,25" || t.String == "-0,50" ||
+            t.String == "-0,75") {
+            ++labels;
+            EXPECT_EQ(t.Font.pixelSize(), 11);
+        }
+    }
+    EXPECT_EQ(labels, 8);
+    const auto* x2 = device.FindText("-0,50");
+    ASSERT_NE(x2, nullptr);
+    EXPECT_EQ(qRound(x2->Baseline.x()), 50 + 109 + 3);  // the x label comes first
+    EXPECT_EQ(device.TopOf(*x2), 210);
+
+    RecordingDevice none(318, 225, 96);
+    QPainter q(&none);
+    q.setFont(BoxFont());
+    DrawDependencyChart(q, QSize(318, 225), 17, 1, Input({}, 1));
+    q.end();
+    EXPECT_EQ(none.FindText("N"), nullptr);
+    EXPECT_EQ(none.Record().Texts.size(), 8u);
+}
