@@ -27,18 +27,6 @@ std::vector<QString> Labels(const std::array<ChartTick, 4>& ticks) {
 
 }  // namespace
 
-TEST(ChartFrame, ScreenAndPaperGeometry) {
-    EXPECT_EQ(kBox.Left, 50);
-    EXPECT_EQ(kBox.Width, 218);
-    EXPECT_EQ(kBox.Height, 185);
-    EXPECT_EQ(kBox.Bottom(), 205);
-    const ChartFrame page = PaperChartFrame(4961, 7016);
-    EXPECT_EQ(page.Left, 620);
-    EXPECT_EQ(page.Width, 4961 - 1240);
-    EXPECT_EQ(page.Top, 438);
-    EXPECT_EQ(page.Height, 3508 - 876);
-}
-
 TEST(ChartRange, MarginsOfOneTwentiethOrZeroScaling) {
     const TableRowArray rows = Rows({{100, 10}, {200, 40}, {300, 20}});
     for (ChartMedium m : {ChartMedium::Screen, ChartMedium::Paper}) {

@@ -35,12 +35,6 @@ TEST(CellValidator, SettlesTypedTextsAsTheCellShowsThem) {
     EXPECT_EQ(Settle(""), "");
 }
 
-TEST(CellValidator, OneStepRemovesOnlyTheLastCharacter) {
-    EXPECT_EQ(ValidateCellText("1a2"), "1a");
-    EXPECT_EQ(ValidateCellText(",a"), "0,");
-    EXPECT_EQ(ValidateCellText("7,5"), "7,5");
-}
-
 TEST(GatherTable, EmptyCellsBecomeMinusOneAndTextsReadWithTheComma) {
     SimulationState s;
     GatherTable(QStringList(34, QString()), s);
