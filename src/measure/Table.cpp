@@ -29,3 +29,11 @@ void GatherTable(const QStringList& cellTexts, SimulationState& s) {
         (k % 2 == 1 ? row.X : row.Y) = CellValue(text);
     }
 }
+
+bool FirstRowsReady(const QStringList& cellTexts) {
+    if (cellTexts.size() < 4) return false;
+    for (int k = 0; k < 4; ++k) {
+        if (cellTexts[k].isEmpty()) return false;
+    }
+    return cellTexts[0] != cellTexts[2];
+}

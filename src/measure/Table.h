@@ -16,3 +16,10 @@ double CellValue(const QString& text);
 // Converts the 34 cell texts of a table, in cell order, into TableRows: cell k goes to row
 // (k + 1) div 2, X when k is odd and Y when k is even.
 void GatherTable(const QStringList& cellTexts, SimulationState& s);
+
+// The dependency table's chart and print-out need rows 1 and 2 complete and two different X
+// texts in them (5 and 05 differ as texts and pass). cellTexts are the table's 34 cells.
+bool FirstRowsReady(const QStringList& cellTexts);
+
+// Shown when they are not.
+inline const QString kFillTableMessage = QStringLiteral("Proszę wypełnić tabelę pomiarów");

@@ -54,3 +54,15 @@ TEST(GatherTable, EmptyCellsBecomeMinusOneAndTextsReadWithTheComma) {
     EXPECT_EQ(s.TableRows[3], (TableRow{-1.0, 3.0}));
     EXPECT_EQ(s.TableRows[17], (TableRow{-1.0, 1.25}));
 }
+
+TEST(FirstRowsReady, BothFirstRowsFilledWithDifferentXTexts) {
+    QStringList cells(34, QString());
+    cells[0] = "5", cells[1] = "1", cells[2] = "05", cells[3] = "2";
+    EXPECT_TRUE(FirstRowsReady(cells));  // equal values, different texts
+    cells[2] = "5";
+    EXPECT_FALSE(FirstRowsReady(cells));
+    cells[2] = "6", cells[3] = "";
+    EXPECT_FALSE(FirstRowsReady(cells));
+    cells[3] = "2", cells[0] = "";
+    EXPECT_FALSE(FirstRowsReady(cells));
+}
