@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual X screen, waits for the diffusion to run, takes a
-# screenshot and checks it. Usage: run_smoke.sh <kinetra> <screenshot_check> <work dir>
+# Starts the real program on a virtual X screen, checks a screenshot of the main menu, then
+# clicks "Dyfuzja", "1. Ilustracja zjawiska dyfuzji", "Uruchom symulację" and "Start" with the
+# mouse, waits for the diffusion to run and checks a second screenshot.
+# Usage: run_smoke.sh <kinetra> <screenshot_check> <work dir> <control_places>
 set -euo pipefail
 program=$1
 checker=$2
 work=$3
+places=$4
 mkdir -p "$work"
-shot="$work/diffusion.png"
-rm -f "$shot"
+menu="$work/menu.png"
+diffusion="$work/diffusion.png"
+rm -f "$menu" "$diffusion"
+
+# Where the four controls lie on the 1024 x 768 screen, each shown by the click before it.
+mapfile -t clicks < <(QT_QPA_PLATFORM=offscreen "$places" BitBtn8 Label11 BitBtn5 BitBtn3)
+if [ "${#clicks[@]}" -ne 4 ]; then
+    echo "cannot find the controls to click" >&2
+    exit 1
+fi
 
 inner=$(mktemp)
 trap 'rm -f "$inner"' EXIT
@@ -15,12 +26,24 @@ cat > "$inner" <<INNER
 set -e
 "$program" &
 pid=\$!
-sleep 3
-import -window root "$shot"
+trap 'kill \$pid 2>/dev/null || true' EXIT
+sleep 2
+import -window root "$menu"
+for at in "${clicks[0]}" "${clicks[1]}" "${clicks[2]}" "${clicks[3]}"; do
+    xdotool mousemove \$at click 1
+    sleep 0.5
+done
+# Off the tool buttons, so that no tool tip covers the picture.
+xdotool mousemove 1000 400
+sleep 2
+import -window root "$diffusion"
 kill \$pid
 wait \$pid 2>/dev/null || true
 INNER
 
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner"
-"$checker" diffusion "$shot"
+status=0
+"$checker" menu "$menu" || status=1
+"$checker" diffusion "$diffusion" || status=1
+exit $status

@@ -48,6 +48,26 @@ void CheckDiffusion(const QImage& img) {
     Check(text > 300, "the status text is written beside the vessel");
     const int title = Count(img, QRect(790, 20, 150, 30), qRgb(250, 250, 250));
     Check(title > 100, "the title DYFUZJA is written");
+    const int tools = 200 * 33 - Count(img, QRect(752, 64, 200, 33), qRgb(0, 0, 0));
+    Check(tools > 200 * 33 / 2, "the tool buttons stand over the running simulation");
+}
+
+// The main menu at start: the steel-blue panel with the title banner and ten menu buttons, and
+// nothing of the simulation over it.
+void CheckMenu(const QImage& img) {
+    const QRgb steel = qRgb(17, 99, 142);
+    Check(Count(img, QRect(300, 150, 660, 540), steel) > 300000,
+          "the menu panel's right part is plain steel blue");
+    Check(Count(img, QRect(176, 56, 712, 56), steel) < 712 * 56 * 9 / 10,
+          "the title banner is drawn");
+    int buttons = 0;
+    for (int k = 0; k < 10; ++k) {
+        const QRect face(30, 8 + 144 + 40 * k + 4, 60, 25);
+        if (Count(img, face, steel) == 0) ++buttons;
+    }
+    Check(buttons == 10, "ten menu buttons stand at the left");
+    Check(Count(img, QRect(752, 64, 200, 33), steel) == 200 * 33,
+          "the menu covers the tool buttons");
 }
 
 }  // namespace
@@ -65,6 +85,8 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "diffusion") == 0) {
         CheckDiffusion(img);
+    } else if (std::strcmp(argv[1], "menu") == 0) {
+        CheckMenu(img);
     } else {
         std::fprintf(stderr, "unknown scene %s\n", argv[1]);
         return 2;

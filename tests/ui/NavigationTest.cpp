@@ -1,0 +1,286 @@
+// The main window's layout at start and the menu's shows and hides.
+#include <QCheckBox>
+#include <QDialog>
+#include <QScrollArea>
+#include <QTimer>
+#include <map>
+
+#include "FormTest.h"
+#include "engine/Publisher.h"
+#include "ui/jedn_Unit.h"
+#include "ui/o_programie_Unit.h"
+
+namespace {
+
+const char* const kTopics[] = {"Panel3", "Panel4", "Panel6", "Panel7", "Panel9", "Panel10"};
+const char* const kPanes[] = {"ScrollBox1",  "ScrollBox2", "ScrollBox3", "ScrollBox4",
+                              "ScrollBox5",  "ScrollBox6", "ScrollBox8", "ScrollBox10",
+                              "ScrollBox12", "ScrollBox13"};
+
+QImage Picture(QLabel* label) {
+    return label->pixmap().toImage();
+}
+
+}  // namespace
+
+using Navigation = FormTest;
+
+TEST_F(Navigation, WindowIsFramelessBlackAndNotAboveOtherPrograms) {
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    // The browser and the mail program that the menu opens must be able to come to the front.
+    EXPECT_FALSE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(form->Stage()->size(), QSize(1024, 768));
+
+    form->setGeometry(0, 0, 1280, 1024);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Stage()->pos(), QPoint(128, 128));
+}
+
+TEST_F(Navigation, StartsAtTheMenuWithEverythingElseHidden) {
+    EXPECT_TRUE(Shown("Panel1"));
+    for (const char* name :
+         {"Panel2", "Panel8", "Panel11", "Button2", "Label50", "SpinEdit6", "BitBtn25"}) {
+        EXPECT_TRUE(W(name)->isHidden()) << name;
+    }
+    for (const char* name : kTopics)
+        EXPECT_FALSE(Shown(name)) << name;
+    for (const char* name : kPanes)
+        EXPECT_TRUE(W(name)->isHidden()) << name;
+    EXPECT_FALSE(form->Timer().Enabled());
+    EXPECT_EQ(form->Sim().S.SimulationMode, 0);
+    EXPECT_EQ(Hint("BitBtn6"), QStringLiteral("Pauza"));
+}
+
+TEST_F(Navigation, ToolButtonsLieInOneRowUnderTheMenuPanels) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"BitBtn7", "Zacznij od nowa"}, {"BitBtn6", "Pauza"},   {"BitBtn18", "Parametry"},
+        {"BitBtn19", "Drukuj"},         {"BitBtn1", "Wyjście"},
+    };
+    int x = 752;
+    for (const auto& [name, hint] : buttons) {
+        EXPECT_EQ(W(name)->geometry(), QRect(x, 64, 41, 33)) << name;
+        EXPECT_EQ(Hint(name), QString::fromUtf8(hint)) << name;
+        EXPECT_FALSE(W<QPushButton>(name)->icon().isNull()) << name;
+        x += 40;
+    }
+    // Stacking order, lowest first.
+    const char* order[] = {"DXDraw", "BitBtn7", "BitBtn6", "BitBtn18", "BitBtn19", "BitBtn1",
+                           "Panel1", "Panel2",  "Panel8",  "Button2",  "Panel11"};
+    QStringList children;
+    for (QObject* child : form->Stage()->children()) {
+        if (!child->objectName().isEmpty()) children << child->objectName();
+    }
+    QStringList expected;
+    for (const char* name : order)
+        expected << QLatin1String(name);
+    EXPECT_EQ(children, expected);
+    // The menu covers the tool buttons.
+    const QPoint centre = W("BitBtn6")->geometry().center();
+    EXPECT_TRUE(W("Panel1")->isAncestorOf(form->Stage()->childAt(centre)) ||
+                form->Stage()->childAt(centre) == W("Panel1"));
+}
+
+TEST_F(Navigation, EveryControlNameIsUsedOnce) {
+    std::map<QString, int> count;
+    for (QObject* child : form->Stage()->findChildren<QObject*>()) {
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) ++count[name];
+    }
+    for (const auto& [name, n] : count)
+        EXPECT_EQ(n, 1) << name.toStdString();
+}
+
+TEST_F(Navigation, TopicButtonsShowTheirPanelAndHideTheListedOnes) {
+    struct Row {
+        const char* button;
+        const char* shown;
+        bool hidesPanel8;
+        bool raisesWidth;  // SpinEdit2 maximum back to 700
+        bool hidesLimit;   // Label50 and SpinEdit6
+        const char* icon;  // the picture Image12 takes
+    };
+    const Row rows[] = {
+        {"BitBtn8", "Panel3", true, false, false, "Image3"},
+        {"BitBtn11", "Panel4", true, true, true, "Image21"},
+        {"BitBtn9", "Panel6", true, false, true, "Image22"},
+        {"BitBtn12", "Panel7", false, false, true, "Image22"},
+        {"BitBtn16", "Panel9", true, true, true, "Image21"},
+        {"BitBtn17", "Panel10", true, true, true, "Image21"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.button);
+        for (const char* topic : kTopics)
+            W(topic)->show();
+        W("Panel8")->show();
+        W("Label50")->show();
+        Spin("SpinEdit6")->show();
+        W("BitBtn18")->setEnabled(false);
+        W("BitBtn19")->setEnabled(false);
+        Spin("SpinEdit2")->SetMaximum(600);
+        W<QLabel>("Image12")->clear();
+
+        Click(row.button);
+
+        for (const char* topic : kTopics) {
+            EXPECT_EQ(W(topic)->isVisible(), std::string(topic) == row.shown) << topic;
+        }
+        EXPECT_EQ(!W("Panel8")->isHidden(), !row.hidesPanel8);
+        EXPECT_EQ(Spin("SpinEdit2")->maximum(), row.raisesWidth ? 700 : 600);
+        EXPECT_EQ(!W("Label50")->isHidden(), !row.hidesLimit);
+        EXPECT_EQ(!Spin("SpinEdit6")->isHidden(), !row.hidesLimit);
+        EXPECT_TRUE(W("BitBtn18")->isEnabled());
+        EXPECT_TRUE(W("BitBtn19")->isEnabled());
+        const QImage icon = Picture(W<QLabel>(row.icon));
+        EXPECT_FALSE(icon.isNull());
+        EXPECT_EQ(Picture(W<QLabel>("Image12")), icon);
+    }
+}
+
+TEST_F(Navigation, DiffusionTopicFillsItsKeyGuideFromTheFreePathPane) {
+    const char* sources[] = {"Image36", "Image37", "Image38", "Image39", "Image40", "Image41"};
+    const char* targets[] = {"Image15", "Image16", "Image17", "Image18", "Image19", "Image20"};
+    for (const char* target : targets)
+        EXPECT_TRUE(W<QLabel>(target)->pixmap().isNull());
+    Click("BitBtn8");
+    for (int i = 0; i < 6; ++i) {
+        const QImage source = Picture(W<QLabel>(sources[i]));
+        EXPECT_FALSE(source.isNull()) << sources[i];
+        EXPECT_EQ(Picture(W<QLabel>(targets[i])), source) << targets[i];
+    }
+}
+
+TEST_F(Navigation, ExerciseLinksShowTheirPaneAndHideItsSibling) {
+    struct Row {
+        const char* topicButton;
+        const char* link;
+        const char* shown;
+        const char* hidden;  // nullptr: the topic has one pane
+    };
+    const Row rows[] = {
+        {"BitBtn8", "Label11", "ScrollBox1", "ScrollBox2"},
+        {"BitBtn8", "Label13", "ScrollBox2", "ScrollBox1"},
+        {"BitBtn11", "Label20", "ScrollBox4", "ScrollBox3"},
+        {"BitBtn11", "Label22", "ScrollBox3", "ScrollBox4"},
+        {"BitBtn11", "Label23", "ScrollBox3", "ScrollBox4"},
+        {"BitBtn9", "Label26", "ScrollBox6", nullptr},
+        {"BitBtn12", "Label46", "ScrollBox8", "ScrollBox5"},
+        {"BitBtn12", "Label47", "ScrollBox5", "ScrollBox8"},
+        {"BitBtn12", "Label65", "ScrollBox5", "ScrollBox8"},
+        {"BitBtn12", "Label75", "ScrollBox5", "ScrollBox8"},
+        {"BitBtn12", "Label76", "ScrollBox5", "ScrollBox8"},
+        {"BitBtn16", "Label64", "ScrollBox10", "ScrollBox13"},
+        {"BitBtn16", "Label97", "ScrollBox13", "ScrollBox10"},
+        {"BitBtn16", "Label98", "ScrollBox13", "ScrollBox10"},
+        {"BitBtn16", "Label99", "ScrollBox13", "ScrollBox10"},
+        {"BitBtn16", "Label100", "ScrollBox13", "ScrollBox10"},
+        {"BitBtn17", "Label69", "ScrollBox12", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.link);
+        Click(row.topicButton);
+        // Every pane open beforehand, except the one the link opens.
+        for (const char* pane : kPanes)
+            W(pane)->show();
+        W(row.shown)->hide();
+        Click(row.link);
+        for (const char* pane : kPanes) {
+            const bool expected = !(row.hidden && std::string(pane) == row.hidden);
+            EXPECT_EQ(!W(pane)->isHidden(), expected) << pane;
+        }
+    }
+}
+
+TEST_F(Navigation, ChartExerciseNarrowsTheVesselUntilAnotherChoiceWidensIt) {
+    Click("BitBtn8");
+    Spin("SpinEdit2")->SetValue(700);
+    Click("Label13");
+    EXPECT_EQ(Spin("SpinEdit2")->maximum(), 600);
+    EXPECT_EQ(Spin("SpinEdit2")->Text(), QStringLiteral("600"));
+    EXPECT_TRUE(recorder.messages.empty());
+    // Neither the walls, the temperature nor a second visit to the diffusion widen it.
+    for (const char* button : {"BitBtn9", "BitBtn12", "BitBtn8"}) {
+        Click(button);
+        EXPECT_EQ(Spin("SpinEdit2")->maximum(), 600) << button;
+    }
+    Click("Label11");
+    EXPECT_EQ(Spin("SpinEdit2")->maximum(), 700);
+    EXPECT_EQ(Spin("SpinEdit2")->Value(), 600);
+}
+
+TEST_F(Navigation, CollisionLimitBelongsToTheFreePathStudyOnly) {
+    Click("BitBtn11");
+    Click("Label22");
+    EXPECT_FALSE(W("Label50")->isHidden());
+    EXPECT_FALSE(Spin("SpinEdit6")->isHidden());
+    Click("Label20");
+    EXPECT_TRUE(W("Label50")->isHidden());
+    EXPECT_TRUE(Spin("SpinEdit6")->isHidden());
+    Click("Label23");
+    EXPECT_FALSE(Spin("SpinEdit6")->isHidden());
+    Click("BitBtn9");
+    EXPECT_TRUE(Spin("SpinEdit6")->isHidden());
+}
+
+TEST_F(Navigation, APaneStaysOpenWhenThePupilComesBack) {
+    Click("BitBtn8");
+    Click("Label13");
+    Click("BitBtn11");
+    EXPECT_FALSE(Shown("Panel3"));
+    EXPECT_FALSE(Shown("ScrollBox2"));
+    Click("BitBtn8");
+    EXPECT_TRUE(Shown("ScrollBox2"));
+    EXPECT_FALSE(Shown("ScrollBox1"));
+}
+
+TEST_F(Navigation, SecondRunButtonOfTheChartPaneDoesNothing) {
+    Click("BitBtn8");
+    Click("Label13");
+    auto snapshot = [this] {
+        std::map<QString, bool> shown;
+        for (QWidget* w : form->Stage()->findChildren<QWidget*>()) {
+            if (!w->objectName().isEmpty()) shown[w->objectName()] = w->isVisible();
+        }
+        return shown;
+    };
+    const auto before = snapshot();
+    W<QScrollArea>("ScrollBox2")->ensureWidgetVisible(W("BitBtn22"));
+    Click("BitBtn22");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(form->Sim().S.SimulationMode, 0);
+    EXPECT_FALSE(form->Timer().Enabled());
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(Navigation, OtherProgramsOpensThePublishersPage) {
+    Click("BitBtn10");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl(QString::fromUtf8(publisher::kWebUrl)));
+    EXPECT_TRUE(Shown("Panel1"));
+}
+
+TEST_F(Navigation, InformationAndUnitsOpenTheirDialogsModally) {
+    TFO_programie about(form.get());
+    Tjednostki units(form.get());
+    form->SetDialogs(&about, &units);
+    for (auto [button, dialog] : {std::pair<const char*, QDialog*>{"BitBtn4", &about},
+                                  std::pair<const char*, QDialog*>{"BitBtn26", &units}}) {
+        QWidget* active = nullptr;
+        bool modal = false;
+        QTimer::singleShot(0, [&, dialog = dialog] {
+            active = QApplication::activeModalWidget();
+            modal = dialog->isModal();
+            dialog->reject();
+        });
+        Click(button);
+        EXPECT_EQ(active, dialog) << button;
+        EXPECT_TRUE(modal) << button;
+        EXPECT_FALSE(dialog->isVisible()) << button;
+    }
+}
+
+TEST_F(Navigation, MenuExitClosesTheWindow) {
+    Click("BitBtn2");
+    EXPECT_FALSE(form->isVisible());
+}
