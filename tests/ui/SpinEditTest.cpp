@@ -111,16 +111,3 @@ TEST_F(SpinValidation, LeavingTheBoxClampsItsText) {
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(recorder.messages.empty());
 }
-
-TEST_F(SpinValidation, StepsChangeTheTextByTenWithinTheRange) {
-    SpinEdit* box = Spin("SpinEdit1");
-    int changes = 0;
-    QObject::connect(box, &SpinEdit::Change, [&] { ++changes; });
-    box->stepBy(1);
-    EXPECT_EQ(box->Text(), QStringLiteral("510"));
-    box->SetValue(1495);
-    box->stepBy(1);
-    EXPECT_EQ(box->Text(), QStringLiteral("1500"));
-    EXPECT_EQ(changes, 3);
-    EXPECT_TRUE(recorder.messages.empty());
-}
