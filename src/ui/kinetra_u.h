@@ -147,6 +147,39 @@ class TForm1 : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+
+    // ---- exercise run buttons and the experiment panel (mode_start.cpp, experiment_panel.cpp)
+  public:
+    void BitBtn24Click();  // "Uruchom symulację", free-path illustration
+    void BitBtn20Click();  // "Uruchom symulację", free-path study, upper button
+    void BitBtn29Click();  // "Uruchom symulację", free-path study, beside the chart
+    void BitBtn23Click();  // "Ustal parametry początkowe"
+    void BitBtn25Click();  // "Zamknij" on the initial-conditions panel
+    void BitBtn21Click();  // "Uruchom", diffusion with chart
+    void BitBtn30Click();  // "Uruchom", wall collisions
+    void BitBtn32Click();  // "Uruchom", temperature
+    void BitBtn15Click();  // "Uruchom", pressure
+    void BitBtn34Click();  // "Uruchom", heat transport
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
+    void TrackBar4Change();
+    // Bounds of the heat transport's placement tries (50 tries, 3 s); tests lower them.
+    void SetHeatTransportRetries(int maxTries, int milliseconds);
+
+  private:
+    void ConnectModeStarts();
+    // Runs an initialiser on the current control values, shows a placement failure and the
+    // experiment captions.
+    void InitAndReport(void (*init)(Simulation&));
+    // A panel mode's run button: initialise, then the initial-conditions panel over the menu.
+    void OpenPanelFor(void (*init)(Simulation&));
+    // Copies the captions the experiment initialisers wrote into the experiment panel.
+    void ShowExperimentCaptions();
+    // Track bar 1 or 2: a fresh gas with the new count or speed factor.
+    void RestartExperiment();
+    int heatTransportTries_ = 50;
+    int heatTransportMilliseconds_ = 3000;
 };
 
 template <typename T>

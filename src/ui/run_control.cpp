@@ -43,6 +43,8 @@ void TForm1::RunInitialiser(Init init) {
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
                         QStringLiteral("Zmniejsz liczbę cząsteczek gazu"));
     }
+    // A restart of the temperature experiment rewrites the experiment panel's captions.
+    ShowExperimentCaptions();
 }
 
 void TForm1::StartTimer() {

@@ -1,0 +1,77 @@
+// The experiment panel: four track bars that change the gas of a running temperature or
+// pressure experiment, and the captions that show its count, mean speed, mass and side.
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include "engine/Experiment.h"
+#include "engine/Publisher.h"
+#include "ui/Messages.h"
+#include "ui/kinetra_u.h"
+
+void TForm1::ShowExperimentCaptions() {
+    // Only the experiment initialisers write these; the start captions stay until one has run.
+    switch (sim_->S.SimulationMode) {
+        case kModeTemperature:
+        case kModeHeatTransport:
+        case kModePressure:
+            break;
+        default:
+            return;
+    }
+    const ExperimentCaptions& c = sim_->Captions;
+    Control<QLabel>("Label49")->setText(QString::fromStdString(c.Label49));
+    Control<QLabel>("Label59")->setText(QString::fromStdString(c.Label59));
+    Control<QLabel>("Label60")->setText(QString::fromStdString(c.Label60));
+    Control<QLabel>("Label61")->setText(QString::fromStdString(c.Label61));
+}
+
+void TForm1::RestartExperiment() {
+    SyncControls();
+    if (!ChangeCountOrSpeed(*sim_)) return;
+    // Moved during a pause, the run has been paused since now and counts from 0 after the
+    // resume, as after a restart. The initialiser has cleared the pause stamp.
+    if (!DXTimer1.Enabled()) PauseClock(*sim_);
+    ShowExperimentCaptions();
+    if (sim_->S.InitOk == 0) {
+        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
+                        QStringLiteral("Zmniejsz liczbę cząsteczek gazu"));
+    }
+}
+
+void TForm1::TrackBar1Change() {
+    RestartExperiment();
+}
+
+void TForm1::TrackBar2Change() {
+    RestartExperiment();
+}
+
+void TForm1::TrackBar3Change() {
+    SyncControls();
+    ChangeParticleMass(*sim_);
+    Control<QLabel>("Label60")->setText(QString::fromStdString(sim_->Captions.Label60));
+}
+
+void TForm1::TrackBar4Change() {
+    SyncControls();
+    const int wanted = sim_->C.TrackBar4;
+    if (!ChangeVesselSide(*sim_)) {
+        // The gas keeps its vessel: the track bar goes back to it without a second change.
+        const int side = sim_->S.VesselWidth;
+        {
+            const QSignalBlocker quiet(TrackBars[3]);
+            TrackBars[3]->setValue(side);
+        }
+        sim_->C.TrackBar4 = side;
+        Control<QLabel>("Label61")->setText(QString::fromStdString(sim_->Captions.Label61));
+        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
+                        QStringLiteral("W naczyniu o szerokości %1 jedn. nie zmieszczą się "
+                                       "wszystkie cząsteczki gazu. Szerokość naczynia "
+                                       "pozostaje równa %2 jedn.")
+                            .arg(wanted)
+                            .arg(side));
+        return;
+    }
+    Control<QLabel>("Label61")->setText(QString::fromStdString(sim_->Captions.Label61));
+}
