@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X screen, checks a screenshot of the main menu, then
 # clicks "Dyfuzja", "1. Ilustracja zjawiska dyfuzji", "Uruchom symulację" and "Start" with the
-# mouse, waits for the diffusion to run and checks a second screenshot.
+# mouse, waits for the diffusion to run and checks a second screenshot. From there it goes back
+# to the menu and starts the pressure experiment and then the heat transport the same way,
+# checking a screenshot of each.
 # Usage: run_smoke.sh <kinetra> <screenshot_check> <work dir> <control_places>
 set -euo pipefail
 program=$1
@@ -11,11 +13,15 @@ places=$4
 mkdir -p "$work"
 menu="$work/menu.png"
 diffusion="$work/diffusion.png"
-rm -f "$menu" "$diffusion"
+pressure="$work/pressure.png"
+heat="$work/heat.png"
+rm -f "$menu" "$diffusion" "$pressure" "$heat"
 
-# Where the four controls lie on the 1024 x 768 screen, each shown by the click before it.
-mapfile -t clicks < <(QT_QPA_PLATFORM=offscreen "$places" BitBtn8 Label11 BitBtn5 BitBtn3)
-if [ "${#clicks[@]}" -ne 4 ]; then
+# Where the controls lie on the 1024 x 768 screen, each shown by the click before it: four to
+# the diffusion, then the tool button back to the menu and three to each experiment.
+mapfile -t clicks < <(QT_QPA_PLATFORM=offscreen "$places" BitBtn8 Label11 BitBtn5 BitBtn3 \
+    BitBtn1 BitBtn16 Label64 BitBtn15 BitBtn1 BitBtn17 Label69 BitBtn34)
+if [ "${#clicks[@]}" -ne 12 ]; then
     echo "cannot find the controls to click" >&2
     exit 1
 fi
@@ -37,6 +43,21 @@ done
 xdotool mousemove 1000 400
 sleep 2
 import -window root "$diffusion"
+for at in "${clicks[4]}" "${clicks[5]}" "${clicks[6]}" "${clicks[7]}"; do
+    xdotool mousemove \$at click 1
+    sleep 0.5
+done
+xdotool mousemove 1000 700
+sleep 1.5
+import -window root "$pressure"
+for at in "${clicks[8]}" "${clicks[9]}" "${clicks[10]}" "${clicks[11]}"; do
+    xdotool mousemove \$at click 1
+    sleep 0.5
+done
+xdotool mousemove 1000 700
+# The partition may need a few tries before the run starts.
+sleep 3
+import -window root "$heat"
 kill \$pid
 wait \$pid 2>/dev/null || true
 INNER
@@ -46,4 +67,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner"
 status=0
 "$checker" menu "$menu" || status=1
 "$checker" diffusion "$diffusion" || status=1
+"$checker" pressure "$pressure" || status=1
+"$checker" heat "$heat" || status=1
 exit $status

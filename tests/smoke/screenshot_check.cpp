@@ -52,6 +52,55 @@ void CheckDiffusion(const QImage& img) {
     Check(tools > 200 * 33 / 2, "the tool buttons stand over the running simulation");
 }
 
+int NotBlack(const QImage& img, QRect area) {
+    return area.width() * area.height() - Count(img, area, qRgb(0, 0, 0));
+}
+
+// The experiment panel's face colour.
+constexpr QRgb kPanelFace = qRgb(212, 208, 200);
+
+// The pressure experiment at the track bars' start values: 100 particles in a 400-pixel square
+// at (170, 170), the U-tube manometer with its pipe, the experiment panel over the text.
+void CheckPressure(const QImage& img) {
+    const int wall = Count(img, QRect(165, 165, 410, 5), Show565(1110)) +
+                     Count(img, QRect(165, 570, 410, 5), Show565(1110));
+    Check(wall > 3000, "the wall surrounds the square vessel");
+    Check(Count(img, QRect(170, 170, 400, 400), Show565(110)) > 400 * 400 * 8 / 10,
+          "the vessel's inside is dark blue");
+    Check(Count(img, QRect(170, 170, 400, 400), qRgb(0, 0, 255)) > 500,
+          "the blue particles are drawn");
+    Check(Count(img, QRect(170, 170, 400, 400), qRgb(100, 100, 150)) > 200,
+          "the particles carry their velocity lines");
+    Check(NotBlack(img, QRect(730, 250, 43, 395)) > 43 * 395 / 2, "the manometer stands there");
+    Check(NotBlack(img, QRect(580, 281, 140, 6)) == 140 * 6, "a pipe joins vessel and manometer");
+    Check(Count(img, QRect(784, 128, 201, 209), kPanelFace) > 201 * 209 / 2,
+          "the experiment panel is shown");
+    Check(Count(img, QRect(790, 400, 220, 100), qRgb(250, 250, 250)) > 500,
+          "the count, speeds, time and pressure are written");
+    Check(Count(img, QRect(770, 35, 200, 25), qRgb(250, 250, 250)) > 100, "the title is written");
+}
+
+// The heat transport: the wide vessel with the green hot gas, the grey partition and the blue
+// cold gas, a thermometer at each side, the text block at the top left, no experiment panel.
+void CheckHeat(const QImage& img) {
+    const int wall = Count(img, QRect(75, 295, 880, 5), Show565(110)) +
+                     Count(img, QRect(75, 600, 880, 5), Show565(110));
+    Check(wall > 7000, "the wall surrounds the vessel");
+    Check(Count(img, QRect(80, 300, 870, 300), Show565(100)) > 870 * 300 * 6 / 10,
+          "the vessel's inside is almost black");
+    Check(Count(img, QRect(80, 300, 420, 300), qRgb(0, 128, 0)) > 3000,
+          "the hot gas fills the left half");
+    Check(Count(img, QRect(530, 300, 420, 300), qRgb(0, 128, 255)) > 3000,
+          "the cold gas fills the right half");
+    Check(Count(img, QRect(480, 300, 70, 300), qRgb(128, 128, 128)) > 3000,
+          "the partition stands in the middle");
+    Check(NotBlack(img, QRect(30, 250, 20, 397)) > 20 * 397 / 2, "the left thermometer stands");
+    Check(NotBlack(img, QRect(980, 250, 20, 397)) > 20 * 397 / 2, "the right thermometer stands");
+    Check(Count(img, QRect(784, 128, 201, 209), kPanelFace) == 0, "the experiment panel is hidden");
+    Check(Count(img, QRect(30, 20, 450, 140), qRgb(250, 250, 250)) > 1500,
+          "the counts, time and temperatures are written");
+}
+
 // The main menu at start: the steel-blue panel with the title banner and ten menu buttons, and
 // nothing of the simulation over it.
 void CheckMenu(const QImage& img) {
@@ -87,6 +136,10 @@ int main(int argc, char** argv) {
         CheckDiffusion(img);
     } else if (std::strcmp(argv[1], "menu") == 0) {
         CheckMenu(img);
+    } else if (std::strcmp(argv[1], "pressure") == 0) {
+        CheckPressure(img);
+    } else if (std::strcmp(argv[1], "heat") == 0) {
+        CheckHeat(img);
     } else {
         std::fprintf(stderr, "unknown scene %s\n", argv[1]);
         return 2;
