@@ -1,6 +1,9 @@
 #include "ui/Messages.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -28,4 +31,22 @@ void ShowInformation(QWidget* parent, const QString& title, const QString& text)
 
 void ShowError(QWidget* parent, const QString& title, const QString& text) {
     Show(MessageKind::Error, parent, title, text);
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+    if (g_sink) return g_sink->Ask(parent, title, text);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                        const QString& filter) {
+    if (g_sink) return g_sink->SaveFileName(parent, title, suggested, filter);
+    // A bare name is offered in the home folder.
+    const QString start =
+        suggested.contains(QLatin1Char('/')) ? suggested : QDir::home().filePath(suggested);
+    return QFileDialog::getSaveFileName(parent, title, start, filter);
 }

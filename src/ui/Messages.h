@@ -5,7 +5,8 @@
 class QWidget;
 
 // Every message box of the program goes through here, so that tests can answer them without
-// a modal loop. By default each call shows a modal QMessageBox with a single OK button.
+// a modal loop. By default each call shows a modal QMessageBox with a single OK button; the
+// question and the save-file choice show their modal dialogs.
 
 enum class MessageKind { Information, Error };
 
@@ -14,6 +15,14 @@ class MessageSink {
     virtual ~MessageSink() = default;
     virtual void Show(MessageKind kind, QWidget* parent, const QString& title,
                       const QString& text) = 0;
+    // A sink that does not answer questions declines them.
+    virtual bool Ask(QWidget* /*parent*/, const QString& /*title*/, const QString& /*text*/) {
+        return false;
+    }
+    virtual QString SaveFileName(QWidget* /*parent*/, const QString& /*title*/,
+                                 const QString& /*suggested*/, const QString& /*filter*/) {
+        return {};
+    }
 };
 
 // Replaces the modal boxes by `sink`; nullptr brings them back. The sink is not owned.
@@ -21,3 +30,11 @@ void SetMessageSink(MessageSink* sink);
 
 void ShowInformation(QWidget* parent, const QString& title, const QString& text);
 void ShowError(QWidget* parent, const QString& title, const QString& text);
+
+// A question with the buttons Tak and Nie; true for Tak.
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+
+// The save-file dialog: the chosen path, or empty when the user cancels. `suggested` is a file
+// name or a path.
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                        const QString& filter);
