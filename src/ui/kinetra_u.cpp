@@ -141,6 +141,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
 
     ConnectMenu();
     ConnectRunControl();
+    SetUpTables();
     ConnectModeStarts();
 }
 

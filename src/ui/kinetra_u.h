@@ -7,11 +7,15 @@
 #include "display/Surface.h"
 #include "engine/Clock.h"
 #include "engine/Simulation.h"
+#include "measure/Chart.h"
+#include "measure/PrintService.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -90,6 +94,44 @@ class TForm1 : public QWidget {
     void SpinEdit3Change();
     void SpinEdit4Change();
     void SpinEdit6Change();
+
+    // ---- measurement tables, dependency studies, charts and printing (tables.cpp,
+    // dependency.cpp, printing.cpp)
+    void BitBtn13Click();  // "Uruchom symulację", temperature studies: run, then the table
+    void BitBtn39Click();  // "Uruchom symulację", pressure studies: run, then the table
+    void BitBtn28Click();  // "Rysuj wykres", free-path table
+    void BitBtn35Click();  // "Rysuj wykres", dependency table
+    void BitBtn27Click();  // "Drukuj tabelę i wykres", free-path table
+    void BitBtn36Click();  // "Drukuj tabelę i wykres", dependency table
+    void BitBtn19Click();  // "Drukuj"
+    void Button1Click();   // "Ukryj panel"
+    void Button2Click();   // "Pokaż tabelę pomiarów"
+    void BitBtn40Click();  // "Uruchom symulację" in the table panel
+    // Every cell of both tables.
+    void EditChange(QLineEdit* cell);
+    // Both chart boxes.
+    void wykrPaint(QWidget* box, QPainter& painter);
+    // Pages go to this service; tests give it a printer of their own.
+    void SetPrintService(std::unique_ptr<PrintService> service);
+
+  private:
+    // What a chart box drew last, so that a repaint shows the same chart.
+    struct ChartMemory {
+        ChartInput Input;
+        int Kind = 0;
+    };
+    void SetUpTables();  // builds both tables, the table panel and their connections
+    void BuildFreePathTable();
+    void BuildStudyPanel();
+    void SetUpDependencyStudy(const char* label);  // the texts and chart of an exercise link
+    QStringList CellTexts(int firstCell) const;    // the 34 cells of a table
+    ChartInput CurrentChartInput() const;
+    void DrawChart(const char* box, ChartMemory& memory, int kind);
+    TableHeadings StudyHeadings() const;
+    void PrintPage(const PageJob& job);
+    ChartMemory wykrChart_{{}, kHyperbola};
+    ChartMemory paintBox2Chart_;
+    std::unique_ptr<PrintService> printService_;
 
   private:
     void BuildToolButtons();

@@ -155,21 +155,25 @@ void TForm1::Label46Click() {
 void TForm1::Label47Click() {
     Show("ScrollBox5");
     Hide("ScrollBox8");
+    SetUpDependencyStudy("Label47");
 }
 
 void TForm1::Label65Click() {
     Show("ScrollBox5");
     Hide("ScrollBox8");
+    SetUpDependencyStudy("Label65");
 }
 
 void TForm1::Label75Click() {
     Show("ScrollBox5");
     Hide("ScrollBox8");
+    SetUpDependencyStudy("Label75");
 }
 
 void TForm1::Label76Click() {
     Show("ScrollBox5");
     Hide("ScrollBox8");
+    SetUpDependencyStudy("Label76");
 }
 
 void TForm1::Label64Click() {
@@ -180,21 +184,25 @@ void TForm1::Label64Click() {
 void TForm1::Label97Click() {
     Show("ScrollBox13");
     Hide("ScrollBox10");
+    SetUpDependencyStudy("Label97");
 }
 
 void TForm1::Label98Click() {
     Show("ScrollBox13");
     Hide("ScrollBox10");
+    SetUpDependencyStudy("Label98");
 }
 
 void TForm1::Label99Click() {
     Show("ScrollBox13");
     Hide("ScrollBox10");
+    SetUpDependencyStudy("Label99");
 }
 
 void TForm1::Label100Click() {
     Show("ScrollBox13");
     Hide("ScrollBox10");
+    SetUpDependencyStudy("Label100");
 }
 
 void TForm1::Label69Click() {
