@@ -106,58 +106,27 @@ class Printing : public TableFormTest {
         tray = backend.get();
         form->SetPrintService(std::make_unique<PrintService>(std::move(backend)));
     }
-    void Tick(int frames = 3) {
-        for (int i = 0; i < frames; ++i) {
-            clock.Advance(16);
-            form->DXTimer1Timer(1);
-        }
-    }
-    // A run of the given mode started with the pupil's buttons, a few frames drawn.
+    // A run of the given mode started with the pupil's buttons (topic, exercise, run), with a
+    // few frames drawn.
     void Run(int mode) {
-        switch (mode) {
-            case 1:
-                Click("BitBtn8");
-                Click("Label11");
-                Click("BitBtn5");
-                break;
-            case 2:
-                Click("BitBtn11");
-                Click("Label20");
-                Click("BitBtn24");
-                break;
-            case 3:
-                Click("BitBtn8");
-                Click("Label13");
-                Click("BitBtn21");
-                break;
-            case 4:
-                Click("BitBtn9");
-                Click("Label26");
-                Click("BitBtn30");
-                break;
-            case 5:
-                Click("BitBtn12");
-                Click("Label46");
-                Click("BitBtn32");
-                break;
-            case 6:
-                Click("BitBtn17");
-                Click("Label69");
-                Click("BitBtn34");
-                break;
-            case 7:
-                Click("BitBtn16");
-                Click("Label64");
-                Click("BitBtn15");
-                break;
-        }
+        const char* const clicks[][3] = {
+            {"BitBtn8", "Label11", "BitBtn5"},   {"BitBtn11", "Label20", "BitBtn24"},
+            {"BitBtn8", "Label13", "BitBtn21"},  {"BitBtn9", "Label26", "BitBtn30"},
+            {"BitBtn12", "Label46", "BitBtn32"}, {"BitBtn17", "Label69", "BitBtn34"},
+            {"BitBtn16", "Label64", "BitBtn15"},
+        };
+        for (const char* name : clicks[mode - 1])
+            Click(name);
         if (mode <= 4) {
             Spin("SpinEdit1")->SetValue(60);
             Click("BitBtn3");
         }
         ASSERT_EQ(S().SimulationMode, mode);
         ASSERT_TRUE(form->Timer().Enabled());
-        Tick();
+        for (int i = 0; i < 3; ++i) {
+            clock.Advance(16);
+            form->DXTimer1Timer(1);
+        }
     }
     void TypeFreePathTable() {
         TypeRow(1, 1, QStringLiteral("100"), QStringLiteral("61,5"));

@@ -56,35 +56,6 @@ TEST_F(Tables, CellsRepeatTheCheckUntilTheTextStands) {
     EXPECT_EQ(cell->text(), QStringLiteral("7,5"));
 }
 
-TEST_F(Tables, TablesStandInTheirPanesInSeventeenNumberedRows) {
-    QWidget* freePathPane = W<QScrollArea>("ScrollBox3")->widget();
-    QWidget* studyPane = W<QScrollArea>("ScrollBox14")->widget();
-    for (int r = 1; r <= 17; ++r) {
-        const QRect x1 = Cell(2 * r - 1)->geometry();
-        const QRect y1 = Cell(2 * r)->geometry();
-        EXPECT_EQ(Cell(2 * r - 1)->mapTo(freePathPane, QPoint(0, 0)).y(), 364 + 24 * (r - 1));
-        EXPECT_EQ(x1.size(), QSize(73, 21));
-        EXPECT_EQ(y1.size(), QSize(169, 21));
-        EXPECT_EQ(y1.top(), x1.top());
-        EXPECT_GT(y1.left(), x1.right());
-
-        QLineEdit* x2 = Cell(67 + 2 * r);
-        QLineEdit* y2 = Cell(68 + 2 * r);
-        EXPECT_EQ(x2->mapTo(studyPane, QPoint(0, 0)), QPoint(32, 220 + 24 * (r - 1)));
-        EXPECT_EQ(y2->mapTo(studyPane, QPoint(0, 0)), QPoint(112, 220 + 24 * (r - 1)));
-        EXPECT_EQ(x2->size(), QSize(73, 21));
-        EXPECT_EQ(y2->size(), QSize(169, 21));
-        for (int first : {kFreePath, kStudy}) {
-            const auto* number =
-                W<QLabel>(qPrintable(QStringLiteral("RowNumber%1").arg(first + 2 * (r - 1))));
-            EXPECT_EQ(number->text(), QString::number(r));
-            EXPECT_LT(number->geometry().right(), Cell(first + 2 * (r - 1))->x());
-        }
-    }
-    EXPECT_EQ(W("wykr")->size(), QSize(318, 225));
-    EXPECT_EQ(W("PaintBox2")->geometry(), QRect(320, 220, 318, 225));
-}
-
 TEST_F(Tables, DrawingGathersOnlyItsOwnTable) {
     TypeRow(kFreePath, 1, QStringLiteral("100"), QStringLiteral("12,5"));
     TypeRow(kFreePath, 3, QStringLiteral(",25"), QString());
