@@ -48,5 +48,15 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& su
     // A bare name is offered in the home folder.
     const QString start =
         suggested.contains(QLatin1Char('/')) ? suggested : QDir::home().filePath(suggested);
-    return QFileDialog::getSaveFileName(parent, title, start, filter);
+    QFileDialog dialog(parent, title, start, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt's own captions are English unless a translation is loaded.
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Folder:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nazwa pliku:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ pliku:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Zapisz"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anuluj"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
