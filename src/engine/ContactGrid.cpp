@@ -1,25 +1,46 @@
 #include "engine/ContactGrid.h"
 
-#include <algorithm>
-
 int ContactGrid::CellSizeFor(int particleSize) {
-    return std::max(2 * particleSize + 2, 16);
+    return std::max(3 * (particleSize + 1), 16);
+}
+
+double ContactGrid::SlackFor(int particleSize) {
+    return (CellSizeFor(particleSize) - 2.0 * (particleSize + 1)) / 2.0;
 }
 
 void ContactGrid::Rebuild(const SimulationState& s) {
     const int cell = CellSizeFor(s.ParticleSize);
-    // One spare cell on every side: a particle standing on a wall line is an ordinary case.
-    originX_ = static_cast<double>(s.VesselLeft) - cell;
-    originY_ = static_cast<double>(s.VesselTop) - cell;
+    slack_ = SlackFor(s.ParticleSize);
+    reach_ = s.ParticleSize + kMargin;
+    left_ = s.VesselLeft;
+    top_ = s.VesselTop;
+    right_ = s.RightLimit();
+    bottom_ = s.BottomLimit();
     inverse_ = 1.0 / cell;
-    columns_ = (s.VesselWidth + 2 * cell) / cell + 1;
-    rows_ = (s.VesselHeight + 2 * cell) / cell + 1;
-    lastColumn_ = columns_ - 1;
-    lastRow_ = rows_ - 1;
-    head_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
+    // Inner cells cover the room between the wall lines; at least one even when there is none.
+    const auto inner = [cell](double span) {
+        return std::max(1, static_cast<int>(std::ceil(span / cell)));
+    };
+    columns_ = inner(right_ - left_) + 2;
+    rows_ = inner(bottom_ - top_) + 2;
 
+    const auto used = static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_);
+    if (cells_.size() < used) {
+        cells_.resize(used);
+        boxes_.resize(used);
+    }
+    for (std::size_t c = 0; c < used; ++c) {
+        cells_[c].clear();
+        boxes_[c].Clear();
+    }
+
+    // Filing in index order leaves every cell sorted.
     const double* px = s.PosX.Data();
     const double* py = s.PosY.Data();
-    for (int k = 1; k <= s.ParticleCount; ++k)
-        Link(k, CellOf(px[k - 1], py[k - 1]));
+    for (int k = 1; k <= s.ParticleCount; ++k) {
+        const auto c = static_cast<std::size_t>(CellOf(px[k - 1], py[k - 1]));
+        cells_[c].push_back(k);
+        boxes_[c].Add(px[k - 1], py[k - 1]);
+        cell_[static_cast<std::size_t>(k)] = static_cast<int32_t>(c);
+    }
 }

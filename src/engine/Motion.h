@@ -50,9 +50,7 @@ struct PlainContacts {
     }
 };
 
-// M6 through the grid of cells. The plain loop goes on past a partner k with i's new place,
-// so its next partner is the smallest index above k that touches i where i stands after the
-// step back: that is what NextPartner looks up, from scratch, after every exchange.
+// M6 through the grid of cells: the same partners in the same order as the plain loop.
 struct GridContacts {
     ContactGrid& grid;
 
@@ -61,8 +59,7 @@ struct GridContacts {
 
     template <class Extras>
     void Resolve(SimulationState& s, int i, Extras& extras) {
-        for (int k = grid.NextPartner(s, i, 0); k != 0; k = grid.NextPartner(s, i, k))
-            ExchangeWith(s, i, k, extras);
+        grid.ForEachPartner(s, i, [&](int k) { ExchangeWith(s, i, k, extras); });
     }
 };
 
