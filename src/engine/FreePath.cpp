@@ -34,34 +34,37 @@ struct PathRecorder : NoExtras {
     }
 };
 
-// Draws the track from the first collision to where the particle is now, and returns the
-// length of its complete segments. Only the last, unfinished stretch is left out of the sum.
-double DrawPath(const SimulationState& s, Canvas& canvas) {
-    double length = 0.0;
-    if (s.PathCount <= 1) return length;
+// Draws the track from the first collision to where the particle is now.
+void DrawPath(const SimulationState& s, Canvas& canvas) {
+    if (s.PathCount <= 1) return;
     const int h = s.ParticleSize / 2;
     canvas.MoveTo(s.PathPoints[2].x + h, s.PathPoints[2].y + h);
     for (int k = 3; k <= s.PathCount; ++k) {
-        const PathPoint& from = s.PathPoints[k - 1];
-        const PathPoint& to = s.PathPoints[k];
-        canvas.LineTo(to.x + h, to.y + h);
-        const double dx = static_cast<double>(from.x) - to.x;
-        const double dy = static_cast<double>(from.y) - to.y;
-        length += std::sqrt(dx * dx + dy * dy);
+        canvas.LineTo(s.PathPoints[k].x + h, s.PathPoints[k].y + h);
     }
     const double half = s.ParticleSize / 2.0;
     canvas.LineTo(static_cast<int>(std::trunc(half + s.PosX[1])),
                   static_cast<int>(std::trunc(half + s.PosY[1])));
-    return length;
-}
-
-// The mean length of the complete segments; none before the second collision.
-double MeanFreePath(const SimulationState& s, double pathLength) {
-    const int segments = s.PathCount - 2;
-    return segments > 0 ? pathLength / segments : 0.0;
 }
 
 }  // namespace
+
+double PathLength(const SimulationState& s) {
+    double length = 0.0;
+    for (int k = 3; k <= s.PathCount; ++k) {
+        const PathPoint& from = s.PathPoints[k - 1];
+        const PathPoint& to = s.PathPoints[k];
+        const double dx = static_cast<double>(from.x) - to.x;
+        const double dy = static_cast<double>(from.y) - to.y;
+        length += std::sqrt(dx * dx + dy * dy);
+    }
+    return length;
+}
+
+double MeanFreePath(const SimulationState& s) {
+    const int segments = s.PathCount - 2;
+    return segments > 0 ? PathLength(s) / segments : 0.0;
+}
 
 void InitFreePath(Simulation& sim) {
     SimulationState& s = sim.S;
@@ -88,10 +91,10 @@ FrameResult StepFreePath(Simulation& sim, Canvas& canvas) {
     WriteGasStatus(sim, canvas, 120, GasStatusLines::WithSubstances, " jednostek");
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
 
-    const double length = DrawPath(s, canvas);
-    canvas.SurfaceTextOut(750, 240, 12,
-                          "Śr. droga swob.  =   " +
-                              FormatGeneral(MeanFreePath(s, length), GeneralFormat::G3) + " jedn.");
+    DrawPath(s, canvas);
+    canvas.SurfaceTextOut(
+        750, 240, 12,
+        "Śr. droga swob.  =   " + FormatGeneral(MeanFreePath(s), GeneralFormat::G3) + " jedn.");
     canvas.SurfaceTextOut(750, 260, 12,
                           "Średnica cząsteczek =  " + FormatInt(s.ParticleSize) + " jedn.");
     canvas.SurfaceTextOut(750, 280, 12,

@@ -16,6 +16,10 @@ void StepDiffusion(Simulation& sim, Canvas& canvas);
 // pause once the chosen number of collisions is reached, or when the track is full.
 void InitFreePath(Simulation& sim);
 FrameResult StepFreePath(Simulation& sim, Canvas& canvas);
+// Length of the recorded track from the first to the last collision, and its mean per complete
+// segment (0 before the second collision); the screen and the printed page both show it.
+double PathLength(const SimulationState& s);
+double MeanFreePath(const SimulationState& s);
 
 // Mode 3: diffusion with a bar chart of the second substance in eight parts of the vessel.
 void InitDiffusionChart(Simulation& sim);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "display/Sprites.h"
+#include "engine/Modes.h"
 #include "engine/NumberFormat.h"
 #include "measure/PaintHelpers.h"
 
@@ -163,19 +164,14 @@ void PrintFreePathPage(QPainter& p, QSize page, const SimulationState& s, int vm
     // first collision there is no path, and no stray line from wherever the pen stood.
     const int count = std::min(s.PathCount, kPathCapacity);
     const int h = s.ParticleSize / 2;
-    double sum = 0.0;
     if (count > 1) {
         p.setPen(LinePen(Qt::black));
         QPoint at = v.Map(s.PathPoints[2].x + h, s.PathPoints[2].y + h);
         for (int k = 3; k <= count; ++k) {
-            const PathPoint& a = s.PathPoints[k - 1];
             const PathPoint& b = s.PathPoints[k];
             const QPoint next = v.Map(b.x + h, b.y + h);
             p.drawLine(at, next);
             at = next;
-            const auto dx = static_cast<long long>(a.x) - b.x;
-            const auto dy = static_cast<long long>(a.y) - b.y;
-            sum += std::sqrt(static_cast<double>(dx * dx + dy * dy));
         }
         const double half = s.ParticleSize / 2.0;
         p.drawLine(at, v.Map(s.PosX[1] + half, s.PosY[1] + half));
@@ -183,7 +179,7 @@ void PrintFreePathPage(QPainter& p, QSize page, const SimulationState& s, int vm
 
     WriteGasLines(p, s, v, step, vmax, QStringLiteral("DROGA SWOBODNA"));
     const int x0 = v.Left + v.Width + 50;
-    const double mean = s.PathCount > 0 ? sum / s.PathCount : 0.0;
+    const double mean = MeanFreePath(s);
     PrinterTextOut(p, x0, step * 7 + 60, 10,
                    QStringLiteral("Śr. droga swob.  =   ") +
                        Str(FormatGeneral(mean, GeneralFormat::G3)) + QStringLiteral(" jedn."));

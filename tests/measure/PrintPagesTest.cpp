@@ -200,7 +200,8 @@ TEST(FreePathPage, PathAndItsMeanAsOnScreen) {
     const int step = LineStep(page, 10);
     ExpectTextAt(page, "DROGA SWOBODNA", 1360, 20);
     ExpectTextAt(page, "Czas  =   12345 ms", 1320, 6 * step + 60);
-    ExpectTextAt(page, "Śr. droga swob.  =   2,5 jedn.", 1320, 7 * step + 60);
+    // Two complete segments of 5: the page shows the same true mean as the screen.
+    ExpectTextAt(page, "Śr. droga swob.  =   5 jedn.", 1320, 7 * step + 60);
     ExpectTextAt(page, "Średnica cząsteczek =  15 jedn.", 1320, 8 * step + 60);
     ExpectTextAt(page, "Liczba zderzeń cząsteczki =  3", 1320, 9 * step + 60);
 
