@@ -6,7 +6,7 @@ kinetra_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kinetra_packages=(
     g++ cmake make pkg-config
     qt6-base-dev libgl-dev
-    fonts-liberation2
+    fonts-liberation2 qt6-translations-l10n
 )
 
 kinetra_missing() {

@@ -2,7 +2,10 @@
 // window covers the whole screen until it is closed.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 #include <algorithm>
 #include <memory>
 
@@ -34,6 +37,14 @@ int main(int argc, char** argv) {
     ScaleToScreen(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kinetra"));
+
+    // Qt's own dialogs (the file dialog of a saved page, standard buttons) speak Polish too.
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     TForm1 Form1;
     TFO_programie FO_programie(&Form1);
