@@ -21,7 +21,8 @@ void TForm1::SetUpDependencyStudy(const char* label) {
         l->setText(text);
         l->adjustSize();
     };
-    caption(study->Pressure ? "Label72" : "Label43", study->Title);
+    // The pane's title keeps the pane's width so that it stays centred.
+    Control<QLabel>(study->Pressure ? "Label72" : "Label43")->setText(study->Title);
     Control<QPlainTextEdit>(study->Pressure ? "Memo72" : "Memo24")
         ->setPlainText(study->Description);
 

@@ -82,6 +82,11 @@ TEST_F(Studies, ChoosingAStudyWritesItsTexts) {
               U(" Badanie zależności ciśnienia od  średniej prędkości cząsteczek gazu"));
     EXPECT_EQ(Text("Label105"), U("cząsteczek Vśr"));
     EXPECT_EQ(Text("Label116"), U("od średniej prędkości cząsteczek gazu"));
+    // Pane titles stay centred over the whole pane, whatever their length.
+    for (const char* title : {"Label43", "Label72"}) {
+        EXPECT_EQ(W(title)->x(), 0) << title;
+        EXPECT_EQ(W(title)->width(), W(title)->parentWidget()->width()) << title;
+    }
 }
 
 TEST_F(Studies, TemperatureHidesThePowerOfTenAndPressureBringsItBack) {
