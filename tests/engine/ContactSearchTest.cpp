@@ -358,7 +358,7 @@ void RunScenario(uint64_t seed, long long pairBudget) {
 }  // namespace
 
 TEST(GridContacts, MatchesThePlainLoopInRandomScenarios) {
-    const int scenarios = 40 * Scale();
+    const int scenarios = 60 * Scale();
     for (int n = 0; n < scenarios; ++n) {
         RunScenario(0x5eed0000u + static_cast<uint64_t>(n), 4'000'000);
         if (HasFatalFailure()) return;
