@@ -38,8 +38,11 @@ void Surface::FillRect(int left, int top, int right, int bottom, uint16_t colour
     bottom = std::min(bottom, kHeight);
     if (left >= right || top >= bottom) return;
     const QRgb c = Rgb565ToRgb(colour);
+    // One detach check for the whole rectangle, not one per row.
+    uchar* const bits = back_.bits();
+    const qsizetype stride = back_.bytesPerLine();
     for (int y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(back_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(line + left, line + right, c);
     }
 }
@@ -48,6 +51,8 @@ void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
     const auto& list = SpriteList(set);
     if (index < 0 || index >= static_cast<int>(list.size())) return;
     const Sprite& sprite = list[static_cast<std::size_t>(index)];
+    uchar* const bits = back_.bits();
+    const qsizetype stride = back_.bytesPerLine();
     for (const Sprite::Run& run : sprite.runs) {
         const int row = y + run.y;
         if (row < 0 || row >= kHeight) continue;
@@ -59,8 +64,10 @@ void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
         if (from >= to) continue;
         const auto* src =
             reinterpret_cast<const QRgb*>(sprite.picture.constScanLine(run.y)) + run.x + skip;
-        auto* dst = reinterpret_cast<QRgb*>(back_.scanLine(row)) + from;
-        std::copy(src, src + (to - from), dst);
+        auto* dst = reinterpret_cast<QRgb*>(bits + row * stride) + from;
+        // Runs are a few pixels long: a plain loop beats a call to memmove.
+        for (int n = 0; n < to - from; ++n)
+            dst[n] = src[n];
     }
 }
 
@@ -100,11 +107,6 @@ void Surface::MoveTo(int x, int y) {
     penY_ = y;
 }
 
-void Surface::PutPixel(int x, int y, QRgb colour) {
-    if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;
-    reinterpret_cast<QRgb*>(back_.scanLine(y))[x] = colour;
-}
-
 void Surface::LineTo(int x, int y) {
     // Bresenham from the current point, leaving out the end point.
     int cx = penX_;
@@ -114,8 +116,12 @@ void Surface::LineTo(int x, int y) {
     const int sx = cx < x ? 1 : -1;
     const int sy = cy < y ? 1 : -1;
     int err = dx + dy;
+    // One detach check for the whole line, not one per pixel.
+    uchar* const bits = back_.bits();
+    const qsizetype stride = back_.bytesPerLine();
     while (cx != x || cy != y) {
-        PutPixel(cx, cy, pen_);
+        if (cx >= 0 && cy >= 0 && cx < kWidth && cy < kHeight)
+            reinterpret_cast<QRgb*>(bits + cy * stride)[cx] = pen_;
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;

@@ -42,7 +42,6 @@ class Surface final : public Canvas {
 
   private:
     void BeginText();
-    void PutPixel(int x, int y, QRgb colour);
 
     QImage back_;
     QImage front_;
