@@ -1,8 +1,11 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cmath>
 #include <memory>
 
+#include "engine/Canvas.h"
 #include "engine/Clock.h"
 #include "engine/Modes.h"
 #include "engine/Placement.h"
@@ -15,7 +18,9 @@ struct BenchRun {
     WallClock clock;
     std::unique_ptr<Simulation> sim = std::make_unique<Simulation>(clock);
 
-    BenchRun(int count, int side, int vmax, int sizeChoice, uint64_t seed = 1) {
+    BenchRun(int count, int side, int vmax, int sizeChoice,
+             ContactSearch search = ContactSearch::Grid, uint64_t seed = 1) {
+        sim->Search = search;
         sim->Rng.UseFixedSeeds(seed);
         Controls& c = sim->C;
         c.SpinEdit1 = count;
@@ -40,5 +45,59 @@ struct BenchRun {
             DrawVelocity(*sim, i, sim->C.SpinEdit4);
         }
         s.InitOk = 1;
+    }
+};
+
+inline const char* SearchName(ContactSearch search) {
+    return search == ContactSearch::Grid ? "grid" : "plain";
+}
+
+// A mode initialised at its largest settings: modes 1 to 4 with 1500 particles of 5 px in a
+// 700 x 700 vessel (600 wide for the chart mode) and Vmax 300; the experiments (5 and 7) with
+// 500 particles, side 650 and speed factor 10; the heat transport with its fixed 850 at Vmax
+// 300 and speed factor 10, its hot gas moving up to about 212 px per tick.
+struct ModeRun {
+    WallClock clock;
+    std::unique_ptr<Simulation> sim = std::make_unique<Simulation>(clock);
+
+    ModeRun(Mode mode, ContactSearch search, uint64_t seed = 1) {
+        sim->Search = search;
+        sim->Rng.UseFixedSeeds(seed);
+        Controls& c = sim->C;
+        c.SpinEdit1 = kMaxParticles;
+        c.SpinEdit2 = mode == kModeDiffusionChart ? 600 : 700;
+        c.SpinEdit3 = 700;
+        c.SpinEdit4 = 300;
+        c.SizeChoice = 4;
+        c.CheckBox2 = false;  // the free path would otherwise ask for a pause
+        c.TrackBar1 = 500;
+        c.TrackBar2 = 10;
+        c.TrackBar4 = 650;
+        switch (mode) {
+            case kModeDiffusion:
+                InitDiffusion(*sim);
+                break;
+            case kModeFreePath:
+                InitFreePath(*sim);
+                break;
+            case kModeDiffusionChart:
+                InitDiffusionChart(*sim);
+                break;
+            case kModeWallCollisions:
+                InitWallCollisions(*sim);
+                break;
+            case kModeTemperature:
+                InitTemperature(*sim);
+                break;
+            case kModeHeatTransport:
+                InitHeatTransportRetrying(*sim, 50, nullptr);
+                break;
+            case kModePressure:
+                InitPressure(*sim);
+                break;
+            default:
+                break;
+        }
+        StartClock(*sim);
     }
 };

@@ -1,0 +1,30 @@
+// Nanoseconds per whole frame of every mode at its largest settings: the frame step with its
+// drawing on the real surface, text and present included, with either contact search.
+#include "BenchSupport.h"
+#include "display/Surface.h"
+
+namespace {
+
+void Frame(benchmark::State& state, ContactSearch search) {
+    const auto mode = static_cast<Mode>(state.range(0));
+    ModeRun run(mode, search);
+    if (!run.sim->S.InitOk) {
+        state.SkipWithError("placement failed");
+        return;
+    }
+    Surface surface;
+    for (auto _ : state)
+        StepFrame(*run.sim, surface);
+    state.SetLabel(SearchName(search));
+}
+
+void Modes(benchmark::internal::Benchmark* b) {
+    for (int mode = kModeDiffusion; mode <= kModePressure; ++mode)
+        b->Arg(mode);
+    b->ArgName("mode")->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK_CAPTURE(Frame, plain, ContactSearch::Plain)->Apply(Modes);
+BENCHMARK_CAPTURE(Frame, grid, ContactSearch::Grid)->Apply(Modes);
+
+}  // namespace
