@@ -123,13 +123,14 @@ class ContactGrid {
                 exchange(k);
                 xi = px[i - 1];
                 yi = py[i - 1];
-                if (!Covers(scan, size, xi, yi)) {
+                if (!Covers(scan, xi, yi)) {
                     Begin(scan, s, i, k);
                     at = nullptr;
                     break;
                 }
                 // The run goes on while its cell stays in reach and no other cell comes in.
-                if (InReachFirst(scan, live, xi, yi) != live || !InReach(run.box, xi, yi)) break;
+                if (InReachFirst(scan, live, xi, yi) != live || !InReach(scan, run.box, xi, yi))
+                    break;
             }
             if (at == nullptr) continue;
             if (at == run.end) {
@@ -177,7 +178,8 @@ class ContactGrid {
         Cursor cursors[10];  // a region spans at most 3 x 3 cells
         int open = 0;
         bool judged = false;  // were positions and boxes used to leave particles out?
-        double left = 0.0, right = -1.0, top = 0.0, bottom = -1.0;  // the region
+        // Where i may stand for the search to go on: its contact square stays in the region.
+        double fromX = 0.0, toX = -1.0, fromY = 0.0, toY = -1.0;
         int32_t sifted[9 * kSiftedSpread];
     };
 
@@ -193,10 +195,11 @@ class ContactGrid {
         const double top = yi - reach;
         const double bottom = yi + reach;
         const bool judged = Near(xi, yi);
-        scan.left = left;
-        scan.right = right;
-        scan.top = top;
-        scan.bottom = bottom;
+        const double square = s.ParticleSize + kMargin;
+        scan.fromX = left + square;
+        scan.toX = right - square;
+        scan.fromY = top + square;
+        scan.toY = bottom - square;
         scan.judged = judged;
         scan.open = 0;
         int sifted = 0;
@@ -214,6 +217,7 @@ class ContactGrid {
                 const int32_t* end = at + cell.size();
                 const auto count = end - at;
                 if (judged && (count <= kSifted || (count <= kSiftedSpread && !box.IsPoint()))) {
+                    int32_t* const first = scan.sifted + sifted;
                     for (; at != end; ++at) {
                         const int k = *at;
                         const double x = px[k - 1];
@@ -222,48 +226,38 @@ class ContactGrid {
                         sifted +=
                             (k > after) & (left <= x) & (x <= right) & (top <= y) & (y <= bottom);
                     }
+                    if (scan.sifted + sifted != first)
+                        scan.cursors[scan.open++] = {first, scan.sifted + sifted, nullptr};
                     continue;
                 }
                 if (after != 0) at = std::upper_bound(at, end, after);
                 if (at != end) scan.cursors[scan.open++] = {at, end, &box};
             }
         }
-        if (sifted == 0) return;
-        // The sifted indices come in sorted runs, one per cell: an insertion sort suits.
-        int32_t* first = scan.sifted;
-        for (int n = 1; n < sifted; ++n) {
-            const int32_t k = first[n];
-            int m = n;
-            for (; m > 0 && first[m - 1] > k; --m)
-                first[m] = first[m - 1];
-            first[m] = k;
-        }
-        scan.cursors[scan.open++] = {first, first + sifted, nullptr};
     }
 
     // Does the search still cover the contact square at (x, y)? Then it can simply go on.
-    static bool Covers(const Scan& scan, double size, double x, double y) {
-        const double reach = size + kMargin;
-        return scan.left <= x - reach && x + reach <= scan.right && scan.top <= y - reach &&
-               y + reach <= scan.bottom;
+    static bool Covers(const Scan& scan, double x, double y) {
+        return scan.fromX <= x && x <= scan.toX && scan.fromY <= y && y <= scan.toY;
     }
 
     // Moves the cursors among [from, open) whose cells the contact square at (x, y) reaches to
     // the front of that stretch; returns where the others begin. Cursors before `from` are
     // left as they are.
     int InReachFirst(Scan& scan, int from, double x, double y) const {
-        if (!scan.judged || !Near(x, y)) return scan.open;
+        if (!scan.judged) return scan.open;
         int reached = from;
         for (int c = from; c < scan.open; ++c) {
-            if (InReach(scan.cursors[c].box, x, y))
+            if (InReach(scan, scan.cursors[c].box, x, y))
                 std::swap(scan.cursors[c], scan.cursors[reached++]);
         }
         return reached;
     }
 
     // Could a particle filed in the cell of this box touch one standing at (x, y)?
-    bool InReach(const Box* box, double x, double y) const {
-        return !box || !Near(x, y) || box->Meets(x - reach_, x + reach_, y - reach_, y + reach_);
+    // While the search covers i, i stays as near the origin as where the search began.
+    bool InReach(const Scan& scan, const Box* box, double x, double y) const {
+        return !box || !scan.judged || box->Meets(x - reach_, x + reach_, y - reach_, y + reach_);
     }
 
     // Border cell 0 up to the low wall line, inner cells 1..count-2, border cell count-1 from
