@@ -34,17 +34,9 @@ constexpr int kMemoMargin = 4;  // QPlainTextEdit's document margin
 constexpr int kLeft = 16;       // left edge of a pane's text column
 constexpr int kColumnWidth = 608;
 
-QFont Arial(int pixels, bool bold = false, bool italic = false, bool underline = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    return font;
-}
 
 QFont MemoFont() {
-    return Arial(11);
+    return ArialPixels(11);
 }
 
 // A panel in the classic look: a raised outer bevel, `border` pixels of face, a lowered inner
@@ -67,35 +59,17 @@ class BevelPanel : public QFrame {
         const QColor light = face_.lighter(160);
         const QColor dark = face_.darker(210);
         QRect r = rect().adjusted(0, 0, -1, -1);
-        Bevel(p, r, light, dark);
+        DrawBevel(p, r, light, dark);
         r.adjust(border_ + 1, border_ + 1, -border_ - 1, -border_ - 1);
-        Bevel(p, r, dark, light);
+        DrawBevel(p, r, dark, light);
     }
 
   private:
-    static void Bevel(QPainter& p, const QRect& r, const QColor& topLeft,
-                      const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-    }
 
     QColor face_;
     int border_;
 };
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                 QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->adjustSize();
-    label->move(at);
-    return label;
-}
 
 QLabel* AddPicture(QWidget* parent, const QString& name, const QPixmap& picture, QRect place) {
     auto* label = new QLabel(parent);
@@ -185,7 +159,7 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
                        const QPixmap& glyph = {}) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFont(Arial(12, true));
+    button->setFont(ArialPixels(12, true));
     button->setGeometry(place);
     if (!glyph.isNull()) {
         button->setIcon(glyph);
@@ -246,7 +220,7 @@ void FinishPane(const Pane& pane, int bottom) {
 QLabel* AddPaneTitle(const Pane& pane, const QString& name, const QString& text) {
     auto* title = new QLabel(text, pane.content);
     title->setObjectName(name);
-    title->setFont(Arial(16, true));
+    title->setFont(ArialPixels(16, true));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setGeometry(0, 12, pane.width, QFontMetrics(title->font()).height() + 2);
     return title;
@@ -259,8 +233,8 @@ struct KeyGuideNames {
 // The guide to the tool buttons of a running simulation. Returns the bottom of the block.
 int AddKeyGuide(QWidget* content, int top, const QString& prefix, const QString& heading,
                 const QString& parametersOpening, const KeyGuideNames& images, bool pictures) {
-    const QFont text = Arial(12);
-    AddLabel(content, prefix + QStringLiteral("KeyHeading"), heading, Arial(13, true),
+    const QFont text = ArialPixels(12);
+    AddLabel(content, prefix + QStringLiteral("KeyHeading"), heading, ArialPixels(13, true),
              {kLeft, top});
     auto picture = [&](const QString& name, const QPixmap& pixmap, int y) {
         return AddPicture(content, name, pictures ? pixmap : QPixmap(),
@@ -414,7 +388,7 @@ void BuildFreePathStudyPane(QWidget* topic, int top) {
     auto* options = new BevelPanel(tableArea, QColor(236, 240, 244), 0);
     options->setObjectName(QStringLiteral("Panel5"));
     options->setGeometry(area::kOptions);
-    AddLabel(options, QStringLiteral("Panel5Caption"), texts::kOptions, Arial(12, true), {10, 6});
+    AddLabel(options, QStringLiteral("Panel5Caption"), texts::kOptions, ArialPixels(12, true), {10, 6});
     const std::pair<const char*, QString> boxes[] = {
         {"CheckBox1", texts::kScaleFromZero},
         {"CheckBox2", texts::kStopAfterCollisions},
@@ -424,7 +398,7 @@ void BuildFreePathStudyPane(QWidget* topic, int top) {
     for (const auto& [name, caption] : boxes) {
         auto* box = new QCheckBox(caption, options);
         box->setObjectName(QLatin1String(name));
-        box->setFont(Arial(11));
+        box->setFont(ArialPixels(11));
         box->setChecked(true);
         box->setGeometry(10, y, area::kOptions.width() - 20, 20);
         y += 22;
@@ -504,14 +478,14 @@ int BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
                const QString& memoName, const QString& memo, const std::vector<Link>& links) {
     AddPicture(topic, iconName, TopicIcon(topic->objectName()),
                QRect(QPoint(24, 16), pictures::kGlyphSize));
-    AddLabel(topic, topic->objectName() + QStringLiteral("Title"), title, Arial(16, true),
+    AddLabel(topic, topic->objectName() + QStringLiteral("Title"), title, ArialPixels(16, true),
              {56, 20});
     auto* intro = AddMemo(topic, memoName, memo, QRect(20, 50, 649, 0), kTopicColour);
     auto* heading = AddLabel(topic, topic->objectName() + QStringLiteral("Exercises"),
-                             texts::kExercises, Arial(13, true, true), {24, Bottom(intro) + 6});
+                             texts::kExercises, ArialPixels(13, true, true), {24, Bottom(intro) + 6});
     int y = Bottom(heading) + 4;
     int x = 40;
-    const QFont linkFont = Arial(12, false, true, true);
+    const QFont linkFont = ArialPixels(12, false, true, true);
     for (const Link& link : links) {
         auto* label = new ClickLabel(link.caption, topic);
         label->setObjectName(QLatin1String(link.name));
@@ -619,7 +593,7 @@ void BuildMenuButtons(QWidget* menu) {
         auto* button = new QPushButton(caption, menu);
         button->setObjectName(objectName);
         button->setGeometry(16, y, 249, 33);
-        button->setFont(Arial(11, true));
+        button->setFont(ArialPixels(11, true));
         QPalette pal = button->palette();
         pal.setColor(QPalette::ButtonText, Qt::black);
         button->setPalette(pal);

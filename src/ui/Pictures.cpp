@@ -1,4 +1,5 @@
 #include "ui/Pictures.h"
+#include "ui/Widgets.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -44,13 +45,6 @@ const QColor kRed(214, 28, 28);
 const QColor kBlue(40, 96, 220);
 const QColor kInk(25, 30, 40);
 
-QFont Arial(int pixels, bool bold = false, bool italic = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 // A shaded ball: lit from the upper left, with a thin darker rim.
 void Ball(QPainter& p, QPointF c, qreal r, const QColor& body) {
@@ -523,12 +517,12 @@ void InitialConditionsPanel(QPainter& p) {
 
     p.drawPixmap(24, 16, TopicIcon(QStringLiteral("Panel3")));
     p.setPen(Qt::black);
-    p.setFont(Arial(16, true));
+    p.setFont(ArialPixels(16, true));
     p.drawText(QPoint(56, 20 + 15),
                QStringLiteral("DYFUZJA - ustawienia warunków początkowych układu"));
-    p.setFont(Arial(13, true));
+    p.setFont(ArialPixels(13, true));
     auto text = [&p](int x, int y, const QString& s, bool bold = true) {
-        p.setFont(Arial(13, bold));
+        p.setFont(ArialPixels(13, bold));
         p.drawText(QPoint(x, y + 12), s);
     };
     text(40, 72, QStringLiteral("Wielkość cząsteczek"));
@@ -564,7 +558,7 @@ void InitialConditionsPanel(QPainter& p) {
     auto spin = [&](int x, int y, const QString& value) {
         SunkenBox(p, QRect(x, y, 65, 22), Qt::white);
         p.setPen(Qt::black);
-        p.setFont(Arial(13));
+        p.setFont(ArialPixels(13));
         p.drawText(QRect(x + 4, y, 44, 22), Qt::AlignVCenter | Qt::AlignLeft, value);
         RaisedButton(p, QRect(x + 49, y + 2, 14, 9));
         RaisedButton(p, QRect(x + 49, y + 11, 14, 9));
@@ -588,7 +582,7 @@ void InitialConditionsPanel(QPainter& p) {
 
     RaisedButton(p, QRect(32, 352, 465, 33));
     p.setPen(Qt::black);
-    p.setFont(Arial(13, true));
+    p.setFont(ArialPixels(13, true));
     p.drawText(QRect(32, 352, 465, 33), Qt::AlignCenter, QStringLiteral("Start"));
 }
 

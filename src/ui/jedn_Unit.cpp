@@ -6,14 +6,10 @@
 #include <QScreen>
 
 #include "ui/Pictures.h"
+#include "ui/Widgets.h"
 
 namespace {
 
-QFont Arial(int pixels) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // A word followed by a run of blanks that lines up the explanations.
 QString Padded(const char* word, int blanks) {
@@ -53,7 +49,7 @@ Tjednostki::Tjednostki(QWidget* parent) : QDialog(parent) {
 
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName(QStringLiteral("Memo1"));
-    memo->setFont(Arial(11));
+    memo->setFont(ArialPixels(11));
     memo->setGeometry(8, 16, 585, 185);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setPlainText(MemoLines().join(QLatin1Char('\n')));

@@ -21,12 +21,6 @@ namespace {
 
 const QColor kPanelFace(212, 208, 200);
 
-QFont Arial(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // A panel in the classic look: a raised outer bevel around a lowered inner one.
 class BevelPanel : public QWidget {
@@ -45,37 +39,18 @@ class BevelPanel : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect outer = rect().adjusted(0, 0, -1, -1);
-        Bevel(p, outer, Qt::white, QColor(64, 64, 64));
-        Bevel(p, outer.adjusted(2, 2, -2, -2), QColor(128, 128, 128), Qt::white);
+        DrawBevel(p, outer, Qt::white, QColor(64, 64, 64));
+        DrawBevel(p, outer.adjusted(2, 2, -2, -2), QColor(128, 128, 128), Qt::white);
     }
 
-  private:
-    static void Bevel(QPainter& p, const QRect& r, const QColor& topLeft,
-                      const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-    }
 };
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
-                 QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    label->adjustSize();
-    label->move(at);
-    return label;
-}
 
 SpinEdit* AddSpinEdit(QWidget* parent, const char* name, QPoint at, int minimum, int maximum,
                       int value) {
     auto* box = new SpinEdit(parent, minimum, maximum, value, 10);
     box->setObjectName(QLatin1String(name));
-    box->setFont(Arial(13, true));
+    box->setFont(ArialPixels(13, true));
     box->setGeometry(QRect(at, QSize(65, 22)));
     return box;
 }
@@ -119,7 +94,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(Arial(11));
+    setFont(ArialPixels(11));
     resize(Surface::kWidth, Surface::kHeight);
 
     stage_ = new QWidget(this);
@@ -181,9 +156,9 @@ void TForm1::BuildPanel2() {
     panel->setGeometry(480, 16, 513, 401);
     panel->hide();
 
-    const QFont title = Arial(16, true);
-    const QFont bold = Arial(13, true);
-    const QFont regular = Arial(13);
+    const QFont title = ArialPixels(16, true);
+    const QFont bold = ArialPixels(13, true);
+    const QFont regular = ArialPixels(13);
     AddLabel(panel, "Label1", QStringLiteral("DYFUZJA - ustawienia warunków początkowych układu"),
              title, {56, 20});
     auto* icon = new QLabel(panel);
@@ -244,7 +219,7 @@ void TForm1::BuildPanel8() {
     panel->setObjectName(QStringLiteral("Panel8"));
     panel->setGeometry(784, 128, 201, 209);
     panel->hide();
-    const QFont caption = Arial(11);
+    const QFont caption = ArialPixels(11);
     AddLabel(panel, "Label49", QStringLiteral("Liczba cząsteczek"), caption, {16, 8});
     TrackBars[0] = AddTrackBar(panel, "TrackBar1", 24, 100, 500, 10);
     AddLabel(panel, "Label59", QStringLiteral("Vśr. cząsteczek:"), caption, {16, 56});

@@ -11,14 +11,6 @@ namespace {
 
 const QColor kNavy(0, 0, 128);
 
-// MS Sans Serif is not found outside Windows; Arial keeps the dialog's proportions.
-QFont DialogFont(int pixels, bool bold = false, bool underline = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
 
 template <typename Label>
 Label* AddLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
@@ -40,28 +32,28 @@ TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FO_programie"));
     setWindowTitle(QStringLiteral("O programie"));
     setFixedSize(314, 224);
-    setFont(DialogFont(11));
+    setFont(ArialPixels(11));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     AddLabel<QLabel>(this, "Label13", QString::fromUtf8(publisher::kProductTitle),
-                     DialogFont(16, true), {8, 8}, kNavy);
-    AddLabel<QLabel>(this, "Label2", QStringLiteral("Autorzy:"), DialogFont(13), {8, 32});
+                     ArialPixels(16, true), {8, 8}, kNavy);
+    AddLabel<QLabel>(this, "Label2", QStringLiteral("Autorzy:"), ArialPixels(13), {8, 32});
     const char* authorLabels[] = {"Label6", "Label7", "Label3", "Label8", "Label4"};
     for (int i = 0; i < 5; ++i) {
         AddLabel<QLabel>(this, authorLabels[i], QString::fromUtf8(publisher::kAuthors[i]),
-                         DialogFont(13), {64, 32 + 16 * i});
+                         ArialPixels(13), {64, 32 + 16 * i});
     }
     AddLabel<QLabel>(this, "Label1", QString::fromUtf8(publisher::kNoticeLine),
-                     DialogFont(13, true), {8, 112});
-    AddLabel<QLabel>(this, "Label15", QStringLiteral("Wersja produktu: 2.0"), DialogFont(13),
+                     ArialPixels(13, true), {8, 112});
+    AddLabel<QLabel>(this, "Label15", QStringLiteral("Wersja produktu: 2.0"), ArialPixels(13),
                      {8, 128});
-    AddLabel<QLabel>(this, "Label16", QStringLiteral("Rok produkcji: 2003"), DialogFont(13),
+    AddLabel<QLabel>(this, "Label16", QStringLiteral("Rok produkcji: 2003"), ArialPixels(13),
                      {8, 144});
 
     auto* web = AddLabel<ClickLabel>(this, "Label5", QString::fromUtf8(publisher::kWebAddress),
-                                     DialogFont(13, false, true), {8, 176}, kNavy);
+                                     ArialPixels(13, false, false, true), {8, 176}, kNavy);
     auto* mail = AddLabel<ClickLabel>(this, "Label17", QString::fromUtf8(publisher::kEmailAddress),
-                                      DialogFont(13, false, true), {8, 192}, kNavy);
+                                      ArialPixels(13, false, false, true), {8, 192}, kNavy);
     for (ClickLabel* link : {web, mail}) {
         link->setCursor(Qt::PointingHandCursor);
         link->setAttribute(Qt::WA_TranslucentBackground);
@@ -71,7 +63,7 @@ TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
-    ok->setFont(DialogFont(13));
+    ok->setFont(ArialPixels(13));
     ok->setGeometry(184, 184, 97, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFO_programie::Button1Click);

@@ -10,6 +10,7 @@
 #include "engine/Publisher.h"
 #include "measure/DependencyChart.h"
 #include "measure/Table.h"
+#include "ui/Widgets.h"
 #include "ui/ChartBox.h"
 #include "ui/MainMenu.h"
 #include "ui/Messages.h"
@@ -23,28 +24,13 @@ constexpr int kFreePathFirstCell = 1;
 constexpr int kStudyFirstCell = 69;
 constexpr int kCellsPerTable = 2 * kTableRowCount;
 
-QFont TableFont(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
-QLabel* AddText(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->adjustSize();
-    label->move(at);
-    return label;
-}
 
 QPushButton* AddTableButton(QWidget* parent, const char* name, const QString& caption, QRect place,
                             const QPixmap& glyph = {}) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setFont(TableFont(12, true));
+    button->setFont(ArialPixels(12, true));
     button->setGeometry(place);
     if (!glyph.isNull()) {
         button->setIcon(glyph);
@@ -57,12 +43,12 @@ QPushButton* AddTableButton(QWidget* parent, const char* name, const QString& ca
 // X cell being Edit<firstCell + 2 (r - 1)>.
 void AddTableRows(QWidget* parent, int firstCell, int numberX, int leftX, int rightX,
                   const std::function<int(int)>& rowTop) {
-    const QFont font = TableFont(13);
+    const QFont font = ArialPixels(13);
     for (int r = 1; r <= kTableRowCount; ++r) {
         const int top = rowTop(r);
         auto* number = new QLabel(QString::number(r), parent);
         number->setObjectName(QStringLiteral("RowNumber%1").arg(firstCell + 2 * (r - 1)));
-        number->setFont(TableFont(12));
+        number->setFont(ArialPixels(12));
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         number->setGeometry(numberX, top, leftX - 5 - numberX, 21);
         const std::pair<int, int> cells[] = {{leftX, 73}, {rightX, 169}};
@@ -80,7 +66,7 @@ QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QString& text, 
     memo->setObjectName(QLatin1String(name));
     memo->setReadOnly(true);
     memo->setFrameShape(QFrame::NoFrame);
-    memo->setFont(TableFont(12));
+    memo->setFont(ArialPixels(12));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setFocusPolicy(Qt::NoFocus);
@@ -125,29 +111,29 @@ void TForm1::SetUpTables() {
 void TForm1::BuildFreePathTable() {
     namespace area = free_path_area;
     QWidget* a = Control("FreePathTableArea");
-    const QFont heading = TableFont(12, true);
+    const QFont heading = ArialPixels(12, true);
     const int firstLine = area::kHeadingY;
     const int secondLine = area::kHeadingY + 16;
-    AddText(a, QStringLiteral("FreePathHeadingX1"), QStringLiteral("Liczba"), heading,
+    AddLabel(a, QStringLiteral("FreePathHeadingX1"), QStringLiteral("Liczba"), heading,
             {area::kLeftCellX, firstLine});
-    AddText(a, QStringLiteral("FreePathHeadingX2"), QStringLiteral("cząsteczek N"), heading,
+    AddLabel(a, QStringLiteral("FreePathHeadingX2"), QStringLiteral("cząsteczek N"), heading,
             {area::kLeftCellX, secondLine});
-    AddText(a, QStringLiteral("FreePathHeadingY1"), QStringLiteral("Średnia droga swobodna "),
+    AddLabel(a, QStringLiteral("FreePathHeadingY1"), QStringLiteral("Średnia droga swobodna "),
             heading, {area::kRightCellX, firstLine});
-    AddText(a, QStringLiteral("FreePathHeadingY2"), QStringLiteral("s [jedn.]"), heading,
+    AddLabel(a, QStringLiteral("FreePathHeadingY2"), QStringLiteral("s [jedn.]"), heading,
             {area::kRightCellX, secondLine});
     AddTableRows(a, kFreePathFirstCell, area::kRowNumberX, area::kLeftCellX, area::kRightCellX,
                  [](int r) { return area::RowTop(r); });
 
-    AddText(a, QStringLiteral("FreePathChartTitle1"),
+    AddLabel(a, QStringLiteral("FreePathChartTitle1"),
             QStringLiteral("Wykres zależności średniej drogi swobodnej"), heading,
             {area::kChartTitleX, firstLine});
-    AddText(a, QStringLiteral("FreePathChartTitle2"),
+    AddLabel(a, QStringLiteral("FreePathChartTitle2"),
             QStringLiteral("od liczby cząsteczek w naczyniu"), heading,
             {area::kChartTitleX, secondLine});
     auto* chart = new ChartBox(a);
     chart->setObjectName(QStringLiteral("wykr"));
-    chart->setFont(TableFont(11));
+    chart->setFont(ArialPixels(11));
     chart->setGeometry(area::kChart);
     AddTableButton(a, "BitBtn28", study_texts::kDrawChart, area::kDrawButton);
     AddTableButton(a, "BitBtn27", study_texts::kPrintTable, area::kPrintButton);
@@ -174,7 +160,7 @@ void TForm1::BuildStudyPanel() {
     c->resize(673 - 2 * pane->frameWidth(), 664 - 2 * pane->frameWidth());
     pane->setWidget(c);
 
-    AddText(c, QStringLiteral("Label101"), QString(), TableFont(16, true), {16, 12});
+    AddLabel(c, QStringLiteral("Label101"), QString(), ArialPixels(16, true), {16, 12});
     const std::pair<const char*, const QString*> memos[] = {
         {"Memo75", &t::kMemo75}, {"Memo34", &t::kMemo34}, {"Memo33", &t::kMemo33},
         {"Memo32", &t::kMemo32}, {"Memo35", &t::kMemo35}, {"Memo36", &t::kMemo36},
@@ -186,31 +172,31 @@ void TForm1::BuildStudyPanel() {
     }
 
     // The y heading reads as one line: quantity, multiplier, raised exponent, unit.
-    const QFont heading = TableFont(11, true);
-    AddText(c, QStringLiteral("Label102"), t::kDefaultX1, heading, {24, 180});
-    AddText(c, QStringLiteral("Label105"), t::kDefaultX2, heading, {24, 196});
-    AddText(c, QStringLiteral("Label103"), t::kDefaultY, heading, {120, 196});
-    AddText(c, QStringLiteral("Label104"), t::kMultiplier, heading, {200, 196});
-    AddText(c, QStringLiteral("Label73"), t::kExponent, TableFont(9, true), {224, 188});
-    AddText(c, QStringLiteral("Label74"), t::kUnit, heading, {240, 196});
+    const QFont heading = ArialPixels(11, true);
+    AddLabel(c, QStringLiteral("Label102"), t::kDefaultX1, heading, {24, 180});
+    AddLabel(c, QStringLiteral("Label105"), t::kDefaultX2, heading, {24, 196});
+    AddLabel(c, QStringLiteral("Label103"), t::kDefaultY, heading, {120, 196});
+    AddLabel(c, QStringLiteral("Label104"), t::kMultiplier, heading, {200, 196});
+    AddLabel(c, QStringLiteral("Label73"), t::kExponent, ArialPixels(9, true), {224, 188});
+    AddLabel(c, QStringLiteral("Label74"), t::kUnit, heading, {240, 196});
     AddTableRows(c, kStudyFirstCell, 4, 32, 112, [](int r) { return 220 + 24 * (r - 1); });
 
-    const QFont chartTitle = TableFont(12, true);
-    AddText(c, QStringLiteral("Label115"), t::kDefaultChart1, chartTitle, {336, 180});
-    AddText(c, QStringLiteral("Label116"), t::kDefaultChart2, chartTitle, {336, 196});
+    const QFont chartTitle = ArialPixels(12, true);
+    AddLabel(c, QStringLiteral("Label115"), t::kDefaultChart1, chartTitle, {336, 180});
+    AddLabel(c, QStringLiteral("Label116"), t::kDefaultChart2, chartTitle, {336, 196});
     auto* chart = new ChartBox(c);
     chart->setObjectName(QStringLiteral("PaintBox2"));
-    chart->setFont(TableFont(11));
+    chart->setFont(ArialPixels(11));
     chart->setGeometry(320, 220, 318, 225);
     AddTableButton(c, "BitBtn35", t::kDrawChart, QRect(320, 452, 168, 26));
     AddTableButton(c, "BitBtn36", t::kPrintTable, QRect(496, 452, 142, 26))
-        ->setFont(TableFont(11, true));
+        ->setFont(ArialPixels(11, true));
     AddTableButton(c, "BitBtn40", t::kRunSimulation, QRect(320, 484, 318, 33), RunGlyph());
     AddMemo(c, "Memo78", t::kMemo78, QRect(316, 526, 326, 40));
 
     auto* hide = new QPushButton(t::kHideTable, panel);
     hide->setObjectName(QStringLiteral("Button1"));
-    hide->setFont(TableFont(11));
+    hide->setFont(ArialPixels(11));
     hide->setGeometry(576, 680, 97, 25);
 }
 
