@@ -47,6 +47,11 @@ class CupsPrintBackend final : public PrintBackend {
     }
 };
 
+// Pages are laid out in device pixels: wall bands, pen widths, arrow heads and text offsets are
+// counted in pixels. At 300 dots per inch they come out as on a classroom laser printer; at a
+// PDF queue's 1200 they would shrink to hairlines.
+constexpr int kPageResolution = 300;
+
 QString WithDetails(const QString& message, const QString& details) {
     if (details.isEmpty()) return message;
     return message + QStringLiteral("\n\nSzczegóły: ") + details;
@@ -70,8 +75,10 @@ bool PrintService::WritePdf(const PageJob& job, const QString& path,
     printer.setCreator(QStringLiteral("KINETRA"));
     if (like) {
         printer.setPageLayout(like->Layout);
-        if (like->Resolution > 0) printer.setResolution(like->Resolution);
+        printer.setResolution(
+            std::min(like->Resolution > 0 ? like->Resolution : kPageResolution, kPageResolution));
     } else {
+        printer.setResolution(kPageResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
     }
