@@ -24,18 +24,17 @@
 // can tell when a heap is out of reach.
 //
 // A search covers a region a little larger than the contact square, so that it can go on after
-// a short step back. It must hold every particle that could touch i anywhere in that region
-// (it may hold more):
-//  - a one-pixel margin around the contact square covers any rounding of its bounds;
+// a short step back. It must hold every particle that could touch i while i's contact square
+// lies in that region (it may hold more):
 //  - the cell of a position is a clamped, monotone function of it, so the cells from the one of
 //    the region's low corner to the one of its high corner hold every position inside it;
 //  - each cell keeps a box around every position filed in it this tick (the box only grows
 //    until the next rebuild), and a cell whose box misses the region is left out;
 //  - from cells with few particles, only those standing inside the region are kept.
 // Cells are also passed over while their box misses the contact square of i where it stands
-// at the moment. Positions and boxes are judged only while i stands within a billion pixels of
-// the origin, where the margin dwarfs any rounding; beyond that (stale positions can lie
-// anywhere) every cell in range is walked whole.
+// at the moment. Wherever a position is judged against a square, the square is widened by a
+// small margin that covers any rounding of its bounds. That holds within a billion pixels of
+// the origin; beyond it (stale positions can lie anywhere) every cell in range is walked whole.
 class ContactGrid {
   public:
     // Files particles 1..ParticleCount anew on a lattice fitted to the current vessel and
@@ -57,24 +56,6 @@ class ContactGrid {
         cell.insert(std::lower_bound(cell.begin(), cell.end(), i), i);
         cell_[static_cast<std::size_t>(i)] = to;
     }
-
-    struct Box {
-        double left, right, top, bottom;
-        void Clear() {
-            left = top = std::numeric_limits<double>::infinity();
-            right = bottom = -std::numeric_limits<double>::infinity();
-        }
-        void Add(double x, double y) {
-            if (x < left) left = x;
-            if (x > right) right = x;
-            if (y < top) top = y;
-            if (y > bottom) bottom = y;
-        }
-        bool IsPoint() const { return left == right && top == bottom; }
-        bool Meets(double l, double r, double t, double b) const {
-            return left <= r && l <= right && top <= b && t <= bottom;
-        }
-    };
 
     // Calls exchange(k) for every partner k of particle i in the order of the plain loop: the
     // smallest index that touches i, then the smallest above it that touches i where the
@@ -142,8 +123,7 @@ class ContactGrid {
     }
 
     // Edge length of an inner cell for a particle size, and the slack by which a search
-    // reaches beyond the contact square; together they keep a region a pixel narrower than
-    // a cell.
+    // reaches beyond the contact square; together they keep a region narrower than a cell.
     static int CellSizeFor(int particleSize);
     static double SlackFor(int particleSize);
 
@@ -155,27 +135,46 @@ class ContactGrid {
     int CellOf(double x, double y) const { return Row(y) * columns_ + Column(x); }
 
   private:
+    // The smallest rectangle around the positions filed in a cell.
+    struct Box {
+        double left, right, top, bottom;
+        void Clear() {
+            left = top = std::numeric_limits<double>::infinity();
+            right = bottom = -std::numeric_limits<double>::infinity();
+        }
+        void Add(double x, double y) {
+            if (x < left) left = x;
+            if (x > right) right = x;
+            if (y < top) top = y;
+            if (y > bottom) bottom = y;
+        }
+        bool IsPoint() const { return left == right && top == bottom; }
+        bool Meets(double l, double r, double t, double b) const {
+            return left <= r && l <= right && top <= b && t <= bottom;
+        }
+    };
+
     // Cells with at most kSifted particles, or kSiftedSpread if they do not all stand on one
     // point, are sifted when a search starts: only those above the last partner and standing
     // inside the region are kept. Fuller cells, and heaps stacked on one point (a corner), are
     // walked lazily: the first partner in a heap usually ends the walk, and a point's box
     // tells exactly when the heap is out of reach.
     static constexpr int kSifted = 24;
+    static constexpr int kSiftedSpread = 96;
 
     // Added to the contact square wherever a position is judged. Rounding its four bounds
     // moves them by less than a millionth of a pixel within a billion pixels of the origin.
     static constexpr double kMargin = 1.0 / 1024;
-    static constexpr int kSiftedSpread = 96;
 
-    // A search: cursors over sorted runs of indices, each at the next index not yet looked
-    // at. One runs over the sifted candidates, the others over whole cells (with their box).
+    // A search: one cursor per cell of the region, over the cell's sorted indices (or those
+    // sifted from them), each at the next index not yet looked at.
     struct Cursor {
         const int32_t* at;
         const int32_t* end;
-        const Box* box;  // none for the sifted run
+        const Box* box;  // none for a sifted run: all of it stands in the region
     };
     struct Scan {
-        Cursor cursors[10];  // a region spans at most 3 x 3 cells
+        Cursor cursors[9];  // a region, narrower than a cell, spans at most 3 x 3 of them
         int open = 0;
         bool judged = false;  // were positions and boxes used to leave particles out?
         // Where i may stand for the search to go on: its contact square stays in the region.
