@@ -256,3 +256,20 @@ TEST(PrintServiceEndToEnd, PageComesOutOfTheDefaultQueue) {
     EXPECT_GT(ink, 1000);
     QFile::remove(found);
 }
+
+TEST(PrintService, PagesAreLaidOutAtThreeHundredDotsPerInchWhateverThePrinterOffers) {
+    for (int printerDpi : {1200, 600, 300}) {
+        auto backend = std::make_unique<FakeBackend>();
+        backend->Printer = Queue();
+        backend->Printer->Layout =
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+        backend->Printer->Resolution = printerDpi;
+        PrintService service(std::move(backend));
+        QSize drawnOn;
+        PageJob job{kDiffusionJobTitle, [&](QPainter&, QSize page) { drawnOn = page; }};
+        Window window;
+        ASSERT_EQ(service.Print(job, window.Callbacks()), PrintOutcome::Printed);
+        // A4 is 8.27 inches wide: 2480 pixels at 300 dots per inch.
+        EXPECT_NEAR(drawnOn.width(), 2480, 2) << printerDpi;
+    }
+}
