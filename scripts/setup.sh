@@ -30,7 +30,7 @@ kinetra_install() {
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     # shellcheck disable=SC2086
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
 }
 
 kinetra_build() {
