@@ -27,16 +27,13 @@ void TForm1::ShowExperimentCaptions() {
 }
 
 void TForm1::RestartExperiment() {
-    SyncControls();
-    if (!ChangeCountOrSpeed(*sim_)) return;
-    // Moved during a pause, the run has been paused since now and counts from 0 after the
-    // resume, as after a restart. The initialiser has cleared the pause stamp.
-    if (!DXTimer1.Enabled()) PauseClock(*sim_);
-    ShowExperimentCaptions();
-    if (sim_->S.InitOk == 0) {
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
-                        QStringLiteral("Zmniejsz liczbę cząsteczek gazu"));
-    }
+    RunInitialiser([this](Simulation& sim) {
+        if (!ChangeCountOrSpeed(sim)) return false;
+        // Moved during a pause, the run has been paused since now and counts from 0 after the
+        // resume, as after a restart. The initialiser has cleared the pause stamp.
+        if (!DXTimer1.Enabled()) PauseClock(sim);
+        return true;
+    });
 }
 
 void TForm1::TrackBar1Change() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "display/FrameTimer.h"
@@ -154,9 +155,10 @@ class TForm1 : public QWidget {
     void ShowTopic(const char* panel, std::initializer_list<const char*> hidden);
     void HideCollisionLimit() const;
 
-    // Runs an initialiser on the current control values; shows the placement failure.
-    template <typename Init>
-    void RunInitialiser(Init init);
+    // Runs an initialiser on the current control values; when it ran, shows the experiment
+    // captions it wrote and the placement failure. Returns whether it ran.
+    bool RunInitialiser(const std::function<bool(Simulation&)>& init);
+    bool RunInitialiser(void (*init)(Simulation&));
     // Turns the frame timer on for a fresh run: its button offers the pause again.
     void StartTimer();
     // The validation every spin box runs on a change of its text.
@@ -211,9 +213,6 @@ class TForm1 : public QWidget {
 
   private:
     void ConnectModeStarts();
-    // Runs an initialiser on the current control values, shows a placement failure and the
-    // experiment captions.
-    void InitAndReport(void (*init)(Simulation&));
     // A panel mode's run button: initialise, then the initial-conditions panel over the menu.
     void OpenPanelFor(void (*init)(Simulation&));
     // Copies the captions the experiment initialisers wrote into the experiment panel.

@@ -14,7 +14,6 @@
 
 namespace {
 
-const QString kTooManyParticles = QStringLiteral("Zmniejsz liczbę cząsteczek gazu");
 const QString kHeatTransportFailed = QStringLiteral(
     "Nie udało się rozmieścić cząsteczek gazu i przegrody w naczyniu. "
     "Spróbuj uruchomić symulację jeszcze raz.");
@@ -53,16 +52,8 @@ void TForm1::ConnectModeStarts() {
     }
 }
 
-void TForm1::InitAndReport(void (*init)(Simulation&)) {
-    SyncControls();
-    init(*sim_);
-    if (sim_->S.InitOk == 0)
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kTooManyParticles);
-    ShowExperimentCaptions();
-}
-
 void TForm1::OpenPanelFor(void (*init)(Simulation&)) {
-    InitAndReport(init);
+    RunInitialiser(init);
     // The panel opened by "Ustal parametry początkowe" may still have its "Zamknij" over Start.
     Hide("BitBtn25");
     Panel2->show();
@@ -102,7 +93,7 @@ void TForm1::BitBtn30Click() {
 void TForm1::BitBtn32Click() {
     RadioButtons[3]->setChecked(true);
     // The run starts even when not every particle found a place.
-    InitAndReport(InitTemperature);
+    RunInitialiser(InitTemperature);
     StartTimer();
     Panel1->hide();
     Panel8->show();
@@ -113,7 +104,7 @@ void TForm1::BitBtn32Click() {
 
 void TForm1::BitBtn15Click() {
     RadioButtons[3]->setChecked(true);
-    InitAndReport(InitPressure);
+    RunInitialiser(InitPressure);
     StartTimer();
     Panel1->hide();
     Panel8->show();

@@ -35,16 +35,22 @@ void TForm1::ConnectRunControl() {
         connect(box, &SpinEdit::Change, this, handler);
 }
 
-template <typename Init>
-void TForm1::RunInitialiser(Init init) {
+bool TForm1::RunInitialiser(const std::function<bool(Simulation&)>& init) {
     SyncControls();
-    if (!init(*sim_)) return;
+    if (!init(*sim_)) return false;
+    ShowExperimentCaptions();
     if (sim_->S.InitOk == 0) {
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
                         QStringLiteral("Zmniejsz liczbę cząsteczek gazu"));
     }
-    // A restart of the temperature experiment rewrites the experiment panel's captions.
-    ShowExperimentCaptions();
+    return true;
+}
+
+bool TForm1::RunInitialiser(void (*init)(Simulation&)) {
+    return RunInitialiser([init](Simulation& sim) {
+        init(sim);
+        return true;
+    });
 }
 
 void TForm1::StartTimer() {
@@ -60,8 +66,7 @@ void TForm1::BitBtn3Click() {
                   QStringLiteral("Nieprawidłowa wartość! Minimalna liczba zderzeń: 100"));
         return;
     }
-    bool dispatched = false;
-    RunInitialiser([&dispatched](Simulation& sim) { return dispatched = InitCurrentMode(sim); });
+    const bool dispatched = RunInitialiser(InitCurrentMode);
     // After a failed placement the panel stays open with its values.
     if (!dispatched || sim_->S.InitOk == 0) return;
     StartClock(*sim_);
@@ -82,8 +87,7 @@ void TForm1::BitBtn6Click() {
 }
 
 void TForm1::BitBtn7Click() {
-    bool dispatched = false;
-    RunInitialiser([&dispatched](Simulation& sim) { return dispatched = InitCurrentMode(sim); });
+    const bool dispatched = RunInitialiser(InitCurrentMode);
     // Paused, the run has been paused since this moment, so that its time counts on from 0
     // after the resume. The initialiser has cleared the pause stamp.
     if (dispatched && !DXTimer1.Enabled()) PauseClock(*sim_);
@@ -103,10 +107,7 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn5Click() {
-    RunInitialiser([](Simulation& sim) {
-        InitDiffusion(sim);
-        return true;
-    });
+    RunInitialiser(InitDiffusion);
     Panel2->show();
     Panel1->hide();
 }
