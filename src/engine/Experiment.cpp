@@ -133,25 +133,20 @@ bool ChangeVesselSide(Simulation& sim) {
     if (s.VesselWidth < oldWidth) {
         std::vector<double> oldX(s.PosX.Data(), s.PosX.Data() + kMaxParticles);
         std::vector<double> oldY(s.PosY.Data(), s.PosY.Data() + kMaxParticles);
-        int attempts = 0;
-        for (int i = 1; i <= kMaxParticles;) {
-            if (++attempts > kVesselSideBudget) {
-                // Too crowded for the smaller vessel: leave the gas as it was.
-                s.VesselLeft = oldLeft;
-                s.VesselTop = oldTop;
-                s.VesselWidth = oldWidth;
-                s.VesselHeight = oldHeight;
-                for (int k = 1; k <= kMaxParticles; ++k) {
-                    s.PosX[k] = oldX[static_cast<std::size_t>(k - 1)];
-                    s.PosY[k] = oldY[static_cast<std::size_t>(k - 1)];
-                }
-                sim.Captions.Label61 = SideCaption(oldWidth);
-                return false;
+        PlacementArea area = WholeVessel(s, kVesselSideBudget);
+        area.DrawPastBudget = false;
+        if (!PlaceSlots(sim, area, [](int) {})) {
+            // Too crowded for the smaller vessel: leave the gas as it was.
+            s.VesselLeft = oldLeft;
+            s.VesselTop = oldTop;
+            s.VesselWidth = oldWidth;
+            s.VesselHeight = oldHeight;
+            for (int k = 1; k <= kMaxParticles; ++k) {
+                s.PosX[k] = oldX[static_cast<std::size_t>(k - 1)];
+                s.PosY[k] = oldY[static_cast<std::size_t>(k - 1)];
             }
-            s.PosX[i] = s.VesselLeft + sim.Rng.Random(s.VesselWidth - s.ParticleSize);
-            s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
-            if (OverlapsAny(s, i)) continue;
-            ++i;
+            sim.Captions.Label61 = SideCaption(oldWidth);
+            return false;
         }
     }
 

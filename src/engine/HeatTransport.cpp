@@ -46,23 +46,13 @@ struct Group {
     uint8_t kind;
 };
 
-// Places one group's slots in order, each at a free place of its x range, with a velocity
-// bounded by the group's speed. Unplaced slots still hold the positions of the run before and
-// take part in the overlap test. Returns false when the group's budget ran out.
+// Places one group's slots in its x range, each with a velocity bounded by the group's speed.
 bool PlaceGroup(Simulation& sim, const Group& g) {
-    SimulationState& s = sim.S;
-    int attempts = 0;
-    for (int i = g.first; i <= g.last;) {
-        ++attempts;
-        s.PosX[i] = g.xBase + sim.Rng.Random(g.xRange);
-        s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
-        if (attempts > g.budget) return false;
-        if (OverlapsAny(s, i)) continue;
+    const PlacementArea area{g.first, g.last, g.xBase, g.xRange, g.budget};
+    return PlaceSlots(sim, area, [&](int i) {
         DrawVelocity(sim, i, g.speedBound);
-        s.Kind[i] = g.kind;
-        ++i;
-    }
-    return true;
+        sim.S.Kind[i] = g.kind;
+    });
 }
 
 int FirstPartitionSlot(const SimulationState& s) {

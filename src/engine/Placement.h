@@ -32,22 +32,48 @@ double MeanSpeedOf(const SimulationState& s, int first, int last);
 // ClockStart <- now; PauseStart and PausedTotal <- 0.
 void ResetRunClock(Simulation& sim);
 
-// The shared placement: fills slots 1..1500 in order within one budget of 300000 attempts,
-// each at a free random place in the vessel, with a velocity bounded by vmax; then calls
-// onPlaced(i) so that the mode can give the slot its kind. Returns false when the budget ran out.
+// Where the placement may put each slot: x = XBase + Random(XRange), y = VesselTop +
+// Random(VesselHeight - ParticleSize), drawn in that order.
+struct PlacementArea {
+    int First, Last;  // slots, filled in order
+    int XBase, XRange;
+    int Budget;  // attempts for all the slots together
+    // The initialisers draw the place of the attempt past the budget before they give up (the
+    // slot keeps it); the vessel-side change gives up before drawing it.
+    bool DrawPastBudget = true;
+};
+
+// The one placement loop: each slot at a random place that overlaps no slot 1..ParticleCount
+// (slots not yet placed keep their old places and take part too), then onPlaced(i). Returns
+// false when the budget ran out.
 template <class OnPlaced>
-bool PlaceGas(Simulation& sim, int vmax, OnPlaced&& onPlaced) {
+bool PlaceSlots(Simulation& sim, const PlacementArea& area, OnPlaced&& onPlaced) {
     SimulationState& s = sim.S;
     int attempts = 0;
-    for (int i = 1; i <= kMaxParticles;) {
+    for (int i = area.First; i <= area.Last;) {
         ++attempts;
-        s.PosX[i] = s.VesselLeft + sim.Rng.Random(s.VesselWidth - s.ParticleSize);
+        if (!area.DrawPastBudget && attempts > area.Budget) return false;
+        s.PosX[i] = area.XBase + sim.Rng.Random(area.XRange);
         s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
-        if (attempts > kPlacementBudget) return false;
+        if (attempts > area.Budget) return false;
         if (OverlapsAny(s, i)) continue;
-        DrawVelocity(sim, i, vmax);
         onPlaced(i);
         ++i;
     }
     return true;
+}
+
+// Slots 1..1500 anywhere in the vessel within one budget of 300000 attempts.
+inline PlacementArea WholeVessel(const SimulationState& s, int budget = kPlacementBudget) {
+    return {1, kMaxParticles, s.VesselLeft, s.VesselWidth - s.ParticleSize, budget};
+}
+
+// The shared placement of the gas initialisers: the whole vessel, each slot with a velocity
+// bounded by vmax; then onPlaced(i) so that the mode can give the slot its kind.
+template <class OnPlaced>
+bool PlaceGas(Simulation& sim, int vmax, OnPlaced&& onPlaced) {
+    return PlaceSlots(sim, WholeVessel(sim.S), [&](int i) {
+        DrawVelocity(sim, i, vmax);
+        onPlaced(i);
+    });
 }

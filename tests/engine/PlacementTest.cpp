@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "TestSim.h"
 #include "engine/Modes.h"
@@ -167,4 +168,50 @@ TEST(InitDiffusion, ZeroVmaxGivesStillParticles) {
         ASSERT_EQ(t.S().VelY[i], 0.0);
     }
     EXPECT_EQ(t.S().MeanSpeed, 0.0);
+}
+
+// Slot 1 can never be placed: every place of the area touches slot 2. A failed run must use
+// exactly the random numbers of its attempts, since the vessel-side change does not reseed.
+TEST(PlaceSlots, GivesUpAfterTheBudgetWithTheDrawsOfItsKind) {
+    for (bool drawPast : {true, false}) {
+        TestSim t;
+        t.Vessel(100, 100, 10, 10, 5);
+        t.Put(0, 0, 0, 0);
+        t.Put(102, 102, 0, 0);
+        t.sim->Rng.Seed(77);
+        RandomSource expected = t.sim->Rng;
+        PlacementArea area{1, 1, 100, 5, 6};
+        area.DrawPastBudget = drawPast;
+        int placed = 0;
+        EXPECT_FALSE(PlaceSlots(*t.sim, area, [&](int) { ++placed; })) << drawPast;
+        EXPECT_EQ(placed, 0);
+        int lastX = 0, lastY = 0;
+        for (int attempt = 1; attempt <= (drawPast ? 7 : 6); ++attempt) {
+            lastX = 100 + expected.Random(5);
+            lastY = 100 + expected.Random(5);
+        }
+        EXPECT_EQ(t.sim->Rng.Random(1000000), expected.Random(1000000)) << drawPast;
+        EXPECT_EQ(t.S().PosX[1], lastX);
+        EXPECT_EQ(t.S().PosY[1], lastY);
+    }
+}
+
+TEST(PlaceSlots, FillsOnlyItsSlotsInOrderAndCallsBackForEach) {
+    TestSim t;
+    t.Vessel(50, 60, 300, 200, 5);
+    for (int k = 1; k <= 6; ++k)
+        t.Put(-100, -100, 1, 1);  // far outside: no slot is in the way
+    t.sim->Rng.Seed(5);
+    std::vector<int> order;
+    ASSERT_TRUE(PlaceSlots(*t.sim, {3, 5, 200, 40, 1000}, [&](int i) { order.push_back(i); }));
+    EXPECT_EQ(order, (std::vector<int>{3, 4, 5}));
+    for (int i : {3, 4, 5}) {
+        EXPECT_GE(t.S().PosX[i], 200);
+        EXPECT_LT(t.S().PosX[i], 240);
+        EXPECT_GE(t.S().PosY[i], 60);
+        EXPECT_LT(t.S().PosY[i], 255);
+        EXPECT_FALSE(OverlapsAny(t.S(), i));
+    }
+    for (int i : {1, 2, 6})
+        EXPECT_EQ(t.S().PosX[i], -100);
 }
