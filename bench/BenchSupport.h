@@ -10,6 +10,13 @@
 #include "engine/Modes.h"
 #include "engine/Placement.h"
 #include "engine/Simulation.h"
+#include "ui/texts/PolishTexts.h"
+
+// One frame as the window makes it, less the present: advance, then render in Polish.
+inline void FrameOf(Simulation& sim, Canvas& canvas) {
+    Advance(sim);
+    Render(sim, PolishSurfaceTexts(), canvas);
+}
 
 // A diffusion state of the given size. Random placement cannot fit very dense sets (1500 discs
 // of 15 px even in 700 x 700); those are laid out on a square lattice instead, which is how the
@@ -23,10 +30,10 @@ struct BenchRun {
         sim->Search = search;
         sim->Rng.UseFixedSeeds(seed);
         Controls& c = sim->C;
-        c.SpinEdit1 = count;
-        c.SpinEdit2 = side;
-        c.SpinEdit3 = side;
-        c.SpinEdit4 = vmax;
+        c.Particles = count;
+        c.VesselWidth = side;
+        c.VesselHeight = side;
+        c.MaxSpeed = vmax;
         c.SizeChoice = sizeChoice;
         InitDiffusion(*sim);
         if (!sim->S.InitOk) LayOnLattice();
@@ -42,7 +49,7 @@ struct BenchRun {
             const int column = (i - 1) % perRow;
             s.PosX[i] = s.VesselLeft + std::trunc(column * spacing);
             s.PosY[i] = s.VesselTop + std::trunc(row * spacing);
-            DrawVelocity(*sim, i, sim->C.SpinEdit4);
+            DrawVelocity(*sim, i, sim->C.MaxSpeed);
         }
         s.InitOk = 1;
     }
@@ -81,15 +88,15 @@ struct ModeRun {
         sim->Search = search;
         sim->Rng.UseFixedSeeds(seed);
         Controls& c = sim->C;
-        c.SpinEdit1 = kMaxParticles;
-        c.SpinEdit2 = mode == kModeDiffusionChart ? 600 : 700;
-        c.SpinEdit3 = 700;
-        c.SpinEdit4 = 300;
+        c.Particles = kMaxParticles;
+        c.VesselWidth = mode == kModeDiffusionChart ? 600 : 700;
+        c.VesselHeight = 700;
+        c.MaxSpeed = 300;
         c.SizeChoice = 4;
-        c.CheckBox2 = false;  // the free path would otherwise ask for a pause
-        c.TrackBar1 = 500;
-        c.TrackBar2 = 10;
-        c.TrackBar4 = 650;
+        c.StopAtLimit = false;  // the free path would otherwise ask for a pause
+        c.ExperimentParticles = 500;
+        c.SpeedFactor = 10;
+        c.VesselSide = 650;
         switch (mode) {
             case kModeDiffusion:
                 InitDiffusion(*sim);

@@ -8,10 +8,10 @@ namespace {
 template <class Target>
 void Diffusion(benchmark::State& state, const char* label) {
     BenchRun run(static_cast<int>(state.range(0)), 700, 50, static_cast<int>(state.range(1)));
-    Settle(*run.sim, StepDiffusion);
+    Settle(*run.sim, FrameOf);
     Target canvas;
     for (auto _ : state)
-        StepDiffusion(*run.sim, canvas);
+        FrameOf(*run.sim, canvas);
     state.SetLabel(label);
 }
 

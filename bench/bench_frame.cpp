@@ -1,5 +1,5 @@
-// Time per whole frame of every mode at its largest settings: the frame step with its drawing
-// on the real surface, text and present included, with either contact search.
+// Time per whole frame of every mode at its largest settings: the advance, its rendering on
+// the real surface and the present, as the window runs them, with either contact search.
 #include "BenchSupport.h"
 #include "display/Surface.h"
 
@@ -12,10 +12,12 @@ void Frame(benchmark::State& state, ContactSearch search) {
         state.SkipWithError("placement failed");
         return;
     }
-    Settle(*run.sim, [](Simulation& sim, Canvas& canvas) { StepFrame(sim, canvas); });
+    Settle(*run.sim, FrameOf);
     Surface surface;
-    for (auto _ : state)
-        StepFrame(*run.sim, surface);
+    for (auto _ : state) {
+        FrameOf(*run.sim, surface);
+        surface.Present();
+    }
     state.SetLabel(SearchName(search));
 }
 

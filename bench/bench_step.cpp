@@ -9,10 +9,10 @@ void Step(benchmark::State& state, ContactSearch search) {
     const int sizeChoice = static_cast<int>(state.range(1));
     const int vmax = static_cast<int>(state.range(2));
     BenchRun run(count, 600, vmax, sizeChoice, search);
-    Settle(*run.sim, StepDiffusion);
+    Settle(*run.sim, FrameOf);
     NullCanvas canvas;
     for (auto _ : state)
-        StepDiffusion(*run.sim, canvas);
+        FrameOf(*run.sim, canvas);
     state.SetLabel(SearchName(search));
 }
 

@@ -6,16 +6,22 @@
 #include "engine/PanelGas.h"
 #include "engine/Publisher.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 void InitDiffusion(Simulation& sim) {
     InitPanelGas(sim, kModeDiffusion, SubstanceRule::BySide);
 }
 
-void StepDiffusion(Simulation& sim, Canvas& canvas) {
-    SimulationState& s = sim.S;
-    s.ClockNow = sim.Stamp();
-    DrawVesselWall(s, canvas, kWallColour);
+void AdvanceDiffusion(Simulation& sim) {
+    sim.S.ClockNow = sim.Stamp();
+    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
+    NoExtras extras;
+    MoveAllParticles(sim, extras);
+}
 
+void RenderDiffusion(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                     Canvas& canvas) {
+    DrawVesselWall(s, canvas, kWallColour);
     const double left = s.VesselLeft;
     const double width = s.VesselWidth;
     for (int e = 0; e < 8; ++e) {
@@ -23,13 +29,10 @@ void StepDiffusion(Simulation& sim, Canvas& canvas) {
                         static_cast<int>(std::trunc(left + width / 8 + width * e / 8)),
                         s.VesselTop + s.VesselHeight, static_cast<uint16_t>(11112 + 2 * e));
     }
+    DrawParticles(s, canvas);
 
-    NoExtras extras;
-    MoveAllParticles(sim, canvas, extras);
-
-    canvas.SurfaceTextOut(790, 20, 20, "DYFUZJA");
-    WriteGasStatus(sim, canvas, 120, GasStatusLines::WithSubstances, " jednostek");
+    canvas.SurfaceTextOut(790, 20, 20, t.DiffusionTitle);
+    WriteGasStatus(s, f, t, canvas, 120, GasStatusLines::WithSubstances, SpeedUnit::Shown);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
     canvas.ReleaseText();
-    canvas.Present();
 }

@@ -7,6 +7,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/PanelGas.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -40,17 +41,15 @@ int PartOf(const SimulationState& s, double x) {
 
 using SliceCounts = std::array<uint16_t, kParts>;
 
-// Counts each second-substance particle in its part where it stands after the clamp.
-struct SliceCounter : NoExtras {
-    const SimulationState& s;
-    SliceCounts& counts;
-    SliceCounter(const SimulationState& state, SliceCounts& c) : s(state), counts(c) {}
-
-    void BeforeDraw(int i) {
-        if (s.Kind[i] <= 8) return;  // sprites 0..8 are the first substance
+// Second-substance particles in each part, where they ended the tick.
+SliceCounts CountSlices(const SimulationState& s) {
+    SliceCounts counts{};
+    for (int i = 1; i <= s.ParticleCount; ++i) {
+        if (s.Kind[i] <= 8) continue;  // sprites 0..8 are the first substance
         counts[static_cast<std::size_t>(PartOf(s, s.PosX[i]))] += 1;
     }
-};
+    return counts;
+}
 
 void DrawBars(const SimulationState& s, Canvas& canvas, const SliceCounts& counts) {
     for (int e = 0; e < kParts; ++e) {
@@ -66,7 +65,8 @@ void DrawBars(const SimulationState& s, Canvas& canvas, const SliceCounts& count
     }
 }
 
-void WriteChartLabels(const SimulationState& s, Canvas& canvas, const SliceCounts& counts) {
+void WriteChartLabels(const SimulationState& s, const SurfaceTexts& t, Canvas& canvas,
+                      const SliceCounts& counts) {
     for (int e = 0; e < kParts; ++e)
         canvas.SurfaceTextOut(715 + 35 * e, 380, 10,
                               FormatInt(counts[static_cast<std::size_t>(e)]));
@@ -82,9 +82,9 @@ void WriteChartLabels(const SimulationState& s, Canvas& canvas, const SliceCount
     canvas.SurfaceTextOut(685, 460, 10, FormatInt(3 * n2 / 4));
     canvas.SurfaceTextOut(685, 520, 10, FormatInt(n2 / 2));
     canvas.SurfaceTextOut(685, 580, 10, FormatInt(n2 / 4));
-    canvas.SurfaceTextOut(685, 640, 10, "0");
-    canvas.SurfaceTextOut(710, 680, 10, "n - numer kolejny części objętości naczynia");
-    canvas.SurfaceTextOut(710, 350, 10, "Liczba cząsteczek w n-tej części objętości");
+    canvas.SurfaceTextOut(685, 640, 10, FormatInt(0));
+    canvas.SurfaceTextOut(710, 680, 10, t.PartAxis);
+    canvas.SurfaceTextOut(710, 350, 10, t.CountPerPart);
 }
 
 }  // namespace
@@ -93,23 +93,26 @@ void InitDiffusionChart(Simulation& sim) {
     InitPanelGas(sim, kModeDiffusionChart, SubstanceRule::BySide);
 }
 
-void StepDiffusionChart(Simulation& sim, Canvas& canvas) {
-    SimulationState& s = sim.S;
-    s.ClockNow = sim.Stamp();
+void AdvanceDiffusionChart(Simulation& sim) {
+    sim.S.ClockNow = sim.Stamp();
+    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
+    NoExtras extras;
+    MoveAllParticles(sim, extras);
+}
+
+void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f,
+                          const SurfaceTexts& t, Canvas& canvas) {
     DrawVesselWall(s, canvas, kWallColour);
     for (int e = 0; e < kParts; ++e) {
         canvas.FillRect(PartLeft(s, e), s.VesselTop, PartRight(s, e), s.VesselTop + s.VesselHeight,
                         PartColour(e));
     }
+    DrawParticles(s, canvas);
 
-    SliceCounts counts{};
-    SliceCounter counter(s, counts);
-    MoveAllParticles(sim, canvas, counter);
-
+    const SliceCounts counts = CountSlices(s);
     DrawBars(s, canvas, counts);
-    WriteChartLabels(s, canvas, counts);
-    WriteGasStatus(sim, canvas, 110, GasStatusLines::WithSubstances, "");
-    canvas.SurfaceTextOut(770, 20, 20, "DYFUZJA");
+    WriteChartLabels(s, t, canvas, counts);
+    WriteGasStatus(s, f, t, canvas, 110, GasStatusLines::WithSubstances, SpeedUnit::Omitted);
+    canvas.SurfaceTextOut(770, 20, 20, t.DiffusionTitle);
     canvas.ReleaseText();
-    canvas.Present();
 }

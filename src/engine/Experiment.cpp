@@ -10,6 +10,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/Placement.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -21,14 +22,6 @@ constexpr uint16_t kExperimentFloor = 110;
 constexpr int kThermometerTube = 0;
 constexpr int kClamp = 1;
 constexpr int kLiquidRow = 2;
-
-std::string MassCaption(int particleMass) {
-    return "Masa cząsteczki gazu: " + FormatInt(particleMass) + " u";
-}
-
-std::string SideCaption(int side) {
-    return "Szerokość naczynia: " + FormatInt(side) + " jedn.";
-}
 
 }  // namespace
 
@@ -43,11 +36,19 @@ double KineticTemperature(double gasMass, double meanSpeed) {
 void WriteExperimentCaptions(Simulation& sim) {
     const SimulationState& s = sim.S;
     const Controls& c = sim.C;
-    sim.Captions.Label60 = MassCaption(c.TrackBar3);
-    sim.Captions.Label49 = "Liczba cząsteczek: " + FormatInt(s.ParticleCount);
-    sim.Captions.Label61 = SideCaption(c.TrackBar4);
-    sim.Captions.Label59 =
-        "Vśr. cząsteczek = " + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + " jedn.";
+    sim.Captions.ParticleMass = c.ParticleMass;
+    sim.Captions.ParticleCount = s.ParticleCount;
+    sim.Captions.VesselSide = c.VesselSide;
+    sim.Captions.MeanSpeed = s.MeanSpeed;
+}
+
+ExperimentCaptionTexts WordCaptions(const ExperimentCaptions& c, const SurfaceTexts& t) {
+    return {
+        t.CaptionCount + FormatInt(c.ParticleCount),
+        t.CaptionMeanSpeed + FormatGeneral(c.MeanSpeed, GeneralFormat::G3) + t.ShortUnits,
+        t.CaptionMass + FormatInt(c.ParticleMass) + t.MassUnit,
+        t.CaptionSide + FormatInt(c.VesselSide) + t.ShortUnits,
+    };
 }
 
 void InitExperimentGas(Simulation& sim, Mode mode) {
@@ -57,34 +58,48 @@ void InitExperimentGas(Simulation& sim, Mode mode) {
     s.SimulationMode = mode;
     s.InitOk = 1;
 
-    SetVesselCentred(s, c.TrackBar4, c.TrackBar4);
+    SetVesselCentred(s, c.VesselSide, c.VesselSide);
     sim.Rng.Randomize();
-    s.ParticleCount = c.TrackBar1;
+    s.ParticleCount = c.ExperimentParticles;
     s.ParticleSize = static_cast<uint8_t>(ParticleSizeOfChoice(c.SizeChoice));
 
     const auto kind = static_cast<uint8_t>(c.SizeChoice - 1);
-    if (!PlaceGas(sim, c.SpinEdit4, [&](int i) { s.Kind[i] = kind; })) s.InitOk = 0;
+    if (!PlaceGas(sim, c.MaxSpeed, [&](int i) { s.Kind[i] = kind; })) s.InitOk = 0;
 
     // Everything below runs after a failed placement too: the run starts with the particles
     // as they are.
     ResetRunClock(sim);
     for (int i = 1; i <= s.ParticleCount; ++i) {
-        s.VelX[i] = c.TrackBar2 * s.VelX[i] / 2;
-        s.VelY[i] = c.TrackBar2 * s.VelY[i] / 2;
+        s.VelX[i] = c.SpeedFactor * s.VelX[i] / 2;
+        s.VelY[i] = c.SpeedFactor * s.VelY[i] / 2;
     }
     s.MeanSpeed = MeanSpeedOf(s, 1, s.ParticleCount);
-    s.GasMass = GasMassOf(c.TrackBar3, s.ParticleCount);
+    s.GasMass = GasMassOf(c.ParticleMass, s.ParticleCount);
     WriteExperimentCaptions(sim);
 }
 
-void MoveExperimentGas(Simulation& sim, Canvas& canvas) {
-    SimulationState& s = sim.S;
-    s.ClockNow = sim.Stamp();
+void AdvanceExperimentGas(Simulation& sim) {
+    sim.S.ClockNow = sim.Stamp();
+    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
+    WallHitCounter counter(sim.S);
+    MoveAllParticles(sim, counter);
+}
+
+void DrawExperimentVessel(const SimulationState& s, Canvas& canvas) {
     DrawVesselWall(s, canvas, kExperimentWall);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kExperimentFloor);
-    WallHitCounter counter(s);
-    MoveAllParticles(sim, canvas, counter);
+    DrawParticles(s, canvas);
+}
+
+void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f,
+                           const SurfaceTexts& t, Canvas& canvas, int x) {
+    canvas.SurfaceTextOut(x, 400, 12, t.ExperimentCount + FormatInt(s.ParticleCount));
+    canvas.SurfaceTextOut(x, 420, 12, t.ExperimentVmax + FormatInt(f.MaxSpeed) + t.Units);
+    canvas.SurfaceTextOut(
+        x, 440, 12,
+        t.ExperimentMeanSpeed + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + t.Units);
+    canvas.SurfaceTextOut(x, 460, 12, TimeLine(s, t));
 }
 
 void DrawLiquidColumn(Canvas& canvas, int x, int baseY, double height) {
@@ -116,8 +131,8 @@ bool ChangeCountOrSpeed(Simulation& sim) {
 }
 
 void ChangeParticleMass(Simulation& sim) {
-    sim.S.GasMass = GasMassOf(sim.C.TrackBar3, sim.S.ParticleCount);
-    sim.Captions.Label60 = MassCaption(sim.C.TrackBar3);
+    sim.S.GasMass = GasMassOf(sim.C.ParticleMass, sim.S.ParticleCount);
+    sim.Captions.ParticleMass = sim.C.ParticleMass;
 }
 
 bool ChangeVesselSide(Simulation& sim) {
@@ -127,7 +142,7 @@ bool ChangeVesselSide(Simulation& sim) {
     const uint16_t oldWidth = s.VesselWidth;
     const uint16_t oldHeight = s.VesselHeight;
 
-    SetVesselCentred(s, sim.C.TrackBar4, sim.C.TrackBar4);
+    SetVesselCentred(s, sim.C.VesselSide, sim.C.VesselSide);
 
     // A larger vessel grows around the same centre: every particle is still inside it.
     if (s.VesselWidth < oldWidth) {
@@ -145,11 +160,11 @@ bool ChangeVesselSide(Simulation& sim) {
                 s.PosX[k] = oldX[static_cast<std::size_t>(k - 1)];
                 s.PosY[k] = oldY[static_cast<std::size_t>(k - 1)];
             }
-            sim.Captions.Label61 = SideCaption(oldWidth);
+            sim.Captions.VesselSide = oldWidth;
             return false;
         }
     }
 
-    sim.Captions.Label61 = SideCaption(sim.C.TrackBar4);
+    sim.Captions.VesselSide = sim.C.VesselSide;
     return true;
 }

@@ -5,10 +5,11 @@
 #include "engine/Simulation.h"
 
 class Canvas;
+struct SurfaceTexts;
 
-// The temperature and pressure experiments share one gas: a square vessel of side TrackBar4,
-// TrackBar1 particles, velocities scaled by the speed factor TrackBar2 / 2 and a mass of
-// TrackBar3 u per particle. This is the engine side of the experiment panel that drives it.
+// The temperature and pressure experiments share one gas: a square vessel of side VesselSide,
+// ExperimentParticles particles, velocities scaled by SpeedFactor / 2 and a mass of
+// ParticleMass u per particle. This is the engine side of the experiment panel that drives it.
 
 // Re-placement budget of the vessel-side track bar, the same as the initialisers'.
 inline constexpr int kVesselSideBudget = 300000;
@@ -23,15 +24,31 @@ double KineticTemperature(double gasMass, double meanSpeed);
 // Sets the four captions of the experiment panel from the current state and track bars.
 void WriteExperimentCaptions(Simulation& sim);
 
+// The captions as the panel shows them, in the words of t.
+struct ExperimentCaptionTexts {
+    std::string ParticleCount;  // Label49
+    std::string MeanSpeed;      // Label59
+    std::string ParticleMass;   // Label60
+    std::string VesselSide;     // Label61
+};
+ExperimentCaptionTexts WordCaptions(const ExperimentCaptions& c, const SurfaceTexts& t);
+
 // The initialiser shared by the temperature and pressure experiments (mode 5 or 7): vessel,
 // placement, clock, speed factor, mean speed, mass and captions. Leaves InitOk 0 when the
 // placement ran out of attempts; the window then shows the message. The wall counters keep
 // their values.
 void InitExperimentGas(Simulation& sim, Mode mode);
 
-// The first part of a frame of modes 5 and 7: clock, black surface, wall and interior, and
-// the particles moved with every wall bounce counted.
-void MoveExperimentGas(Simulation& sim, Canvas& canvas);
+// The first part of a tick of modes 5 and 7: clock, and the particles moved with every wall
+// bounce counted.
+void AdvanceExperimentGas(Simulation& sim);
+
+// The first part of their frame: black surface, wall, interior and particles.
+void DrawExperimentVessel(const SimulationState& s, Canvas& canvas);
+
+// Their status lines at x, from y = 400 down: count, Vmax, mean speed and time.
+void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f,
+                           const SurfaceTexts& t, Canvas& canvas, int x);
 
 // One pixel row of liquid per unit of height, standing on the row baseY - 1 at column x.
 // A height below one row draws nothing.

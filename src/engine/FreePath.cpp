@@ -7,6 +7,7 @@
 #include "engine/PanelGas.h"
 #include "engine/Publisher.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -77,35 +78,37 @@ void InitFreePath(Simulation& sim) {
     s.PathCount = 1;
 }
 
-FrameResult StepFreePath(Simulation& sim, Canvas& canvas) {
+FrameResult AdvanceFreePath(Simulation& sim) {
     SimulationState& s = sim.S;
     s.ClockNow = sim.Stamp();
+    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
+    PathRecorder recorder(s);
+    MoveAllParticles(sim, recorder);
+
+    // The window pauses after presenting, so that the frame with the final count stays on
+    // screen. A full track stops the run too: nothing more could be recorded.
+    FrameResult result;
+    const bool limitReached = sim.C.StopAtLimit && sim.C.CollisionLimit < s.PathCount;
+    result.PauseRequested = limitReached || s.PathCount >= kPathCapacity;
+    return result;
+}
+
+void RenderFreePath(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                    Canvas& canvas) {
     DrawVesselWall(s, canvas, kWallColour);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kFreePathFloor);
+    DrawParticles(s, canvas);
 
-    PathRecorder recorder(s);
-    MoveAllParticles(sim, canvas, recorder);
-
-    canvas.SurfaceTextOut(720, 20, 20, "DROGA SWOBODNA");
-    WriteGasStatus(sim, canvas, 120, GasStatusLines::WithSubstances, " jednostek");
+    canvas.SurfaceTextOut(720, 20, 20, t.FreePathTitle);
+    WriteGasStatus(s, f, t, canvas, 120, GasStatusLines::WithSubstances, SpeedUnit::Shown);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
 
     DrawPath(s, canvas);
     canvas.SurfaceTextOut(
         750, 240, 12,
-        "Śr. droga swob.  =   " + FormatGeneral(MeanFreePath(s), GeneralFormat::G3) + " jedn.");
-    canvas.SurfaceTextOut(750, 260, 12,
-                          "Średnica cząsteczek =  " + FormatInt(s.ParticleSize) + " jedn.");
-    canvas.SurfaceTextOut(750, 280, 12,
-                          "Liczba zderzeń cząsteczki =  " + FormatInt(s.PathCount - 1));
+        t.MeanFreePath + FormatGeneral(MeanFreePath(s), GeneralFormat::G3) + t.ShortUnits);
+    canvas.SurfaceTextOut(750, 260, 12, t.Diameter + FormatInt(s.ParticleSize) + t.ShortUnits);
+    canvas.SurfaceTextOut(750, 280, 12, t.TrackedCollisions + FormatInt(s.PathCount - 1));
     canvas.ReleaseText();
-    canvas.Present();
-
-    // Decided after the flip, so that the frame with the final count stays on screen. A full
-    // track stops the run too: nothing more could be recorded.
-    FrameResult result;
-    const bool limitReached = sim.C.CheckBox2 && sim.C.SpinEdit6 < s.PathCount;
-    result.PauseRequested = limitReached || s.PathCount >= kPathCapacity;
-    return result;
 }

@@ -9,6 +9,7 @@
 #include "engine/Placement.h"
 #include "engine/Publisher.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -92,14 +93,13 @@ double ColumnOf(double temperature) {
 }
 
 // A temperature beyond the thermometers' scale is not given as a number.
-void WriteTemperatureLine(SimulationState& s, Canvas& canvas, int y, const char* label,
+void WriteTemperatureLine(const SurfaceTexts& t, Canvas& canvas, int y, const std::string& label,
                           double temperature) {
-    s.ThermoHeight = ColumnOf(temperature);
-    if (s.ThermoHeight < kColumnFull) {
+    if (ColumnOf(temperature) < kColumnFull) {
         canvas.SurfaceTextOut(30, y, 12,
-                              label + FormatGeneral(temperature, GeneralFormat::G4) + " jednostek");
+                              label + FormatGeneral(temperature, GeneralFormat::G4) + t.Units);
     } else {
-        canvas.SurfaceTextOut(30, y, 12, "nieokreślona");
+        canvas.SurfaceTextOut(30, y, 12, t.Undetermined);
     }
 }
 
@@ -113,6 +113,7 @@ void InitHeatTransport(Simulation& sim) {
     s.StepDivisor = 20.0;
     s.SimulationMode = kModeHeatTransport;
     s.InitOk = 1;
+    sim.Frame.PartitionX.clear();  // nothing has moved in this run yet
 
     s.VesselWidth = kWidth;
     s.VesselHeight = kHeight;
@@ -122,7 +123,7 @@ void InitHeatTransport(Simulation& sim) {
     s.ParticleCount = 2 * s.SideCount + s.PartitionCount;
     s.ParticleSize = kSize;
 
-    const int vmax = c.SpinEdit4;
+    const int vmax = c.MaxSpeed;
     const int gasRange = kHalfWidth - 25 - kSize;
     const Group groups[] = {
         {1, s.SideCount, kLeft, gasRange, kGasBudget, 4 * vmax, kHotKind},
@@ -141,11 +142,11 @@ void InitHeatTransport(Simulation& sim) {
 
     ResetRunClock(sim);
     for (int i = 1; i <= s.ParticleCount; ++i) {
-        s.VelX[i] = c.TrackBar2 * s.VelX[i] / 2;
-        s.VelY[i] = c.TrackBar2 * s.VelY[i] / 2;
+        s.VelX[i] = c.SpeedFactor * s.VelX[i] / 2;
+        s.VelY[i] = c.SpeedFactor * s.VelY[i] / 2;
     }
     s.MeanSpeed = MeanSpeedOf(s, 1, s.ParticleCount);
-    s.GasMass = GasMassOf(c.TrackBar3, s.ParticleCount);
+    s.GasMass = GasMassOf(c.ParticleMass, s.ParticleCount);
     WriteExperimentCaptions(sim);
 }
 
@@ -159,39 +160,50 @@ bool InitHeatTransportRetrying(Simulation& sim, int maxTries,
     return false;
 }
 
-void StepHeatTransport(Simulation& sim, Canvas& canvas) {
+void AdvanceHeatTransport(Simulation& sim) {
     SimulationState& s = sim.S;
+    FrameReadings& f = sim.Frame;
     s.ClockNow = sim.Stamp();
+    f.MaxSpeed = sim.C.MaxSpeed;
+
+    WallHitCounter counter(s);
+    MoveAllParticles(sim, counter);
+    // The confinement shows from the next frame on: this one draws the strip as it moved.
+    const int first = FirstPartitionSlot(s);
+    f.PartitionX.assign(s.PosX.Data() + (first - 1), s.PosX.Data() + LastPartitionSlot(s));
+    ConfinePartition(s);
+
+    // The state keeps the partition's measurement, the last one made.
+    f.RightTemperature = MeasureGroup(s, s.SideCount + 1, 2 * s.SideCount);
+    f.LeftTemperature = MeasureGroup(s, 1, s.SideCount);
+    f.PartitionTemperature = MeasureGroup(s, first, LastPartitionSlot(s));
+    s.ThermoHeight = ColumnOf(f.PartitionTemperature);
+}
+
+void RenderHeatTransport(const SimulationState& s, const FrameReadings& f,
+                         const SurfaceTexts& t, Canvas& canvas) {
     DrawVesselWall(s, canvas, kHeatWall);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kHeatFloor);
+    const int first = FirstPartitionSlot(s);
+    const int last = first + static_cast<int>(f.PartitionX.size()) - 1;
+    for (int i = 1; i <= s.ParticleCount; ++i) {
+        const bool moved = i >= first && i <= last;
+        DrawParticle(s, i, moved ? f.PartitionX[static_cast<std::size_t>(i - first)] : s.PosX[i],
+                     s.PosY[i], canvas);
+    }
 
-    WallHitCounter counter(s);
-    MoveAllParticles(sim, canvas, counter);
-    // After the loop, so that the confinement shows from the next frame on.
-    ConfinePartition(s);
+    DrawThermometer(canvas, 980, ColumnOf(f.RightTemperature));
+    DrawThermometer(canvas, 30, ColumnOf(f.LeftTemperature));
 
-    const double right = MeasureGroup(s, s.SideCount + 1, 2 * s.SideCount);
-    s.ThermoHeight = ColumnOf(right);
-    DrawThermometer(canvas, 980, s.ThermoHeight);
-    const double left = MeasureGroup(s, 1, s.SideCount);
-    s.ThermoHeight = ColumnOf(left);
-    DrawThermometer(canvas, 30, s.ThermoHeight);
-
-    canvas.SurfaceTextOut(30, 20, 12,
-                          "Liczba cząsteczek w lewej części naczynia: " + FormatInt(s.SideCount));
-    canvas.SurfaceTextOut(30, 40, 12,
-                          "Liczba cząsteczek w prawej części naczynia: " + FormatInt(s.SideCount));
-    canvas.SurfaceTextOut(30, 60, 12,
-                          "Liczba cząsteczek przegrody: " + FormatInt(s.PartitionCount));
-    canvas.SurfaceTextOut(30, 80, 12, TimeLine(s));
-    canvas.SurfaceTextOut(760, 35, 13, "TRANSPORT CIEPŁA");
+    canvas.SurfaceTextOut(30, 20, 12, t.LeftCount + FormatInt(s.SideCount));
+    canvas.SurfaceTextOut(30, 40, 12, t.RightCount + FormatInt(s.SideCount));
+    canvas.SurfaceTextOut(30, 60, 12, t.PartitionCount + FormatInt(s.PartitionCount));
+    canvas.SurfaceTextOut(30, 80, 12, TimeLine(s, t));
+    canvas.SurfaceTextOut(760, 35, 13, t.HeatTitle);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
-    WriteTemperatureLine(s, canvas, 100, "Temperatura gazu w lewej części naczynia = ", left);
-    WriteTemperatureLine(s, canvas, 120, "Temperatura gazu w prawej części naczynia = ", right);
-    const double partition = MeasureGroup(s, FirstPartitionSlot(s), LastPartitionSlot(s));
-    WriteTemperatureLine(s, canvas, 140, "Temperatura przegrody = ", partition);
-
+    WriteTemperatureLine(t, canvas, 100, t.LeftTemperature, f.LeftTemperature);
+    WriteTemperatureLine(t, canvas, 120, t.RightTemperature, f.RightTemperature);
+    WriteTemperatureLine(t, canvas, 140, t.PartitionTemperature, f.PartitionTemperature);
     canvas.ReleaseText();
-    canvas.Present();
 }

@@ -9,12 +9,12 @@
 // What a mode adds to the per-particle sequence. Each call comes at a fixed place:
 //  - WallBounce(i, wall): in M2..M5, after the reversal and the step with the new velocity;
 //  - Contact(i, k): in M6, when i touches k, before the step back and the exchange;
-//  - BeforeDraw(i): after the clamp M7, before the sprite is drawn in M8.
+//  - AfterClamp(i): after the clamp M7, where i ends the tick.
 // A mode passes a struct with the same three members; the compiler drops the empty ones.
 struct NoExtras {
     void WallBounce(int /*i*/, Wall /*wall*/) {}
     void Contact(int /*i*/, int /*k*/) {}
-    void BeforeDraw(int /*i*/) {}
+    void AfterClamp(int /*i*/) {}
 };
 
 // Counts every wall bounce into WallHits, as modes 4 to 7 do.
@@ -63,10 +63,10 @@ struct GridContacts {
     }
 };
 
-// M1..M8 for particle i: move, the four walls in order, contacts, clamp, draw.
+// M1..M7 for particle i: move, the four walls in order, contacts, clamp. Its sprite (M8) is
+// drawn by the renderer, where i now stands: later particles of the tick move only themselves.
 template <class Extras, class Contacts>
-inline void MoveAndCollide(SimulationState& s, int i, Canvas& canvas, Extras& extras,
-                           Contacts& contacts) {
+inline void MoveAndCollide(SimulationState& s, int i, Extras& extras, Contacts& contacts) {
     const double divisor = s.StepDivisor;
     const int left = s.VesselLeft;
     const int top = s.VesselTop;
@@ -108,27 +108,37 @@ inline void MoveAndCollide(SimulationState& s, int i, Canvas& canvas, Extras& ex
     if (y <= top) y = top;
     contacts.Moved(s, i);
 
-    extras.BeforeDraw(i);
+    extras.AfterClamp(i);
+}
+
+// M8 for one particle at (x, y): its sprite at the truncated corner.
+inline void DrawParticle(const SimulationState& s, int i, double x, double y, Canvas& canvas) {
     canvas.DrawSprite(SpriteSet::DXImageList1, s.Kind[i], static_cast<int>(x),
-                      static_cast<int>(y));  // M8
+                      static_cast<int>(y));
+}
+
+// M8 for i = 1..ParticleCount, in index order.
+inline void DrawParticles(const SimulationState& s, Canvas& canvas) {
+    for (int i = 1; i <= s.ParticleCount; ++i)
+        DrawParticle(s, i, s.PosX[i], s.PosY[i], canvas);
 }
 
 // MoveAndCollide for i = 1..ParticleCount, in index order, with one contact search.
 template <class Extras, class Contacts>
-void MoveAllParticlesWith(SimulationState& s, Canvas& canvas, Extras& extras, Contacts& contacts) {
+void MoveAllParticlesWith(SimulationState& s, Extras& extras, Contacts& contacts) {
     contacts.Prepare(s);
     for (int i = 1; i <= s.ParticleCount; ++i)
-        MoveAndCollide(s, i, canvas, extras, contacts);
+        MoveAndCollide(s, i, extras, contacts);
 }
 
 // Step 5 of every frame, with the contact search the simulation has chosen.
 template <class Extras>
-void MoveAllParticles(Simulation& sim, Canvas& canvas, Extras& extras) {
+void MoveAllParticles(Simulation& sim, Extras& extras) {
     if (sim.Search == ContactSearch::Grid) {
         GridContacts contacts{sim.Grid};
-        MoveAllParticlesWith(sim.S, canvas, extras, contacts);
+        MoveAllParticlesWith(sim.S, extras, contacts);
     } else {
         PlainContacts contacts;
-        MoveAllParticlesWith(sim.S, canvas, extras, contacts);
+        MoveAllParticlesWith(sim.S, extras, contacts);
     }
 }

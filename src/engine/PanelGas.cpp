@@ -11,15 +11,15 @@ void InitPanelGas(Simulation& sim, Mode mode, SubstanceRule rule) {
     s.SimulationMode = mode;
     s.InitOk = 1;
 
-    SetVesselCentred(s, c.SpinEdit2, c.SpinEdit3);
+    SetVesselCentred(s, c.VesselWidth, c.VesselHeight);
     sim.Rng.Randomize();
-    s.ParticleCount = c.SpinEdit1;
+    s.ParticleCount = c.Particles;
     s.ParticleSize = static_cast<uint8_t>(ParticleSizeOfChoice(c.SizeChoice));
 
     const auto first = static_cast<uint8_t>(c.SizeChoice - 1);
     const auto second = static_cast<uint8_t>(c.SizeChoice + 8);
     const int centreX = s.VesselLeft + s.VesselWidth / 2;
-    const bool placed = PlaceGas(sim, c.SpinEdit4, [&](int i) {
+    const bool placed = PlaceGas(sim, c.MaxSpeed, [&](int i) {
         s.Kind[i] = first;
         switch (rule) {
             case SubstanceRule::BySide:

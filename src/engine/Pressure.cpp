@@ -7,6 +7,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/Publisher.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -53,18 +54,20 @@ void DrawManometer(const SimulationState& s, Canvas& canvas) {
 
 // "p = <value> x 10" with the exponent raised and smaller, then the unit; or, with the gauge
 // at its cap, the pressure reported as not established.
-void WritePressureLine(const SimulationState& s, Canvas& canvas) {
+void WritePressureLine(const SimulationState& s, const SurfaceTexts& t, Canvas& canvas) {
     if (!(s.ThermoHeight < kGaugeFull)) {
-        canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, "p - nieustalone");
+        canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, t.PressureUnsettled);
         return;
     }
-    std::string line = "p = " + FormatGeneral(s.Pressure, GeneralFormat::G5) + " x 10 ";
+    std::string line = t.Pressure + FormatGeneral(s.Pressure, GeneralFormat::G5) +
+                       t.PressureTimesTen;
     canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, line);
-    canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY - 5, 10, "- 26");
+    canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY - 5, 10,
+                          t.PressureExponent);
     // The unit follows the exponent as if it had been written at full size.
     canvas.SetFontSize(12);
-    line += "- 26 ";
-    canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY, 12, "jedn.");
+    line += t.PressureExponent + " ";
+    canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY, 12, t.PressureUnit);
 }
 
 // Each particle's velocity from its centre, one pixel per speed unit.
@@ -85,22 +88,21 @@ void InitPressure(Simulation& sim) {
     InitExperimentGas(sim, kModePressure);
 }
 
-void StepPressure(Simulation& sim, Canvas& canvas) {
-    SimulationState& s = sim.S;
-    MoveExperimentGas(sim, canvas);
-    MeasurePressure(s);
+void AdvancePressure(Simulation& sim) {
+    AdvanceExperimentGas(sim);
+    MeasurePressure(sim.S);
+}
+
+void RenderPressure(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                    Canvas& canvas) {
+    DrawExperimentVessel(s, canvas);
     DrawManometer(s, canvas);
 
-    canvas.SurfaceTextOut(kTextX, 400, 12, "Liczba cząsteczek: " + FormatInt(s.ParticleCount));
-    canvas.SurfaceTextOut(kTextX, 420, 12, "Vmax = " + FormatInt(sim.C.SpinEdit4) + " jednostek");
-    canvas.SurfaceTextOut(kTextX, 440, 12,
-                          "Vśr = " + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + " jednostek");
-    canvas.SurfaceTextOut(kTextX, 460, 12, TimeLine(s));
-    WritePressureLine(s, canvas);
-    canvas.SurfaceTextOut(770, 35, 13, "POJĘCIE CISNIENIA");
+    WriteExperimentStatus(s, f, t, canvas, kTextX);
+    WritePressureLine(s, t, canvas);
+    canvas.SurfaceTextOut(770, 35, 13, t.PressureTitle);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
 
     DrawVelocityLines(s, canvas);
     canvas.ReleaseText();
-    canvas.Present();
 }

@@ -2,34 +2,64 @@
 
 #include "engine/Modes.h"
 
-FrameResult StepFrame(Simulation& sim, Canvas& canvas) {
+FrameResult Advance(Simulation& sim) {
     FrameResult result;
     switch (sim.S.SimulationMode) {
         case kModeDiffusion:
-            StepDiffusion(sim, canvas);
+            AdvanceDiffusion(sim);
             break;
         case kModeFreePath:
-            result = StepFreePath(sim, canvas);
+            result = AdvanceFreePath(sim);
             break;
         case kModeDiffusionChart:
-            StepDiffusionChart(sim, canvas);
+            AdvanceDiffusionChart(sim);
             break;
         case kModeWallCollisions:
-            StepWallCollisions(sim, canvas);
+            AdvanceWallCollisions(sim);
             break;
         case kModeTemperature:
-            StepTemperature(sim, canvas);
+            AdvanceTemperature(sim);
             break;
         case kModeHeatTransport:
-            StepHeatTransport(sim, canvas);
+            AdvanceHeatTransport(sim);
             break;
         case kModePressure:
-            StepPressure(sim, canvas);
+            AdvancePressure(sim);
             break;
         default:
             break;
     }
     return result;
+}
+
+bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
+    const SimulationState& s = sim.S;
+    const FrameReadings& f = sim.Frame;
+    switch (s.SimulationMode) {
+        case kModeDiffusion:
+            RenderDiffusion(s, f, texts, canvas);
+            return true;
+        case kModeFreePath:
+            RenderFreePath(s, f, texts, canvas);
+            return true;
+        case kModeDiffusionChart:
+            RenderDiffusionChart(s, f, texts, canvas);
+            return true;
+        case kModeWallCollisions:
+            RenderWallCollisions(s, f, texts, canvas);
+            return true;
+        case kModeTemperature:
+            RenderTemperature(s, f, texts, canvas);
+            return true;
+        case kModeHeatTransport:
+            RenderHeatTransport(s, f, texts, canvas);
+            return true;
+        case kModePressure:
+            RenderPressure(s, f, texts, canvas);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool InitCurrentMode(Simulation& sim) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Clock.h"
 #include "engine/ContactGrid.h"
@@ -9,6 +10,7 @@
 #include "engine/SimulationState.h"
 
 class Canvas;
+struct SurfaceTexts;
 
 // Simulation modes, the values of SimulationMode.
 enum Mode : uint8_t {
@@ -22,28 +24,41 @@ enum Mode : uint8_t {
     kModePressure = 7,
 };
 
-// Values of the window's controls that the simulations read. The window keeps them current;
-// the engine never sees a widget. Start values are those of the controls at program start.
+// Values of the window's controls that the simulations read, named by what they mean, with
+// the control each comes from. The window keeps them current; the engine never sees a widget.
+// Start values are those of the controls at program start.
 struct Controls {
-    int SpinEdit1 = 500;    // number of particles
-    int SpinEdit2 = 600;    // vessel width
-    int SpinEdit3 = 600;    // vessel height
-    int SpinEdit4 = 50;     // Vmax
-    int SpinEdit6 = 300;    // collisions after which a free-path run stops
-    int SizeChoice = 8;     // number (1..9) of the checked size radio button
-    bool CheckBox2 = true;  // stop after that many collisions
-    int TrackBar1 = 100;    // particle count of the experiments
-    int TrackBar2 = 1;      // speed factor x 2
-    int TrackBar3 = 1;      // particle mass, u
-    int TrackBar4 = 400;    // side of the square vessel
+    int Particles = 500;           // SpinEdit1: number of particles
+    int VesselWidth = 600;         // SpinEdit2
+    int VesselHeight = 600;        // SpinEdit3
+    int MaxSpeed = 50;             // SpinEdit4: Vmax
+    int CollisionLimit = 300;      // SpinEdit6: collisions after which a free-path run stops
+    int SizeChoice = 8;            // RadioButton1..9: number of the checked size button
+    bool StopAtLimit = true;       // CheckBox2: stop after CollisionLimit collisions
+    int ExperimentParticles = 100; // TrackBar1: particle count of the experiments
+    int SpeedFactor = 1;           // TrackBar2: speed factor x 2
+    int ParticleMass = 1;          // TrackBar3: particle mass, u
+    int VesselSide = 400;          // TrackBar4: side of the square vessel
 };
 
-// Captions of the experiment panel that the initialisers rewrite.
+// What the experiment panel's captions show, as numbers; the window words them.
 struct ExperimentCaptions {
-    std::string Label49;  // particle count
-    std::string Label59;  // mean speed
-    std::string Label60;  // particle mass
-    std::string Label61;  // vessel side
+    int ParticleCount = 0;   // Label49
+    double MeanSpeed = 0.0;  // Label59
+    int ParticleMass = 0;    // Label60
+    int VesselSide = 0;      // Label61
+};
+
+// What a tick measured for its picture that the state record does not keep.
+struct FrameReadings {
+    int MaxSpeed = 0;  // the Vmax of the status lines: the panel's value at the tick
+    // Heat transport: the temperatures of the two gases and of the partition.
+    double LeftTemperature = 0.0;
+    double RightTemperature = 0.0;
+    double PartitionTemperature = 0.0;
+    // Heat transport: x of each partition particle as it moved, before its strip confined it;
+    // the picture shows them there, the confinement from the next tick on.
+    std::vector<double> PartitionX;
 };
 
 // How the contact step finds partners: the plain all-pairs loop, kept as the reference, or
@@ -56,6 +71,7 @@ struct Simulation {
     SimulationState S;
     Controls C;
     ExperimentCaptions Captions;
+    FrameReadings Frame;  // written by Advance, read by Render
     RandomSource Rng;
     Clock* Clk = nullptr;
     ContactSearch Search = ContactSearch::Grid;
@@ -65,13 +81,16 @@ struct Simulation {
     int64_t Stamp() { return Clk->MillisecondStamp(); }
 };
 
-// What a frame step asks of the window after drawing.
+// What a tick asks of the window once its frame is shown.
 struct FrameResult {
     bool PauseRequested = false;
 };
 
-// The frame step: runs the branch of the current SimulationMode (nothing in mode 0).
-FrameResult StepFrame(Simulation& sim, Canvas& canvas);
+// One tick of the current SimulationMode: the window advances the state, renders it with its
+// texts and presents the surface. Mode 0 neither moves nor draws: Render then returns false
+// and there is nothing to present.
+FrameResult Advance(Simulation& sim);
+bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas);
 
 // The initialiser of the current mode, as Start and restart call it (modes 1 to 5).
 // Returns false when the mode has no initialiser there.

@@ -2,6 +2,7 @@
 
 #include "engine/Canvas.h"
 #include "engine/NumberFormat.h"
+#include "engine/SurfaceTexts.h"
 
 void DrawVesselWall(const SimulationState& s, Canvas& canvas, uint16_t colour) {
     canvas.FillSurface(0);
@@ -9,24 +10,24 @@ void DrawVesselWall(const SimulationState& s, Canvas& canvas, uint16_t colour) {
                     s.VesselTop + s.VesselHeight + 5, colour);
 }
 
-std::string TimeLine(const SimulationState& s) {
-    return "Czas  =   " + FormatInt(ElapsedSeconds(s)) + " s";
+std::string TimeLine(const SimulationState& s, const SurfaceTexts& t) {
+    return t.TimePrefix + FormatInt(ElapsedSeconds(s)) + t.SecondsUnit;
 }
 
-void WriteGasStatus(Simulation& sim, Canvas& canvas, int top, GasStatusLines lines,
-                    const char* speedUnit) {
-    const SimulationState& s = sim.S;
+void WriteGasStatus(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                    Canvas& canvas, int top, GasStatusLines lines, SpeedUnit unit) {
     int y = top;
     auto line = [&](const std::string& text) {
         canvas.SurfaceTextOut(750, y, 12, text);
         y += 20;
     };
     if (lines == GasStatusLines::WithSubstances) {
-        line("Liczba cząsteczek N1 = " + FormatInt(s.ParticleCount - s.SecondCount));
-        line("Liczba cząsteczek N2 =  " + FormatInt(s.SecondCount));
+        line(t.CountN1 + FormatInt(s.ParticleCount - s.SecondCount));
+        line(t.CountN2 + FormatInt(s.SecondCount));
     }
-    line("Liczba cząsteczek N   =  " + FormatInt(s.ParticleCount));
-    line("Vmax   =  " + FormatInt(sim.C.SpinEdit4) + " jednostek");
-    line("Vśr    =  " + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + speedUnit);
-    line(TimeLine(s));
+    line(t.CountN + FormatInt(s.ParticleCount));
+    line(t.VmaxLine + FormatInt(f.MaxSpeed) + t.Units);
+    line(t.MeanSpeedLine + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) +
+         (unit == SpeedUnit::Shown ? t.Units : std::string()));
+    line(TimeLine(s, t));
 }

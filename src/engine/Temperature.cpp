@@ -6,6 +6,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/Publisher.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -23,30 +24,29 @@ void InitTemperature(Simulation& sim) {
     InitExperimentGas(sim, kModeTemperature);
 }
 
-void StepTemperature(Simulation& sim, Canvas& canvas) {
+void AdvanceTemperature(Simulation& sim) {
     SimulationState& s = sim.S;
-    MoveExperimentGas(sim, canvas);
-
+    AdvanceExperimentGas(sim);
     // MeanSpeed is the initialiser's: only the track bars change the temperature.
     s.GasTemperature = KineticTemperature(s.GasMass, s.MeanSpeed);
     s.ThermoHeight = kColumnScale * s.GasTemperature;
     if (s.ThermoHeight > kColumnFull) s.ThermoHeight = kColumnFull;
+}
+
+void RenderTemperature(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                       Canvas& canvas) {
+    DrawExperimentVessel(s, canvas);
     DrawThermometer(canvas, 730, s.ThermoHeight);
 
-    canvas.SurfaceTextOut(kTextX, 400, 12, "Liczba cząsteczek: " + FormatInt(s.ParticleCount));
-    canvas.SurfaceTextOut(kTextX, 420, 12, "Vmax = " + FormatInt(sim.C.SpinEdit4) + " jednostek");
-    canvas.SurfaceTextOut(kTextX, 440, 12,
-                          "Vśr = " + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + " jednostek");
-    canvas.SurfaceTextOut(kTextX, 460, 12, TimeLine(s));
+    WriteExperimentStatus(s, f, t, canvas, kTextX);
     if (s.GasTemperature <= kHighestShown) {
         canvas.SurfaceTextOut(
             kTextX, 480, 12,
-            "T = " + FormatGeneral(s.GasTemperature, GeneralFormat::G5) + " jednostek");
+            t.Temperature + FormatGeneral(s.GasTemperature, GeneralFormat::G5) + t.Units);
     } else {
-        canvas.SurfaceTextOut(kTextX, 480, 12, "T > 4000 jednostek");
+        canvas.SurfaceTextOut(kTextX, 480, 12, t.TemperatureOffScale);
     }
-    canvas.SurfaceTextOut(750, 35, 13, "POJĘCIE TEMPERATURY");
+    canvas.SurfaceTextOut(750, 35, 13, t.TemperatureTitle);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
     canvas.ReleaseText();
-    canvas.Present();
 }

@@ -7,6 +7,7 @@
 #include "engine/PanelGas.h"
 #include "engine/Publisher.h"
 #include "engine/StatusText.h"
+#include "engine/SurfaceTexts.h"
 
 namespace {
 
@@ -31,15 +32,19 @@ void InitWallCollisions(Simulation& sim) {
     InitPanelGas(sim, kModeWallCollisions, SubstanceRule::Single);
 }
 
-void StepWallCollisions(Simulation& sim, Canvas& canvas) {
-    SimulationState& s = sim.S;
-    s.ClockNow = sim.Stamp();
+void AdvanceWallCollisions(Simulation& sim) {
+    sim.S.ClockNow = sim.Stamp();
+    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
+    WallHitCounter counter(sim.S);
+    MoveAllParticles(sim, counter);
+}
+
+void RenderWallCollisions(const SimulationState& s, const FrameReadings& f,
+                          const SurfaceTexts& t, Canvas& canvas) {
     DrawVesselWall(s, canvas, kWallCollisionsWall);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kWallCollisionsFloor);
-
-    WallHitCounter counter(s);
-    MoveAllParticles(sim, canvas, counter);
+    DrawParticles(s, canvas);
 
     const int64_t total = s.WallHits[1] + s.WallHits[2] + s.WallHits[3] + s.WallHits[4];
     for (int w = 1; w <= 4; ++w) {
@@ -54,19 +59,18 @@ void StepWallCollisions(Simulation& sim, Canvas& canvas) {
     for (int w = 1; w <= 4; ++w)
         canvas.SurfaceTextOut(815 + 55 * (w - 1), 655, 10, FormatInt(w));
 
-    canvas.SurfaceTextOut(820, 335, 10, "Liczba zderzeń cząsteczek");
-    canvas.SurfaceTextOut(830, 350, 10, "z n-tą ścianką naczynia");
-    canvas.SurfaceTextOut(830, 685, 10, "Numer ścianki naczynia");
-    canvas.SurfaceTextOut(773, 400, 10, "N");
-    canvas.SurfaceTextOut(750, 469, 10, "3/4 N");
-    canvas.SurfaceTextOut(750, 525, 10, "1/2 N");
-    canvas.SurfaceTextOut(750, 581, 10, "1/4 N");
-    canvas.SurfaceTextOut(773, 650, 10, "0");
-    WriteGasStatus(sim, canvas, 110, GasStatusLines::CountOnly, "");
-    canvas.SurfaceTextOut(750, 190, 12, "Liczba zderzeń N  =   " + FormatInt(total));
-    canvas.SurfaceTextOut(750, 15, 13, "ZDERZENIA");
-    canvas.SurfaceTextOut(750, 35, 13, "ZE ŚCIANKAMI NACZYNIA");
+    canvas.SurfaceTextOut(820, 335, 10, t.WallChartTitle);
+    canvas.SurfaceTextOut(830, 350, 10, t.WallChartTitle2);
+    canvas.SurfaceTextOut(830, 685, 10, t.WallAxis);
+    canvas.SurfaceTextOut(773, 400, 10, t.ScaleAll);
+    canvas.SurfaceTextOut(750, 469, 10, t.ScaleThreeQuarters);
+    canvas.SurfaceTextOut(750, 525, 10, t.ScaleHalf);
+    canvas.SurfaceTextOut(750, 581, 10, t.ScaleQuarter);
+    canvas.SurfaceTextOut(773, 650, 10, FormatInt(0));
+    WriteGasStatus(s, f, t, canvas, 110, GasStatusLines::CountOnly, SpeedUnit::Omitted);
+    canvas.SurfaceTextOut(750, 190, 12, t.AllWallHits + FormatInt(total));
+    canvas.SurfaceTextOut(750, 15, 13, t.WallsTitle);
+    canvas.SurfaceTextOut(750, 35, 13, t.WallsTitle2);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
     canvas.ReleaseText();
-    canvas.Present();
 }

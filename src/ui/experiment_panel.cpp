@@ -8,6 +8,7 @@
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
 #include "ui/kinetra_u.h"
+#include "ui/texts/PolishTexts.h"
 
 void TForm1::ShowExperimentCaptions() {
     // Only the experiment initialisers write these; the start captions stay until one has run.
@@ -19,11 +20,11 @@ void TForm1::ShowExperimentCaptions() {
         default:
             return;
     }
-    const ExperimentCaptions& c = sim_->Captions;
-    Control<QLabel>("Label49")->setText(QString::fromStdString(c.Label49));
-    Control<QLabel>("Label59")->setText(QString::fromStdString(c.Label59));
-    Control<QLabel>("Label60")->setText(QString::fromStdString(c.Label60));
-    Control<QLabel>("Label61")->setText(QString::fromStdString(c.Label61));
+    const ExperimentCaptionTexts c = WordCaptions(sim_->Captions, PolishSurfaceTexts());
+    Control<QLabel>("Label49")->setText(QString::fromStdString(c.ParticleCount));
+    Control<QLabel>("Label59")->setText(QString::fromStdString(c.MeanSpeed));
+    Control<QLabel>("Label60")->setText(QString::fromStdString(c.ParticleMass));
+    Control<QLabel>("Label61")->setText(QString::fromStdString(c.VesselSide));
 }
 
 void TForm1::RestartExperiment() {
@@ -47,12 +48,13 @@ void TForm1::TrackBar2Change() {
 void TForm1::TrackBar3Change() {
     SyncControls();
     ChangeParticleMass(*sim_);
-    Control<QLabel>("Label60")->setText(QString::fromStdString(sim_->Captions.Label60));
+    Control<QLabel>("Label60")->setText(QString::fromStdString(
+        WordCaptions(sim_->Captions, PolishSurfaceTexts()).ParticleMass));
 }
 
 void TForm1::TrackBar4Change() {
     SyncControls();
-    const int wanted = sim_->C.TrackBar4;
+    const int wanted = sim_->C.VesselSide;
     if (!ChangeVesselSide(*sim_)) {
         // The gas keeps its vessel: the track bar goes back to it without a second change.
         const int side = sim_->S.VesselWidth;
@@ -60,8 +62,9 @@ void TForm1::TrackBar4Change() {
             const QSignalBlocker quiet(TrackBars[3]);
             TrackBars[3]->setValue(side);
         }
-        sim_->C.TrackBar4 = side;
-        Control<QLabel>("Label61")->setText(QString::fromStdString(sim_->Captions.Label61));
+        SyncControls();
+        Control<QLabel>("Label61")->setText(QString::fromStdString(
+            WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
                         QStringLiteral("W naczyniu o szerokości %1 jedn. nie zmieszczą się "
                                        "wszystkie cząsteczki gazu. Szerokość naczynia "
@@ -70,5 +73,6 @@ void TForm1::TrackBar4Change() {
                             .arg(side));
         return;
     }
-    Control<QLabel>("Label61")->setText(QString::fromStdString(sim_->Captions.Label61));
+    Control<QLabel>("Label61")->setText(
+        QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
 }

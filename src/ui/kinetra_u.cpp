@@ -16,6 +16,7 @@
 #include "ui/Pictures.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
+#include "ui/texts/PolishTexts.h"
 
 namespace {
 
@@ -263,24 +264,26 @@ void TForm1::CopyPicture(const char* source, const char* target) const {
 
 void TForm1::SyncControls() {
     Controls& c = sim_->C;
-    c.SpinEdit1 = SpinEdit1->Value();
-    c.SpinEdit2 = SpinEdit2->Value();
-    c.SpinEdit3 = SpinEdit3->Value();
-    c.SpinEdit4 = SpinEdit4->Value();
-    c.SpinEdit6 = SpinEdit6->Value();
+    c.Particles = SpinEdit1->Value();
+    c.VesselWidth = SpinEdit2->Value();
+    c.VesselHeight = SpinEdit3->Value();
+    c.MaxSpeed = SpinEdit4->Value();
+    c.CollisionLimit = SpinEdit6->Value();
     for (int k = 1; k <= 9; ++k) {
         if (RadioButtons[k - 1]->isChecked()) c.SizeChoice = k;
     }
-    if (CheckBox2) c.CheckBox2 = CheckBox2->isChecked();
-    c.TrackBar1 = TrackBars[0]->value();
-    c.TrackBar2 = TrackBars[1]->value();
-    c.TrackBar3 = TrackBars[2]->value();
-    c.TrackBar4 = TrackBars[3]->value();
+    if (CheckBox2) c.StopAtLimit = CheckBox2->isChecked();
+    c.ExperimentParticles = TrackBars[0]->value();
+    c.SpeedFactor = TrackBars[1]->value();
+    c.ParticleMass = TrackBars[2]->value();
+    c.VesselSide = TrackBars[3]->value();
 }
 
 void TForm1::DXTimer1Timer(int /*lagCount*/) {
     SyncControls();
-    const FrameResult result = StepFrame(*sim_, surface_);
+    const FrameResult result = Advance(*sim_);
+    // The engine draws the state in the window's language; the window shows the picture.
+    if (Render(*sim_, PolishSurfaceTexts(), surface_)) surface_.Present();
     if (result.PauseRequested) BitBtn6Click();
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "GasChecks.h"
+#include "FrameTick.h"
 #include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
@@ -22,11 +23,11 @@ const ExperimentMode kExperimentModes[] = {
 
 // The experiment panel as a start handler leaves it: size button "5" checked.
 void Panel(Controls& c, int count, int factor, int mass, int side, int vmax) {
-    c.TrackBar1 = count;
-    c.TrackBar2 = factor;
-    c.TrackBar3 = mass;
-    c.TrackBar4 = side;
-    c.SpinEdit4 = vmax;
+    c.ExperimentParticles = count;
+    c.SpeedFactor = factor;
+    c.ParticleMass = mass;
+    c.VesselSide = side;
+    c.MaxSpeed = vmax;
     c.SizeChoice = 4;
 }
 
@@ -83,9 +84,9 @@ TEST(InitExperimentGas, BothModesPlaceAScaledGasInASquareAndKeepTheWallCounters)
         }
         EXPECT_NEAR(s.MeanSpeed, speedSum / 250, 1e-9);
         EXPECT_EQ(s.GasMass, 1000 * 1.66e-27);
-        EXPECT_EQ(t.sim->Captions.Label49, "Liczba cząsteczek: 250");
-        EXPECT_EQ(t.sim->Captions.Label60, "Masa cząsteczki gazu: 4 u");
-        EXPECT_EQ(t.sim->Captions.Label61, "Szerokość naczynia: 455 jedn.");
+        EXPECT_EQ(Words(*t.sim).ParticleCount, "Liczba cząsteczek: 250");
+        EXPECT_EQ(Words(*t.sim).ParticleMass, "Masa cząsteczki gazu: 4 u");
+        EXPECT_EQ(Words(*t.sim).VesselSide, "Szerokość naczynia: 455 jedn.");
     }
 }
 
@@ -102,10 +103,10 @@ TEST(InitExperimentGas, StillStartsTheRunAndWritesTheCaptionsWhenPlacementFails)
     EXPECT_EQ(s.PausedTotal, 0);
     EXPECT_EQ(s.MeanSpeed, 0.0);
     EXPECT_EQ(s.GasMass, 3500 * 1.66e-27);
-    EXPECT_EQ(t.sim->Captions.Label49, "Liczba cząsteczek: 500");
-    EXPECT_EQ(t.sim->Captions.Label59, "Vśr. cząsteczek = 0 jedn.");
-    EXPECT_EQ(t.sim->Captions.Label60, "Masa cząsteczki gazu: 7 u");
-    EXPECT_EQ(t.sim->Captions.Label61, "Szerokość naczynia: 400 jedn.");
+    EXPECT_EQ(Words(*t.sim).ParticleCount, "Liczba cząsteczek: 500");
+    EXPECT_EQ(Words(*t.sim).MeanSpeed, "Vśr. cząsteczek = 0 jedn.");
+    EXPECT_EQ(Words(*t.sim).ParticleMass, "Masa cząsteczki gazu: 7 u");
+    EXPECT_EQ(Words(*t.sim).VesselSide, "Szerokość naczynia: 400 jedn.");
 }
 
 TEST(TrackBars, CountAndSpeedRestartOnlyTheExperiments) {
@@ -115,19 +116,19 @@ TEST(TrackBars, CountAndSpeedRestartOnlyTheExperiments) {
         Panel(t.C(), 100, 1, 1, 400, 50);
         m.init(*t.sim);
         t.clock.Advance(5'000);
-        t.C().TrackBar1 = 230;
+        t.C().ExperimentParticles = 230;
         ASSERT_TRUE(ChangeCountOrSpeed(*t.sim));
         EXPECT_EQ(t.S().SimulationMode, m.mode);
         EXPECT_EQ(t.S().ParticleCount, 230);
         EXPECT_EQ(t.S().ClockStart, t.clock.MillisecondStamp());
-        EXPECT_EQ(t.sim->Captions.Label49, "Liczba cząsteczek: 230");
+        EXPECT_EQ(Words(*t.sim).ParticleCount, "Liczba cząsteczek: 230");
     }
     for (uint8_t mode : {kModeDiffusion, kModeWallCollisions, kModeHeatTransport}) {
         TestSim t(8);
         t.S().SimulationMode = mode;
         t.S().ParticleCount = 77;
         t.S().ClockStart = 99;
-        t.C().TrackBar1 = 300;
+        t.C().ExperimentParticles = 300;
         EXPECT_FALSE(ChangeCountOrSpeed(*t.sim)) << int{mode};
         EXPECT_EQ(t.S().SimulationMode, mode);
         EXPECT_EQ(t.S().ParticleCount, 77);
@@ -144,22 +145,22 @@ TEST(TrackBars, MassChangesOnlyTheMassAndItsCaption) {
     const auto x = Copy(s.PosX);
     const auto vx = Copy(s.VelX);
     const int64_t start = s.ClockStart;
-    const std::string count = t.sim->Captions.Label49;
+    const std::string count = Words(*t.sim).ParticleCount;
     t.clock.Advance(7'000);
 
-    t.C().TrackBar3 = 2;
+    t.C().ParticleMass = 2;
     ChangeParticleMass(*t.sim);
     EXPECT_EQ(s.GasMass, 2 * single);  // the whole-number product first: exactly twice
-    EXPECT_EQ(t.sim->Captions.Label60, "Masa cząsteczki gazu: 2 u");
+    EXPECT_EQ(Words(*t.sim).ParticleMass, "Masa cząsteczki gazu: 2 u");
 
-    t.C().TrackBar3 = 10;
+    t.C().ParticleMass = 10;
     ChangeParticleMass(*t.sim);
     EXPECT_DOUBLE_EQ(s.GasMass, 8.3e-24);
-    EXPECT_EQ(t.sim->Captions.Label60, "Masa cząsteczki gazu: 10 u");
+    EXPECT_EQ(Words(*t.sim).ParticleMass, "Masa cząsteczki gazu: 10 u");
     EXPECT_EQ(Copy(s.PosX), x);
     EXPECT_EQ(Copy(s.VelX), vx);
     EXPECT_EQ(s.ClockStart, start);
-    EXPECT_EQ(t.sim->Captions.Label49, count);
+    EXPECT_EQ(Words(*t.sim).ParticleCount, count);
 }
 
 TEST(TrackBars, ShrinkingTheVesselReplacesEveryParticleInsideAndGrowingKeepsThem) {
@@ -174,7 +175,7 @@ TEST(TrackBars, ShrinkingTheVesselReplacesEveryParticleInsideAndGrowingKeepsThem
     const int64_t start = s.ClockStart;
     t.clock.Advance(3'000);
 
-    t.C().TrackBar4 = 400;
+    t.C().VesselSide = 400;
     ASSERT_TRUE(ChangeVesselSide(*t.sim));
     EXPECT_EQ(s.VesselLeft, 170);
     EXPECT_EQ(s.VesselTop, 170);
@@ -188,18 +189,18 @@ TEST(TrackBars, ShrinkingTheVesselReplacesEveryParticleInsideAndGrowingKeepsThem
     for (int i = 1; i <= kMaxParticles; ++i)
         ASSERT_EQ(s.Kind[i], 3);
     EXPECT_EQ(s.ClockStart, start);
-    EXPECT_EQ(t.sim->Captions.Label61, "Szerokość naczynia: 400 jedn.");
+    EXPECT_EQ(Words(*t.sim).VesselSide, "Szerokość naczynia: 400 jedn.");
 
     // Back to 650: the vessel grows around the same centre and nobody moves.
     const auto x400 = Copy(s.PosX);
     const auto y400 = Copy(s.PosY);
-    t.C().TrackBar4 = 650;
+    t.C().VesselSide = 650;
     ASSERT_TRUE(ChangeVesselSide(*t.sim));
     EXPECT_EQ(s.VesselLeft, 45);
     EXPECT_EQ(s.VesselWidth, 650);
     EXPECT_EQ(Copy(s.PosX), x400);
     EXPECT_EQ(Copy(s.PosY), y400);
-    EXPECT_EQ(t.sim->Captions.Label61, "Szerokość naczynia: 650 jedn.");
+    EXPECT_EQ(Words(*t.sim).VesselSide, "Szerokość naczynia: 650 jedn.");
 
     // The same side again re-places nothing either.
     ASSERT_TRUE(ChangeVesselSide(*t.sim));
@@ -223,9 +224,9 @@ TEST(TrackBars, AVesselTooSmallForTheGasLeavesEverythingAsItWas) {
     }
     const auto x = Copy(s.PosX);
     const auto y = Copy(s.PosY);
-    t.sim->Captions.Label61 = "Szerokość naczynia: 650 jedn.";
+    t.sim->Captions.VesselSide = 650;
 
-    t.C().TrackBar4 = 400;
+    t.C().VesselSide = 400;
     EXPECT_FALSE(ChangeVesselSide(*t.sim));
     EXPECT_EQ(s.VesselLeft, 45);
     EXPECT_EQ(s.VesselTop, 45);
@@ -235,7 +236,7 @@ TEST(TrackBars, AVesselTooSmallForTheGasLeavesEverythingAsItWas) {
     EXPECT_EQ(Copy(s.PosY), y);
     EXPECT_TRUE(SlotsInsideVessel(s, 1, s.ParticleCount));
     EXPECT_EQ(s.VelX[500], 500);
-    EXPECT_EQ(t.sim->Captions.Label61, "Szerokość naczynia: 650 jedn.");
+    EXPECT_EQ(Words(*t.sim).VesselSide, "Szerokość naczynia: 650 jedn.");
 }
 
 TEST(RestartAndFrameDispatch, ReachTheExperimentModes) {
@@ -243,7 +244,7 @@ TEST(RestartAndFrameDispatch, ReachTheExperimentModes) {
     Panel(t.C(), 100, 1, 1, 400, 50);
     InitTemperature(*t.sim);
     t.clock.Advance(4'000);
-    t.C().TrackBar1 = 120;
+    t.C().ExperimentParticles = 120;
     ASSERT_TRUE(InitCurrentMode(*t.sim));  // restart in the temperature mode
     EXPECT_EQ(t.S().ParticleCount, 120);
     EXPECT_EQ(t.S().ClockStart, t.clock.MillisecondStamp());
@@ -251,7 +252,7 @@ TEST(RestartAndFrameDispatch, ReachTheExperimentModes) {
     // Restart does nothing in the pressure and heat-transport modes.
     for (uint8_t mode : {kModeHeatTransport, kModePressure}) {
         t.S().SimulationMode = mode;
-        t.C().TrackBar1 = 200;
+        t.C().ExperimentParticles = 200;
         EXPECT_FALSE(InitCurrentMode(*t.sim));
         EXPECT_EQ(t.S().ParticleCount, 120);
     }

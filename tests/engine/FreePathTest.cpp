@@ -3,6 +3,7 @@
 #include <string>
 
 #include "RecordingCanvas.h"
+#include "FrameTick.h"
 #include "TestSim.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
@@ -17,9 +18,9 @@ struct Track : TestSim {
         S().SimulationMode = kModeFreePath;
         S().SecondCount = 1;
         S().PathCount = 1;
-        C().CheckBox2 = false;
+        C().StopAtLimit = false;
     }
-    FrameResult Tick(RecordingCanvas& canvas) { return StepFreePath(*sim, canvas); }
+    FrameResult Tick(RecordingCanvas& canvas) { return ::Tick(*sim, canvas); }
     FrameResult Tick() {
         RecordingCanvas canvas;
         return Tick(canvas);
@@ -45,7 +46,7 @@ TEST(InitFreePath, ClearsTheOldTrackAndTracksParticleOne) {
     s.PathPoints[2] = {7, 7};
     s.PathPoints[9999] = {3, 3};
     s.WallHits[2] = 12;
-    t.C().SpinEdit1 = 200;
+    t.C().Particles = 200;
     t.C().SizeChoice = 5;  // 7 px: sprites 4 and 13
     s.SimulationMode = kModeFreePath;
     ASSERT_TRUE(InitCurrentMode(*t.sim));  // as Start and restart call it
@@ -165,7 +166,7 @@ TEST(StepFreePath, MeanFreePathIsZeroUntilThereIsACompleteSegment) {
     EXPECT_EQ(TextAt(three, 750, 240), "Śr. droga swob.  =   3,67 jedn.");
 }
 
-TEST(StepFreePath, WritesTheStatusInOrderAndEndsWithReleaseAndPresent) {
+TEST(StepFreePath, WritesTheStatusInOrderAndEndsWithRelease) {
     Track t;
     SimulationState& s = t.S();
     t.Put(200, 300, 0, 0, 16);
@@ -174,7 +175,7 @@ TEST(StepFreePath, WritesTheStatusInOrderAndEndsWithReleaseAndPresent) {
     s.MeanSpeed = 24.749;
     s.ClockStart = t.clock.MillisecondStamp();
     t.clock.Advance(61'999);
-    t.C().SpinEdit4 = 70;
+    t.C().MaxSpeed = 70;
     RecordingCanvas canvas;
     t.Tick(canvas);
     struct Expected {
@@ -212,36 +213,36 @@ TEST(StepFreePath, WritesTheStatusInOrderAndEndsWithReleaseAndPresent) {
     EXPECT_EQ(canvas.sprites.size(), 3u);
     EXPECT_EQ(canvas.sprites[0].index, 16);
     ASSERT_GE(canvas.ops.size(), 2u);
-    EXPECT_EQ(canvas.ops[canvas.ops.size() - 2], RecordingCanvas::Op::Release);
-    EXPECT_EQ(canvas.ops.back(), RecordingCanvas::Op::Present);
+    EXPECT_EQ(canvas.ops.back(), RecordingCanvas::Op::Release);
+    EXPECT_EQ(canvas.presents, 0);  // the window presents
 }
 
 // Particle 1 rests on the left wall line with no speed across it: one collision every tick.
 TEST(StepFreePath, PausesOnTheTickTheCountReachesTheLimitAndAgainAfterResume) {
     Track t;
     t.Put(100, 300, 0, 0, 16);
-    t.C().CheckBox2 = true;
-    t.C().SpinEdit6 = 3;
+    t.C().StopAtLimit = true;
+    t.C().CollisionLimit = 3;
     EXPECT_FALSE(t.Tick().PauseRequested);
     EXPECT_FALSE(t.Tick().PauseRequested);
     RecordingCanvas third;
     EXPECT_TRUE(t.Tick(third).PauseRequested);
     EXPECT_EQ(TextAt(third, 750, 280), "Liczba zderzeń cząsteczki =  3");
-    EXPECT_EQ(third.presents, 1);          // the final count was shown before the pause
+    EXPECT_EQ(third.releases, 1);          // the final count was drawn before the pause
     EXPECT_TRUE(t.Tick().PauseRequested);  // resumed without a change: one more tick
 
-    t.C().CheckBox2 = false;  // read afresh every tick
+    t.C().StopAtLimit = false;  // read afresh every tick
     EXPECT_FALSE(t.Tick().PauseRequested);
-    t.C().CheckBox2 = true;
-    t.C().SpinEdit6 = 100;
+    t.C().StopAtLimit = true;
+    t.C().CollisionLimit = 100;
     EXPECT_FALSE(t.Tick().PauseRequested);
 }
 
 TEST(StepFreePath, SeveralCollisionsInOneTickCarryThePauseBeyondTheLimit) {
     Track t;
     t.Put(100, 100, 0, 0, 16);  // in the corner: two walls a tick
-    t.C().CheckBox2 = true;
-    t.C().SpinEdit6 = 3;
+    t.C().StopAtLimit = true;
+    t.C().CollisionLimit = 3;
     EXPECT_FALSE(t.Tick().PauseRequested);  // 2
     EXPECT_TRUE(t.Tick().PauseRequested);   // 4
     EXPECT_EQ(t.S().PathCount - 1, 4);
@@ -254,7 +255,7 @@ TEST(StepFreePath, AFullTrackRecordsNoMoreAndAsksForAPause) {
     s.PathCount = kPathCapacity - 1;
     for (int k = 2; k < kPathCapacity; ++k)
         s.PathPoints[k] = {100 + k % 7, 100};
-    ASSERT_FALSE(t.C().CheckBox2);
+    ASSERT_FALSE(t.C().StopAtLimit);
     RecordingCanvas canvas;
     EXPECT_TRUE(t.Tick(canvas).PauseRequested);
     EXPECT_EQ(s.PathCount, kPathCapacity);
@@ -277,20 +278,20 @@ TEST(StepFreePath, AFullTrackRecordsNoMoreAndAsksForAPause) {
 // never before.
 TEST(StepFreePath, ARealRunStopsAtTheChosenCount) {
     TestSim t(17);
-    t.C().SpinEdit1 = 150;
-    t.C().SpinEdit2 = 300;
-    t.C().SpinEdit3 = 300;
-    t.C().SpinEdit4 = 200;
+    t.C().Particles = 150;
+    t.C().VesselWidth = 300;
+    t.C().VesselHeight = 300;
+    t.C().MaxSpeed = 200;
     t.C().SizeChoice = 5;
-    t.C().SpinEdit6 = 100;
-    t.C().CheckBox2 = true;
+    t.C().CollisionLimit = 100;
+    t.C().StopAtLimit = true;
     InitFreePath(*t.sim);
     ASSERT_EQ(t.S().InitOk, 1);
     NullCanvas canvas;
     int ticks = 0;
     for (; ticks < 20000; ++ticks) {
         const int before = t.S().PathCount - 1;
-        const bool pause = StepFrame(*t.sim, canvas).PauseRequested;
+        const bool pause = Tick(*t.sim, canvas).PauseRequested;
         const int after = t.S().PathCount - 1;
         ASSERT_GE(after, before);
         if (pause) {

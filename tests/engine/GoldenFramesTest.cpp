@@ -14,17 +14,23 @@
 #include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
+#include "ui/texts/PolishTexts.h"
 
 namespace {
 
-// One tick as the window runs it.
-FrameResult Tick(Simulation& sim, Canvas& canvas) {
-    return StepFrame(sim, canvas);
+// One tick as the window runs it, present included.
+FrameResult WindowTick(Simulation& sim, Canvas& canvas) {
+    const FrameResult result = Advance(sim);
+    if (Render(sim, PolishSurfaceTexts(), canvas)) canvas.Present();
+    return result;
 }
 
+// The panel's captions as the window shows them; only the experiments (modes 5 to 7) write
+// them, the other modes leave them blank.
 std::vector<std::string> CaptionTexts(const Simulation& sim) {
-    const ExperimentCaptions& c = sim.Captions;
-    return {c.Label49, c.Label59, c.Label60, c.Label61};
+    if (sim.S.SimulationMode < kModeTemperature) return {"", "", "", ""};
+    const ExperimentCaptionTexts c = WordCaptions(sim.Captions, PolishSurfaceTexts());
+    return {c.ParticleCount, c.MeanSpeed, c.ParticleMass, c.VesselSide};
 }
 
 struct Golden {
@@ -64,7 +70,7 @@ Golden Play(const Scenario& run) {
             }
         }
         t.clock.Advance(16);
-        const FrameResult result = Tick(*t.sim, canvas);
+        const FrameResult result = WindowTick(*t.sim, canvas);
         states.Int(result.PauseRequested ? 1 : 0);
         fold(*t.sim);
     }
@@ -83,19 +89,19 @@ Golden Play(const Scenario& run) {
 }
 
 void Panel(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
-    c.SpinEdit1 = count;
-    c.SpinEdit2 = width;
-    c.SpinEdit3 = height;
-    c.SpinEdit4 = vmax;
+    c.Particles = count;
+    c.VesselWidth = width;
+    c.VesselHeight = height;
+    c.MaxSpeed = vmax;
     c.SizeChoice = sizeChoice;
 }
 
 void Experiment(Controls& c, int count, int speed, int mass, int side, int vmax) {
-    c.TrackBar1 = count;
-    c.TrackBar2 = speed;
-    c.TrackBar3 = mass;
-    c.TrackBar4 = side;
-    c.SpinEdit4 = vmax;
+    c.ExperimentParticles = count;
+    c.SpeedFactor = speed;
+    c.ParticleMass = mass;
+    c.VesselSide = side;
+    c.MaxSpeed = vmax;
     c.SizeChoice = 4;
 }
 
@@ -107,7 +113,7 @@ TEST(GoldenFrames, DiffusionWithPauseAndRestart) {
                       if (tick == 10) return PauseClock;
                       if (tick == 13) return ResumeClock;
                       if (tick == 20) return [](Simulation& sim) {
-                          sim.C.SpinEdit4 = 90;  // shown from the next frame, used at restart
+                          sim.C.MaxSpeed = 90;  // shown from the next frame, used at restart
                           InitDiffusion(sim);
                       };
                       return nullptr;
@@ -119,8 +125,8 @@ TEST(GoldenFrames, FreePathUpToItsCollisionLimit) {
     const Scenario run{32,
                   [](Controls& c) {
                       Panel(c, 500, 400, 300, 300, 6);
-                      c.SpinEdit6 = 25;
-                      c.CheckBox2 = true;
+                      c.CollisionLimit = 25;
+                      c.StopAtLimit = true;
                   },
                   InitFreePath, 40, nullptr};
     EXPECT_TRUE(Matches(Play(run), {0xeaabc1078d501143ull, 0xd0b750274226a795ull, 21957}));
@@ -144,17 +150,17 @@ TEST(GoldenFrames, TemperatureAcrossTheTrackBars) {
                       switch (tick) {
                           case 10:
                               return [](Simulation& sim) {
-                                  sim.C.TrackBar4 = 350;
+                                  sim.C.VesselSide = 350;
                                   ChangeVesselSide(sim);
                               };
                           case 20:
                               return [](Simulation& sim) {
-                                  sim.C.TrackBar3 = 7;
+                                  sim.C.ParticleMass = 7;
                                   ChangeParticleMass(sim);
                               };
                           case 30:
                               return [](Simulation& sim) {
-                                  sim.C.TrackBar1 = 250;
+                                  sim.C.ExperimentParticles = 250;
                                   ChangeCountOrSpeed(sim);
                               };
                           default:
@@ -167,9 +173,9 @@ TEST(GoldenFrames, TemperatureAcrossTheTrackBars) {
 TEST(GoldenFrames, HeatTransportAtSpeedAgainstItsStrip) {
     const Scenario run{36,
                   [](Controls& c) {
-                      c.SpinEdit4 = 300;
-                      c.TrackBar2 = 10;
-                      c.TrackBar3 = 4;
+                      c.MaxSpeed = 300;
+                      c.SpeedFactor = 10;
+                      c.ParticleMass = 4;
                   },
                   [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); },
                   25, nullptr};
@@ -182,17 +188,17 @@ TEST(GoldenFrames, PressureWithAVesselTooSmallForItsGas) {
                       switch (tick) {
                           case 10:
                               return [](Simulation& sim) {
-                                  sim.C.TrackBar2 = 4;
+                                  sim.C.SpeedFactor = 4;
                                   ChangeCountOrSpeed(sim);
                               };
                           case 20:  // refused: the gas keeps its vessel
                               return [](Simulation& sim) {
-                                  sim.C.TrackBar4 = 120;
+                                  sim.C.VesselSide = 120;
                                   ChangeVesselSide(sim);
                               };
                           case 25:
                               return [](Simulation& sim) {
-                                  sim.C.TrackBar4 = 450;
+                                  sim.C.VesselSide = 450;
                                   ChangeVesselSide(sim);
                               };
                           default:

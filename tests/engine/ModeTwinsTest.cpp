@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "FrameTick.h"
 #include "SearchTwins.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
@@ -26,8 +27,8 @@ using Action = std::function<void(Simulation&)>;
 ::testing::AssertionResult SameCaptions(const Simulation& a, const Simulation& b) {
     const ExperimentCaptions& p = a.Captions;
     const ExperimentCaptions& q = b.Captions;
-    if (p.Label49 != q.Label49 || p.Label59 != q.Label59 || p.Label60 != q.Label60 ||
-        p.Label61 != q.Label61)
+    if (p.ParticleCount != q.ParticleCount || !twins::SameBits(p.MeanSpeed, q.MeanSpeed) ||
+        p.ParticleMass != q.ParticleMass || p.VesselSide != q.VesselSide)
         return ::testing::AssertionFailure() << "captions differ";
     return ::testing::AssertionSuccess();
 }
@@ -47,8 +48,8 @@ using Action = std::function<void(Simulation&)>;
         }
         t.clock.Advance(16);
         RecordingCanvas plainCanvas, gridCanvas;
-        const FrameResult a = StepFrame(*t.plain, plainCanvas);
-        const FrameResult b = StepFrame(*t.grid, gridCanvas);
+        const FrameResult a = Tick(*t.plain, plainCanvas);
+        const FrameResult b = Tick(*t.grid, gridCanvas);
         if (auto same = twins::SameState(t.plain->S, t.grid->S); !same)
             return same << " after tick " << tick;
         if (auto same = twins::SameDrawing(plainCanvas, gridCanvas); !same)
@@ -63,20 +64,20 @@ using Action = std::function<void(Simulation&)>;
 
 // Initial conditions of the panel modes (1 to 4).
 void Panel(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
-    c.SpinEdit1 = count;
-    c.SpinEdit2 = width;
-    c.SpinEdit3 = height;
-    c.SpinEdit4 = vmax;
+    c.Particles = count;
+    c.VesselWidth = width;
+    c.VesselHeight = height;
+    c.MaxSpeed = vmax;
     c.SizeChoice = sizeChoice;
 }
 
 // The experiments' track bars (modes 5 and 7), with particles of 5 px.
 void Experiment(Controls& c, int count, int speed, int mass, int side, int vmax) {
-    c.TrackBar1 = count;
-    c.TrackBar2 = speed;
-    c.TrackBar3 = mass;
-    c.TrackBar4 = side;
-    c.SpinEdit4 = vmax;
+    c.ExperimentParticles = count;
+    c.SpeedFactor = speed;
+    c.ParticleMass = mass;
+    c.VesselSide = side;
+    c.MaxSpeed = vmax;
     c.SizeChoice = 4;
 }
 
@@ -116,7 +117,7 @@ TEST(ModeTwins, DiffusionAtFullCountAndCrowded) {
 TEST(ModeTwins, FreePathStopsOnTheSameTick) {
     Twins t;
     Panel(t.plain->C, 600, 400, 300, 300, 8);
-    t.plain->C.SpinEdit6 = 40;
+    t.plain->C.CollisionLimit = 40;
     Start(t, 202, InitFreePath);
     EXPECT_TRUE(RunTwins(t, Ticks(40)));
     EXPECT_GT(t.grid->S.PathCount, 41);  // the stop was asked for on the way
@@ -145,22 +146,22 @@ TEST(ModeTwins, TemperatureAcrossEveryTrackBar) {
         switch (tick) {
             case 6:  // the vessel shrinks: every slot is placed anew
                 return [](Simulation& sim) {
-                    sim.C.TrackBar4 = 400;
+                    sim.C.VesselSide = 400;
                     ChangeVesselSide(sim);
                 };
             case 12:  // and grows again, leaving the particles in the middle
                 return [](Simulation& sim) {
-                    sim.C.TrackBar4 = 650;
+                    sim.C.VesselSide = 650;
                     ChangeVesselSide(sim);
                 };
             case 18:
                 return [](Simulation& sim) {
-                    sim.C.TrackBar1 = 300;
+                    sim.C.ExperimentParticles = 300;
                     ChangeCountOrSpeed(sim);
                 };
             case 24:
                 return [](Simulation& sim) {
-                    sim.C.TrackBar3 = 9;
+                    sim.C.ParticleMass = 9;
                     ChangeParticleMass(sim);
                 };
             default:
@@ -172,9 +173,9 @@ TEST(ModeTwins, TemperatureAcrossEveryTrackBar) {
 TEST(ModeTwins, HeatTransportAtTopSpeedWithItsStrip) {
     // Vmax 300 and speed factor 10: the hot gas moves up to about 212 px per tick.
     Twins t;
-    t.plain->C.SpinEdit4 = 300;
-    t.plain->C.TrackBar2 = 10;
-    t.plain->C.TrackBar3 = 4;
+    t.plain->C.MaxSpeed = 300;
+    t.plain->C.SpeedFactor = 10;
+    t.plain->C.ParticleMass = 4;
     Start(t, 606, [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); });
     ASSERT_EQ(t.grid->S.InitOk, 1);
     EXPECT_TRUE(RunTwins(t, Ticks(25)));
@@ -188,12 +189,12 @@ TEST(ModeTwins, PressureAcrossCountAndSpeedChanges) {
         switch (tick) {
             case 8:
                 return [](Simulation& sim) {
-                    sim.C.TrackBar2 = 3;
+                    sim.C.SpeedFactor = 3;
                     ChangeCountOrSpeed(sim);
                 };
             case 16:
                 return [](Simulation& sim) {
-                    sim.C.TrackBar4 = 420;
+                    sim.C.VesselSide = 420;
                     ChangeVesselSide(sim);
                 };
             default:
@@ -207,8 +208,8 @@ TEST(ModeTwins, ModesFollowEachOtherOnStalePositions) {
     // starts from those stale places until its placement overwrites them, and a failed
     // placement keeps some of them for good.
     Twins t;
-    t.plain->C.SpinEdit4 = 300;
-    t.plain->C.TrackBar2 = 10;
+    t.plain->C.MaxSpeed = 300;
+    t.plain->C.SpeedFactor = 10;
     Start(t, 808, [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); });
     ASSERT_TRUE(RunTwins(t, Ticks(5)));
     Panel(t.plain->C, 400, 100, 100, 300, 9);  // far too many 20 px particles: placement fails

@@ -20,12 +20,13 @@ struct HookLog {
         events.push_back("contact " + std::to_string(i) + " " + std::to_string(k) + " vx " +
                          std::to_string(s->VelX[i]));
     }
-    void BeforeDraw(int i) { events.push_back("draw " + std::to_string(i)); }
+    void AfterClamp(int i) { events.push_back("clamped " + std::to_string(i)); }
 };
 
 void Tick(TestSim& t, RecordingCanvas& canvas) {
     NoExtras none;
-    MoveAllParticles(*t.sim, canvas, none);
+    MoveAllParticles(*t.sim, none);
+    DrawParticles(t.S(), canvas);
 }
 
 }  // namespace
@@ -57,11 +58,12 @@ TEST(MoveAndCollide, WallHooksComeAfterTheSecondStepInWallOrder) {
     HookLog log;
     log.s = &t.S();
     RecordingCanvas canvas;
-    MoveAllParticles(*t.sim, canvas, log);
+    MoveAllParticles(*t.sim, log);
+    DrawParticles(t.S(), canvas);
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.events[0], "wall 1 3 at 289.000000");  // right (M2) before bottom (M4)
     EXPECT_EQ(log.events[1].rfind("wall 1 4", 0), 0u);
-    EXPECT_EQ(log.events[2], "draw 1");
+    EXPECT_EQ(log.events[2], "clamped 1");
 }
 
 TEST(MoveAndCollide, StepsBackAndExchangesWithEveryPartnerInIndexOrder) {
@@ -73,10 +75,9 @@ TEST(MoveAndCollide, StepsBackAndExchangesWithEveryPartnerInIndexOrder) {
     const int c = t.Put(92, 108, -20, 0);  // touched after the first step back too
     HookLog log;
     log.s = &t.S();
-    RecordingCanvas canvas;
     SimulationState& s = t.S();
     PlainContacts contacts;
-    MoveAndCollide(s, a, canvas, log, contacts);
+    MoveAndCollide(s, a, log, contacts);
     // First contact with 2, at its velocity 40; step back by 2 px, take (0, 20).
     ASSERT_GE(log.events.size(), 2u);
     EXPECT_EQ(log.events[0], "contact 1 2 vx 40.000000");
@@ -136,7 +137,8 @@ TEST(MoveAndCollide, ClampKeepsVelocityWhenAStepBackLeavesTheVessel) {
     SimulationState& s = t.S();
     NoExtras none;
     PlainContacts contacts;
-    MoveAndCollide(s, a, canvas, none, contacts);
+    MoveAndCollide(s, a, none, contacts);
+    DrawParticle(s, a, s.PosX[a], s.PosY[a], canvas);
     // Clamped onto the wall line with the velocity it took from 3.
     EXPECT_EQ(s.PosX[a], 100);
     EXPECT_EQ(s.VelX[a], 0);
@@ -168,7 +170,8 @@ TEST(WallHitCounter, CountsACornerForTwoWalls) {
     t.Put(101, 101, -40, -40);
     WallHitCounter counter(t.S());
     RecordingCanvas canvas;
-    MoveAllParticles(*t.sim, canvas, counter);
+    MoveAllParticles(*t.sim, counter);
+    DrawParticles(t.S(), canvas);
     EXPECT_EQ(t.S().WallHits[kLeftWall], 1);
     EXPECT_EQ(t.S().WallHits[kTopWall], 1);
     EXPECT_EQ(t.S().WallHits[kRightWall], 0);

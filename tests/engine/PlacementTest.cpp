@@ -10,10 +10,10 @@
 namespace {
 
 void PanelValues(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
-    c.SpinEdit1 = count;
-    c.SpinEdit2 = width;
-    c.SpinEdit3 = height;
-    c.SpinEdit4 = vmax;
+    c.Particles = count;
+    c.VesselWidth = width;
+    c.VesselHeight = height;
+    c.MaxSpeed = vmax;
     c.SizeChoice = sizeChoice;
 }
 
@@ -137,7 +137,7 @@ TEST(InitDiffusion, ExhaustedBudgetClearsInitOkButStillResetsClockAndSpeed) {
     EXPECT_EQ(s.WallHits[1], 0);
 
     // A fresh Start is a fresh budget: with a possible count it succeeds.
-    t.C().SpinEdit1 = 2;
+    t.C().Particles = 2;
     InitDiffusion(*t.sim);
     EXPECT_EQ(t.S().InitOk, 1);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RecordingCanvas.h"
+#include "FrameTick.h"
 #include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
@@ -30,17 +31,17 @@ std::string TextAt(const RecordingCanvas& canvas, int x, int y) {
 // The experiment gas at its start values, with the size button "5" checked.
 struct TemperatureRun : TestSim {
     explicit TemperatureRun(int vmax = 50, uint64_t seed = 14) : TestSim(seed) {
-        C().TrackBar1 = 100;
-        C().TrackBar2 = 1;
-        C().TrackBar3 = 1;
-        C().TrackBar4 = 400;
-        C().SpinEdit4 = vmax;
+        C().ExperimentParticles = 100;
+        C().SpeedFactor = 1;
+        C().ParticleMass = 1;
+        C().VesselSide = 400;
+        C().MaxSpeed = vmax;
         C().SizeChoice = 4;
         InitTemperature(*sim);
     }
     RecordingCanvas Tick() {
         RecordingCanvas canvas;
-        StepTemperature(*sim, canvas);
+        ::Tick(*sim, canvas);
         return canvas;
     }
     // Mean speed 1, so that the temperature is the mass's alone.
@@ -80,15 +81,15 @@ TEST(StepTemperature, MassDoublesItExactlyAndTheVesselSideNotAtAll) {
     TemperatureRun t(120);
     t.Tick();
     const double base = t.S().GasTemperature;
-    t.C().TrackBar4 = 650;
+    t.C().VesselSide = 650;
     ASSERT_TRUE(ChangeVesselSide(*t.sim));
     t.Tick();
     EXPECT_EQ(t.S().GasTemperature, base);
-    t.C().TrackBar4 = 400;
+    t.C().VesselSide = 400;
     ASSERT_TRUE(ChangeVesselSide(*t.sim));
     t.Tick();
     EXPECT_EQ(t.S().GasTemperature, base);
-    t.C().TrackBar3 = 2;
+    t.C().ParticleMass = 2;
     ChangeParticleMass(*t.sim);
     t.Tick();
     EXPECT_EQ(t.S().GasTemperature, 2 * base);
@@ -148,8 +149,8 @@ TEST(StepTemperature, WritesItsStatusBlockWithFiveDigitTemperatures) {
     TemperatureRun t;
     t.UnitSpeedWithMass(MassForTemperature(1234.5678));
     t.S().MeanSpeed = 1.0;
-    t.C().SpinEdit4 = 75;
-    t.C().TrackBar2 = 6;  // not shown: the Vmax line gives the spin box's value
+    t.C().MaxSpeed = 75;
+    t.C().SpeedFactor = 6;  // not shown: the Vmax line gives the spin box's value
     t.clock.Advance(61'999);
     RecordingCanvas canvas = t.Tick();
     struct Expected {
@@ -173,7 +174,8 @@ TEST(StepTemperature, WritesItsStatusBlockWithFiveDigitTemperatures) {
     ASSERT_GE(canvas.fills.size(), 3u);
     EXPECT_EQ(canvas.fills[1].colour, 1110);
     EXPECT_EQ(canvas.fills[2].colour, 110);
-    EXPECT_EQ(canvas.ops.back(), RecordingCanvas::Op::Present);
+    EXPECT_EQ(canvas.ops.back(), RecordingCanvas::Op::Release);
+    EXPECT_EQ(canvas.presents, 0);  // the window presents
 }
 
 TEST(StepFrame, RunsTheExperimentAndHeatModes) {
@@ -191,7 +193,7 @@ TEST(StepFrame, RunsTheExperimentAndHeatModes) {
         t.S().SideCount = 40;
         t.S().PartitionCount = 20;
         RecordingCanvas canvas;
-        StepFrame(*t.sim, canvas);
+        Tick(*t.sim, canvas);
         EXPECT_EQ(TextAt(canvas, c.x, c.y), c.title);
     }
 }

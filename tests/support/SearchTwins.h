@@ -26,7 +26,7 @@ inline bool SameBits(double a, double b) {
 
 // Every hook call of MoveAndCollide, with where particle i stood at that moment.
 struct Event {
-    char type;  // 'W' wall bounce, 'C' contact, 'D' before draw
+    char type;  // 'W' wall bounce, 'C' contact, 'D' after the clamp, where i is drawn
     int i;
     int other;  // the wall or the partner
     double x, y;
@@ -48,7 +48,7 @@ struct EventLog {
     std::vector<Event>* out;
     void WallBounce(int i, Wall wall) { out->push_back({'W', i, wall, s->PosX[i], s->PosY[i]}); }
     void Contact(int i, int k) { out->push_back({'C', i, k, s->PosX[i], s->PosY[i]}); }
-    void BeforeDraw(int i) { out->push_back({'D', i, 0, s->PosX[i], s->PosY[i]}); }
+    void AfterClamp(int i) { out->push_back({'D', i, 0, s->PosX[i], s->PosY[i]}); }
 };
 
 template <class T, int N>
@@ -189,8 +189,10 @@ struct Twins {
         RecordingCanvas plainCanvas, gridCanvas;
         EventLog plainLog{&plain->S, &plainEvents};
         EventLog gridLog{&grid->S, &gridEvents};
-        MoveAllParticles(*plain, plainCanvas, plainLog);
-        MoveAllParticles(*grid, gridCanvas, gridLog);
+        MoveAllParticles(*plain, plainLog);
+        MoveAllParticles(*grid, gridLog);
+        DrawParticles(plain->S, plainCanvas);
+        DrawParticles(grid->S, gridCanvas);
         if (auto same = SameEvents(plainEvents, gridEvents); !same) return same;
         if (auto same = SameDrawing(plainCanvas, gridCanvas); !same) return same;
         if (auto same = SameArray("PosX", plain->S.PosX, grid->S.PosX); !same) return same;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FormTest.h"
+#include "ui/texts/PolishTexts.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
 
@@ -73,7 +74,7 @@ TEST_F(ExperimentPanel, CountAndSpeedRenewTheGasAndRestartTheClockInBothExperime
         Bar("TrackBar2")->setValue(8);
         EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
         EXPECT_GT(S().MeanSpeed, 2 * speed);  // eight times the factor, on fresh velocities
-        EXPECT_EQ(Caption("Label59"), QString::fromStdString(form->Sim().Captions.Label59));
+        EXPECT_EQ(Caption("Label59"), QString::fromStdString(WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
         Bar("TrackBar2")->setValue(1);
         Click("BitBtn1");
     }
@@ -141,7 +142,7 @@ TEST_F(ExperimentPanel, AVesselTooSmallForTheGasKeepsTheOldSideAndSaysSo) {
               QStringLiteral("W naczyniu o szerokości 400 jedn. nie zmieszczą się wszystkie "
                              "cząsteczki gazu. Szerokość naczynia pozostaje równa 650 jedn."));
     EXPECT_EQ(Bar("TrackBar4")->value(), 650);
-    EXPECT_EQ(form->Sim().C.TrackBar4, 650);
+    EXPECT_EQ(form->Sim().C.VesselSide, 650);
     EXPECT_EQ(s.VesselWidth, 650);
     EXPECT_EQ(s.VesselLeft, 45);
     EXPECT_EQ(Places(s), places);

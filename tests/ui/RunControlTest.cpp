@@ -59,7 +59,7 @@ TEST_F(RunControl, StartReadsThePanelStartsTheClockAndHidesThePanel) {
     EXPECT_EQ(S().VesselWidth, 300);
     EXPECT_EQ(S().VesselHeight, 200);
     EXPECT_EQ(S().ParticleSize, 5);
-    EXPECT_EQ(form->Sim().C.SpinEdit4, 70);
+    EXPECT_EQ(form->Sim().C.MaxSpeed, 70);
     EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
     EXPECT_TRUE(form->Timer().Enabled());
     EXPECT_FALSE(Shown("Panel2"));
@@ -210,8 +210,8 @@ TEST_F(RunControl, EveryFrameSeesTheControlsAsTheyAreNow) {
     SetSpinText("SpinEdit4", QStringLiteral("80"));
     W<QSlider>("TrackBar3")->setValue(6);
     Tick();
-    EXPECT_EQ(form->Sim().C.SpinEdit4, 80);
-    EXPECT_EQ(form->Sim().C.TrackBar3, 6);
+    EXPECT_EQ(form->Sim().C.MaxSpeed, 80);
+    EXPECT_EQ(form->Sim().C.ParticleMass, 6);
     EXPECT_EQ(S().ClockNow, clock.MillisecondStamp());
 }
 

@@ -50,7 +50,7 @@ TEST_F(SpinValidation, LeadingZerosAreAcceptedAndRead) {
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(Spin("SpinEdit1")->Value(), 7);
     form->SyncControls();
-    EXPECT_EQ(form->Sim().C.SpinEdit1, 7);
+    EXPECT_EQ(form->Sim().C.Particles, 7);
 }
 
 TEST_F(SpinValidation, ALetterTypedAfterADigitResetsToTheMinimum) {
@@ -67,8 +67,8 @@ TEST_F(SpinValidation, EmptyTextIsAcceptedAndReadsAsTheMinimum) {
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(Spin("SpinEdit1")->Text(), QString());
     form->SyncControls();
-    EXPECT_EQ(form->Sim().C.SpinEdit1, 1);
-    EXPECT_EQ(form->Sim().C.SpinEdit4, 0);
+    EXPECT_EQ(form->Sim().C.Particles, 1);
+    EXPECT_EQ(form->Sim().C.MaxSpeed, 0);
 }
 
 TEST_F(SpinValidation, ZeroIsAValidMaximumSpeedAndALetterThereGivesOneMessage) {
@@ -95,7 +95,7 @@ TEST_F(SpinValidation, ATextAboveTheMaximumCannotOverfillTheParticleArrays) {
     SetSpinText("SpinEdit4", QStringLiteral("5000"));
     W<QPushButton>("BitBtn3")->click();  // a button that takes no focus from the box
     EXPECT_EQ(form->Sim().S.ParticleCount, 1500);
-    EXPECT_EQ(form->Sim().C.SpinEdit4, 300);
+    EXPECT_EQ(form->Sim().C.MaxSpeed, 300);
 }
 
 TEST_F(SpinValidation, LeavingTheBoxClampsItsText) {

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+
+// Every word the simulations write: status lines, titles and chart labels on the surface, and
+// the experiment panel's captions. The engine puts numbers between these pieces; the window
+// chooses the language by the table it passes. Pieces keep their blanks, which line up the
+// "=" signs of the status blocks.
+struct SurfaceTexts {
+    // Shared units and lines.
+    std::string Units;        // after Vmax, mean speeds and temperatures
+    std::string ShortUnits;   // after lengths and the captions' speed and side
+    std::string TimePrefix;   // elapsed time, then the seconds
+    std::string SecondsUnit;
+
+    // Status block of the panel modes, 20 pixels apart.
+    std::string CountN1;
+    std::string CountN2;
+    std::string CountN;
+    std::string VmaxLine;
+    std::string MeanSpeedLine;
+
+    // Diffusion and its chart.
+    std::string DiffusionTitle;
+    std::string PartAxis;
+    std::string CountPerPart;
+
+    // Free path.
+    std::string FreePathTitle;
+    std::string MeanFreePath;
+    std::string Diameter;
+    std::string TrackedCollisions;
+
+    // Wall collisions.
+    std::string WallsTitle;
+    std::string WallsTitle2;
+    std::string WallChartTitle;
+    std::string WallChartTitle2;
+    std::string WallAxis;
+    std::string ScaleAll;  // the bar scale: N, 3/4 N, 1/2 N, 1/4 N
+    std::string ScaleThreeQuarters;
+    std::string ScaleHalf;
+    std::string ScaleQuarter;
+    std::string AllWallHits;
+
+    // The experiment block of the temperature and pressure modes.
+    std::string ExperimentCount;
+    std::string ExperimentVmax;
+    std::string ExperimentMeanSpeed;
+    std::string Temperature;
+    std::string TemperatureOffScale;
+    std::string TemperatureTitle;
+    std::string PressureTitle;
+    std::string Pressure;
+    std::string PressureTimesTen;
+    std::string PressureExponent;
+    std::string PressureUnit;
+    std::string PressureUnsettled;
+
+    // Heat transport.
+    std::string HeatTitle;
+    std::string LeftCount;
+    std::string RightCount;
+    std::string PartitionCount;
+    std::string LeftTemperature;
+    std::string RightTemperature;
+    std::string PartitionTemperature;
+    std::string Undetermined;
+
+    // Captions of the experiment panel.
+    std::string CaptionCount;
+    std::string CaptionMeanSpeed;
+    std::string CaptionMass;
+    std::string MassUnit;
+    std::string CaptionSide;
+};
