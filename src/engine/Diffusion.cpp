@@ -13,10 +13,8 @@ void InitDiffusion(Simulation& sim) {
 }
 
 void AdvanceDiffusion(Simulation& sim) {
-    sim.S.ClockNow = sim.Stamp();
-    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
     NoExtras extras;
-    MoveAllParticles(sim, extras);
+    AdvanceGas(sim, extras);
 }
 
 void RenderDiffusion(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,

@@ -94,10 +94,8 @@ void InitDiffusionChart(Simulation& sim) {
 }
 
 void AdvanceDiffusionChart(Simulation& sim) {
-    sim.S.ClockNow = sim.Stamp();
-    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
     NoExtras extras;
-    MoveAllParticles(sim, extras);
+    AdvanceGas(sim, extras);
 }
 
 void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f,

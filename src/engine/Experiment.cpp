@@ -79,10 +79,8 @@ void InitExperimentGas(Simulation& sim, Mode mode) {
 }
 
 void AdvanceExperimentGas(Simulation& sim) {
-    sim.S.ClockNow = sim.Stamp();
-    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
     WallHitCounter counter(sim.S);
-    MoveAllParticles(sim, counter);
+    AdvanceGas(sim, counter);
 }
 
 void DrawExperimentVessel(const SimulationState& s, Canvas& canvas) {

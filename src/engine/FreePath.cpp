@@ -80,10 +80,8 @@ void InitFreePath(Simulation& sim) {
 
 FrameResult AdvanceFreePath(Simulation& sim) {
     SimulationState& s = sim.S;
-    s.ClockNow = sim.Stamp();
-    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
     PathRecorder recorder(s);
-    MoveAllParticles(sim, recorder);
+    AdvanceGas(sim, recorder);
 
     // The window pauses after presenting, so that the frame with the final count stays on
     // screen. A full track stops the run too: nothing more could be recorded.

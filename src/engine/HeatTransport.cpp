@@ -163,11 +163,8 @@ bool InitHeatTransportRetrying(Simulation& sim, int maxTries,
 void AdvanceHeatTransport(Simulation& sim) {
     SimulationState& s = sim.S;
     FrameReadings& f = sim.Frame;
-    s.ClockNow = sim.Stamp();
-    f.MaxSpeed = sim.C.MaxSpeed;
-
     WallHitCounter counter(s);
-    MoveAllParticles(sim, counter);
+    AdvanceGas(sim, counter);
     // The confinement shows from the next frame on: this one draws the strip as it moved.
     const int first = FirstPartitionSlot(s);
     f.PartitionX.assign(s.PosX.Data() + (first - 1), s.PosX.Data() + LastPartitionSlot(s));

@@ -142,3 +142,12 @@ void MoveAllParticles(Simulation& sim, Extras& extras) {
         MoveAllParticlesWith(sim.S, extras, contacts);
     }
 }
+
+// The advance of every mode but its measurement: the frame time, the Vmax the status lines
+// show, and the particles moved with the mode's additions.
+template <class Extras>
+void AdvanceGas(Simulation& sim, Extras& extras) {
+    sim.S.ClockNow = sim.Stamp();
+    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
+    MoveAllParticles(sim, extras);
+}

@@ -8,9 +8,9 @@
 // "=" signs of the status blocks.
 struct SurfaceTexts {
     // Shared units and lines.
-    std::string Units;        // after Vmax, mean speeds and temperatures
-    std::string ShortUnits;   // after lengths and the captions' speed and side
-    std::string TimePrefix;   // elapsed time, then the seconds
+    std::string Units;       // after Vmax, mean speeds and temperatures
+    std::string ShortUnits;  // after lengths and the captions' speed and side
+    std::string TimePrefix;  // elapsed time, then the seconds
     std::string SecondsUnit;
 
     // Status block of the panel modes, 20 pixels apart.

@@ -33,10 +33,8 @@ void InitWallCollisions(Simulation& sim) {
 }
 
 void AdvanceWallCollisions(Simulation& sim) {
-    sim.S.ClockNow = sim.Stamp();
-    sim.Frame.MaxSpeed = sim.C.MaxSpeed;
     WallHitCounter counter(sim.S);
-    MoveAllParticles(sim, counter);
+    AdvanceGas(sim, counter);
 }
 
 void RenderWallCollisions(const SimulationState& s, const FrameReadings& f,

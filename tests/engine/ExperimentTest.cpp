@@ -21,16 +21,6 @@ const ExperimentMode kExperimentModes[] = {
     {"pressure", InitPressure, kModePressure},
 };
 
-// The experiment panel as a start handler leaves it: size button "5" checked.
-void Panel(Controls& c, int count, int factor, int mass, int side, int vmax) {
-    c.ExperimentParticles = count;
-    c.SpeedFactor = factor;
-    c.ParticleMass = mass;
-    c.VesselSide = side;
-    c.MaxSpeed = vmax;
-    c.SizeChoice = 4;
-}
-
 std::vector<double> Copy(const Array1<double, kParticleCapacity>& a) {
     return std::vector<double>(a.Data(), a.Data() + kMaxParticles);
 }
@@ -46,7 +36,7 @@ TEST(InitExperimentGas, BothModesPlaceAScaledGasInASquareAndKeepTheWallCounters)
         s.SecondCount = 42;
         s.PauseStart = 7;
         s.PausedTotal = 8;
-        Panel(t.C(), 250, 3, 4, 455, 40);
+        ExperimentControls(t.C(), 250, 3, 4, 455, 40);
         // Twice, so that the second run meets the first one's stale slots and must not scale
         // the velocities again.
         m.init(*t.sim);
@@ -93,7 +83,7 @@ TEST(InitExperimentGas, BothModesPlaceAScaledGasInASquareAndKeepTheWallCounters)
 TEST(InitExperimentGas, StillStartsTheRunAndWritesTheCaptionsWhenPlacementFails) {
     TestSim t(5);
     SimulationState& s = t.S();
-    Panel(t.C(), 500, 2, 7, 400, 0);
+    ExperimentControls(t.C(), 500, 2, 7, 400, 0);
     t.C().SizeChoice = 9;  // 500 particles of 20 pixels cannot fit a 400-pixel square
     s.PausedTotal = 1234;
     t.clock.Set(3'000'000);
@@ -113,7 +103,7 @@ TEST(TrackBars, CountAndSpeedRestartOnlyTheExperiments) {
     for (const ExperimentMode& m : kExperimentModes) {
         SCOPED_TRACE(m.name);
         TestSim t(8);
-        Panel(t.C(), 100, 1, 1, 400, 50);
+        ExperimentControls(t.C(), 100, 1, 1, 400, 50);
         m.init(*t.sim);
         t.clock.Advance(5'000);
         t.C().ExperimentParticles = 230;
@@ -139,7 +129,7 @@ TEST(TrackBars, CountAndSpeedRestartOnlyTheExperiments) {
 TEST(TrackBars, MassChangesOnlyTheMassAndItsCaption) {
     TestSim t(9);
     SimulationState& s = t.S();
-    Panel(t.C(), 500, 3, 1, 400, 50);
+    ExperimentControls(t.C(), 500, 3, 1, 400, 50);
     InitTemperature(*t.sim);
     const double single = s.GasMass;
     const auto x = Copy(s.PosX);
@@ -166,7 +156,7 @@ TEST(TrackBars, MassChangesOnlyTheMassAndItsCaption) {
 TEST(TrackBars, ShrinkingTheVesselReplacesEveryParticleInsideAndGrowingKeepsThem) {
     TestSim t(10);
     SimulationState& s = t.S();
-    Panel(t.C(), 500, 2, 1, 650, 80);
+    ExperimentControls(t.C(), 500, 2, 1, 650, 80);
     InitPressure(*t.sim);
     ASSERT_EQ(s.InitOk, 1);
     const auto vx = Copy(s.VelX);
@@ -241,7 +231,7 @@ TEST(TrackBars, AVesselTooSmallForTheGasLeavesEverythingAsItWas) {
 
 TEST(RestartAndFrameDispatch, ReachTheExperimentModes) {
     TestSim t(13);
-    Panel(t.C(), 100, 1, 1, 400, 50);
+    ExperimentControls(t.C(), 100, 1, 1, 400, 50);
     InitTemperature(*t.sim);
     t.clock.Advance(4'000);
     t.C().ExperimentParticles = 120;

@@ -83,127 +83,114 @@ Golden Play(const Scenario& run) {
     char text[160];
     std::snprintf(text, sizeof text, "got {0x%016llxull, 0x%016llxull, %lld}",
                   static_cast<unsigned long long>(got.state),
-                  static_cast<unsigned long long>(got.drawing),
-                  static_cast<long long>(got.calls));
+                  static_cast<unsigned long long>(got.drawing), static_cast<long long>(got.calls));
     return ::testing::AssertionFailure() << text;
-}
-
-void Panel(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
-    c.Particles = count;
-    c.VesselWidth = width;
-    c.VesselHeight = height;
-    c.MaxSpeed = vmax;
-    c.SizeChoice = sizeChoice;
-}
-
-void Experiment(Controls& c, int count, int speed, int mass, int side, int vmax) {
-    c.ExperimentParticles = count;
-    c.SpeedFactor = speed;
-    c.ParticleMass = mass;
-    c.VesselSide = side;
-    c.MaxSpeed = vmax;
-    c.SizeChoice = 4;
 }
 
 }  // namespace
 
 TEST(GoldenFrames, DiffusionWithPauseAndRestart) {
-    const Scenario run{31, [](Controls& c) { Panel(c, 400, 500, 450, 200, 5); }, InitDiffusion, 40,
-                  [](int tick) -> Action {
-                      if (tick == 10) return PauseClock;
-                      if (tick == 13) return ResumeClock;
-                      if (tick == 20) return [](Simulation& sim) {
-                          sim.C.MaxSpeed = 90;  // shown from the next frame, used at restart
-                          InitDiffusion(sim);
-                      };
-                      return nullptr;
-                  }};
+    const Scenario run{
+        31, [](Controls& c) { PanelControls(c, 400, 500, 450, 200, 5); }, InitDiffusion, 40,
+        [](int tick) -> Action {
+            if (tick == 10) return PauseClock;
+            if (tick == 13) return ResumeClock;
+            if (tick == 20)
+                return [](Simulation& sim) {
+                    sim.C.MaxSpeed = 90;  // shown from the next frame, used at restart
+                    InitDiffusion(sim);
+                };
+            return nullptr;
+        }};
     EXPECT_TRUE(Matches(Play(run), {0x0fe8523c46272b5eull, 0x7c9b8eaa7f6109a4ull, 16800}));
 }
 
 TEST(GoldenFrames, FreePathUpToItsCollisionLimit) {
     const Scenario run{32,
-                  [](Controls& c) {
-                      Panel(c, 500, 400, 300, 300, 6);
-                      c.CollisionLimit = 25;
-                      c.StopAtLimit = true;
-                  },
-                  InitFreePath, 40, nullptr};
+                       [](Controls& c) {
+                           PanelControls(c, 500, 400, 300, 300, 6);
+                           c.CollisionLimit = 25;
+                           c.StopAtLimit = true;
+                       },
+                       InitFreePath, 40, nullptr};
     EXPECT_TRUE(Matches(Play(run), {0xeaabc1078d501143ull, 0xd0b750274226a795ull, 21957}));
 }
 
 TEST(GoldenFrames, DiffusionChart) {
-    const Scenario run{33, [](Controls& c) { Panel(c, 800, 600, 500, 250, 4); }, InitDiffusionChart,
-                  30, nullptr};
+    const Scenario run{33, [](Controls& c) { PanelControls(c, 800, 600, 500, 250, 4); },
+                       InitDiffusionChart, 30, nullptr};
     EXPECT_TRUE(Matches(Play(run), {0xa3342868df2d30abull, 0xf216c90e8b8f9a95ull, 25980}));
 }
 
 TEST(GoldenFrames, WallCollisions) {
-    const Scenario run{34, [](Controls& c) { Panel(c, 600, 500, 400, 300, 4); }, InitWallCollisions,
-                  30, nullptr};
+    const Scenario run{34, [](Controls& c) { PanelControls(c, 600, 500, 400, 300, 4); },
+                       InitWallCollisions, 30, nullptr};
     EXPECT_TRUE(Matches(Play(run), {0x56972c1c76c87d90ull, 0xe2f3a5cc92838934ull, 19110}));
 }
 
 TEST(GoldenFrames, TemperatureAcrossTheTrackBars) {
-    const Scenario run{35, [](Controls& c) { Experiment(c, 400, 6, 2, 500, 200); }, InitTemperature,
-                  40, [](int tick) -> Action {
-                      switch (tick) {
-                          case 10:
-                              return [](Simulation& sim) {
-                                  sim.C.VesselSide = 350;
-                                  ChangeVesselSide(sim);
-                              };
-                          case 20:
-                              return [](Simulation& sim) {
-                                  sim.C.ParticleMass = 7;
-                                  ChangeParticleMass(sim);
-                              };
-                          case 30:
-                              return [](Simulation& sim) {
-                                  sim.C.ExperimentParticles = 250;
-                                  ChangeCountOrSpeed(sim);
-                              };
-                          default:
-                              return nullptr;
-                      }
-                  }};
+    const Scenario run{35, [](Controls& c) { ExperimentControls(c, 400, 6, 2, 500, 200); },
+                       InitTemperature, 40,
+                       [](int tick) -> Action {
+                           switch (tick) {
+                               case 10:
+                                   return [](Simulation& sim) {
+                                       sim.C.VesselSide = 350;
+                                       ChangeVesselSide(sim);
+                                   };
+                               case 20:
+                                   return [](Simulation& sim) {
+                                       sim.C.ParticleMass = 7;
+                                       ChangeParticleMass(sim);
+                                   };
+                               case 30:
+                                   return [](Simulation& sim) {
+                                       sim.C.ExperimentParticles = 250;
+                                       ChangeCountOrSpeed(sim);
+                                   };
+                               default:
+                                   return nullptr;
+                           }
+                       }};
     EXPECT_TRUE(Matches(Play(run), {0xce8c032add91caa9ull, 0x9c1505760f981f8aull, 29390}));
 }
 
 TEST(GoldenFrames, HeatTransportAtSpeedAgainstItsStrip) {
-    const Scenario run{36,
-                  [](Controls& c) {
-                      c.MaxSpeed = 300;
-                      c.SpeedFactor = 10;
-                      c.ParticleMass = 4;
-                  },
-                  [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); },
-                  25, nullptr};
+    const Scenario run{
+        36,
+        [](Controls& c) {
+            c.MaxSpeed = 300;
+            c.SpeedFactor = 10;
+            c.ParticleMass = 4;
+        },
+        [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); }, 25,
+        nullptr};
     EXPECT_TRUE(Matches(Play(run), {0xe6fff8a1d93b70a9ull, 0xef5fe5b10074b26dull, 39800}));
 }
 
 TEST(GoldenFrames, PressureWithAVesselTooSmallForItsGas) {
-    const Scenario run{37, [](Controls& c) { Experiment(c, 300, 8, 3, 600, 250); }, InitPressure, 40,
-                  [](int tick) -> Action {
-                      switch (tick) {
-                          case 10:
-                              return [](Simulation& sim) {
-                                  sim.C.SpeedFactor = 4;
-                                  ChangeCountOrSpeed(sim);
-                              };
-                          case 20:  // refused: the gas keeps its vessel
-                              return [](Simulation& sim) {
-                                  sim.C.VesselSide = 120;
-                                  ChangeVesselSide(sim);
-                              };
-                          case 25:
-                              return [](Simulation& sim) {
-                                  sim.C.VesselSide = 450;
-                                  ChangeVesselSide(sim);
-                              };
-                          default:
-                              return nullptr;
-                      }
-                  }};
+    const Scenario run{37, [](Controls& c) { ExperimentControls(c, 300, 8, 3, 600, 250); },
+                       InitPressure, 40,
+                       [](int tick) -> Action {
+                           switch (tick) {
+                               case 10:
+                                   return [](Simulation& sim) {
+                                       sim.C.SpeedFactor = 4;
+                                       ChangeCountOrSpeed(sim);
+                                   };
+                               case 20:  // refused: the gas keeps its vessel
+                                   return [](Simulation& sim) {
+                                       sim.C.VesselSide = 120;
+                                       ChangeVesselSide(sim);
+                                   };
+                               case 25:
+                                   return [](Simulation& sim) {
+                                       sim.C.VesselSide = 450;
+                                       ChangeVesselSide(sim);
+                                   };
+                               default:
+                                   return nullptr;
+                           }
+                       }};
     EXPECT_TRUE(Matches(Play(run), {0xf23955a914fdbf1cull, 0xf792241fa7e44f82ull, 53404}));
 }

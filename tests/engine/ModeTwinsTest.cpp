@@ -9,6 +9,7 @@
 
 #include "FrameTick.h"
 #include "SearchTwins.h"
+#include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
 
@@ -62,25 +63,6 @@ using Action = std::function<void(Simulation&)>;
     return ::testing::AssertionSuccess();
 }
 
-// Initial conditions of the panel modes (1 to 4).
-void Panel(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
-    c.Particles = count;
-    c.VesselWidth = width;
-    c.VesselHeight = height;
-    c.MaxSpeed = vmax;
-    c.SizeChoice = sizeChoice;
-}
-
-// The experiments' track bars (modes 5 and 7), with particles of 5 px.
-void Experiment(Controls& c, int count, int speed, int mass, int side, int vmax) {
-    c.ExperimentParticles = count;
-    c.SpeedFactor = speed;
-    c.ParticleMass = mass;
-    c.VesselSide = side;
-    c.MaxSpeed = vmax;
-    c.SizeChoice = 4;
-}
-
 // Initialises the plain twin with its fixed seeds, then copies it to the grid twin.
 void Start(Twins& t, uint64_t seed, const std::function<void(Simulation&)>& init) {
     t.plain->Rng.UseFixedSeeds(seed);
@@ -101,7 +83,7 @@ TEST(ModeTwins, DiffusionAtFullCountAndCrowded) {
     };
     for (const Setting& set : {Setting{1500, 700, 4}, Setting{450, 500, 8}}) {
         Twins t;
-        Panel(t.plain->C, set.count, set.side, set.side, 300, set.sizeChoice);
+        PanelControls(t.plain->C, set.count, set.side, set.side, 300, set.sizeChoice);
         Start(t, 101, InitDiffusion);
         ASSERT_EQ(t.grid->S.InitOk, 1);
         // Restart between ticks runs the initialiser again over the running gas.
@@ -116,7 +98,7 @@ TEST(ModeTwins, DiffusionAtFullCountAndCrowded) {
 
 TEST(ModeTwins, FreePathStopsOnTheSameTick) {
     Twins t;
-    Panel(t.plain->C, 600, 400, 300, 300, 8);
+    PanelControls(t.plain->C, 600, 400, 300, 300, 8);
     t.plain->C.CollisionLimit = 40;
     Start(t, 202, InitFreePath);
     EXPECT_TRUE(RunTwins(t, Ticks(40)));
@@ -125,14 +107,14 @@ TEST(ModeTwins, FreePathStopsOnTheSameTick) {
 
 TEST(ModeTwins, DiffusionChartInItsNarrowVessel) {
     Twins t;
-    Panel(t.plain->C, 1500, 600, 700, 300, 4);
+    PanelControls(t.plain->C, 1500, 600, 700, 300, 4);
     Start(t, 303, InitDiffusionChart);
     EXPECT_TRUE(RunTwins(t, Ticks(10)));
 }
 
 TEST(ModeTwins, WallCollisionsCountTheSameBounces) {
     Twins t;
-    Panel(t.plain->C, 1500, 700, 700, 300, 4);
+    PanelControls(t.plain->C, 1500, 700, 700, 300, 4);
     Start(t, 404, InitWallCollisions);
     EXPECT_TRUE(RunTwins(t, Ticks(10)));
     EXPECT_GT(t.grid->S.WallHits[kLeftWall], 0);
@@ -140,7 +122,7 @@ TEST(ModeTwins, WallCollisionsCountTheSameBounces) {
 
 TEST(ModeTwins, TemperatureAcrossEveryTrackBar) {
     Twins t;
-    Experiment(t.plain->C, 500, 10, 3, 650, 300);
+    ExperimentControls(t.plain->C, 500, 10, 3, 650, 300);
     Start(t, 505, InitTemperature);
     EXPECT_TRUE(RunTwins(t, Ticks(30), [](int tick) -> Action {
         switch (tick) {
@@ -183,7 +165,7 @@ TEST(ModeTwins, HeatTransportAtTopSpeedWithItsStrip) {
 
 TEST(ModeTwins, PressureAcrossCountAndSpeedChanges) {
     Twins t;
-    Experiment(t.plain->C, 500, 10, 1, 650, 300);
+    ExperimentControls(t.plain->C, 500, 10, 1, 650, 300);
     Start(t, 707, InitPressure);
     EXPECT_TRUE(RunTwins(t, Ticks(30), [](int tick) -> Action {
         switch (tick) {
@@ -212,8 +194,8 @@ TEST(ModeTwins, ModesFollowEachOtherOnStalePositions) {
     t.plain->C.SpeedFactor = 10;
     Start(t, 808, [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); });
     ASSERT_TRUE(RunTwins(t, Ticks(5)));
-    Panel(t.plain->C, 400, 100, 100, 300, 9);  // far too many 20 px particles: placement fails
-    Panel(t.grid->C, 400, 100, 100, 300, 9);
+    PanelControls(t.plain->C, 400, 100, 100, 300, 9);  // far too many 20 px particles: placement fails
+    PanelControls(t.grid->C, 400, 100, 100, 300, 9);
     InitDiffusion(*t.plain);
     InitDiffusion(*t.grid);
     EXPECT_EQ(t.grid->S.InitOk, 0);

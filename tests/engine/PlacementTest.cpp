@@ -7,18 +7,6 @@
 #include "engine/Modes.h"
 #include "engine/Placement.h"
 
-namespace {
-
-void PanelValues(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
-    c.Particles = count;
-    c.VesselWidth = width;
-    c.VesselHeight = height;
-    c.MaxSpeed = vmax;
-    c.SizeChoice = sizeChoice;
-}
-
-}  // namespace
-
 TEST(Touches, AllFourBoundsAreInclusive) {
     TestSim t;
     t.Vessel(20, 20, 600, 600, 15);
@@ -50,7 +38,7 @@ TEST(OverlapsAny, CountsStaleSlotsUpToParticleCountOnly) {
 
 TEST(InitDiffusion, PlacesAllSlotsInsideTheVesselWithBoundedVelocities) {
     TestSim t(7);
-    PanelValues(t.C(), 300, 600, 400, 50, 8);
+    PanelControls(t.C(), 300, 600, 400, 50, 8);
     t.clock.Set(5'000'000);
     InitDiffusion(*t.sim);
     const SimulationState& s = t.S();
@@ -90,7 +78,7 @@ TEST(InitDiffusion, PlacesAllSlotsInsideTheVesselWithBoundedVelocities) {
 
 TEST(InitDiffusion, SecondSubstanceStartsLeftOfTheCentreLine) {
     TestSim t(11);
-    PanelValues(t.C(), 1200, 100, 700, 30, 1);  // size 1: many slots land on the centre line
+    PanelControls(t.C(), 1200, 100, 700, 30, 1);  // size 1: many slots land on the centre line
     InitDiffusion(*t.sim);
     const SimulationState& s = t.S();
     ASSERT_EQ(s.InitOk, 1);
@@ -111,7 +99,7 @@ TEST(InitDiffusion, ParticleOneSwitchesOverWhenNoneStartsOnTheLeft) {
     // A single particle at or right of the centre line becomes the second substance.
     for (uint64_t seed = 1; seed < 200; ++seed) {
         TestSim t(seed);
-        PanelValues(t.C(), 1, 300, 300, 50, 4);
+        PanelControls(t.C(), 1, 300, 300, 50, 4);
         InitDiffusion(*t.sim);
         const SimulationState& s = t.S();
         ASSERT_EQ(s.InitOk, 1);
@@ -125,7 +113,7 @@ TEST(InitDiffusion, ParticleOneSwitchesOverWhenNoneStartsOnTheLeft) {
 
 TEST(InitDiffusion, ExhaustedBudgetClearsInitOkButStillResetsClockAndSpeed) {
     TestSim t(3);
-    PanelValues(t.C(), 1500, 100, 100, 40, 9);  // 1500 discs of 20 px cannot fit in 100 x 100
+    PanelControls(t.C(), 1500, 100, 100, 40, 9);  // 1500 discs of 20 px cannot fit in 100 x 100
     t.S().WallHits[1] = 7;
     t.clock.Set(42'000);
     InitDiffusion(*t.sim);
@@ -146,7 +134,7 @@ TEST(InitDiffusion, SpareSlotsAvoidOnlyTheRealParticles) {
     // Two 20-px particles in a 100 x 100 vessel: the 1498 spare slots must each keep clear of
     // them, but may overlap one another.
     TestSim t(5);
-    PanelValues(t.C(), 2, 100, 100, 10, 9);
+    PanelControls(t.C(), 2, 100, 100, 10, 9);
     InitDiffusion(*t.sim);
     const SimulationState& s = t.S();
     ASSERT_EQ(s.InitOk, 1);
@@ -161,7 +149,7 @@ TEST(InitDiffusion, SpareSlotsAvoidOnlyTheRealParticles) {
 
 TEST(InitDiffusion, ZeroVmaxGivesStillParticles) {
     TestSim t(9);
-    PanelValues(t.C(), 100, 400, 400, 0, 5);
+    PanelControls(t.C(), 100, 400, 400, 0, 5);
     InitDiffusion(*t.sim);
     for (int i = 1; i <= kMaxParticles; ++i) {
         ASSERT_EQ(t.S().VelX[i], 0.0);

@@ -80,9 +80,9 @@ class HashingCanvas final : public Canvas {
 inline uint64_t StateHash(const SimulationState& s) {
     Fnv1a h;
     auto array = [&h](const auto& a) { h.Bytes(a.Data(), sizeof a); };
-    for (int64_t v : {int64_t{s.VesselLeft}, int64_t{s.VesselTop}, int64_t{s.VesselWidth},
-                      int64_t{s.VesselHeight}, s.ClockNow, s.ClockStart, s.PausedTotal,
-                      s.PauseStart})
+    for (int64_t v :
+         {int64_t{s.VesselLeft}, int64_t{s.VesselTop}, int64_t{s.VesselWidth},
+          int64_t{s.VesselHeight}, s.ClockNow, s.ClockStart, s.PausedTotal, s.PauseStart})
         h.Int(v);
     array(s.VelX);
     array(s.VelY);

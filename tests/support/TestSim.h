@@ -41,3 +41,25 @@ struct TestSim {
         return i;
     }
 };
+
+// The initial-conditions panel of modes 1 to 4.
+inline void PanelControls(Controls& c, int count, int width, int height, int vmax,
+                          int sizeChoice) {
+    c.Particles = count;
+    c.VesselWidth = width;
+    c.VesselHeight = height;
+    c.MaxSpeed = vmax;
+    c.SizeChoice = sizeChoice;
+}
+
+// The experiment panel's track bars (modes 5 and 7), as a start handler leaves it: size
+// button "5" (5 px) checked.
+inline void ExperimentControls(Controls& c, int count, int speed, int mass, int side,
+                               int vmax) {
+    c.ExperimentParticles = count;
+    c.SpeedFactor = speed;
+    c.ParticleMass = mass;
+    c.VesselSide = side;
+    c.MaxSpeed = vmax;
+    c.SizeChoice = 4;
+}
