@@ -35,6 +35,7 @@ class Canvas {
     // A 1-pixel line in the pen's colour, excluding the end point.
     virtual void LineTo(int x, int y) = 0;
     virtual void ReleaseText() = 0;
+    // Shows the frame drawn so far. The window calls it after a render; renderers never do.
     virtual void Present() = 0;
 };
 

@@ -47,7 +47,7 @@ struct Chart : TestSim {
 
 }  // namespace
 
-TEST(StepDiffusionChart, ACornerOnABoundaryCountsInThePartToItsLeft) {
+TEST(DiffusionChartFrame, ACornerOnABoundaryCountsInThePartToItsLeft) {
     Chart t(100, 400);  // parts 50 px wide
     t.At(0);            // part 1
     t.At(50);           // on the 1|2 line: part 1
@@ -70,7 +70,7 @@ TEST(StepDiffusionChart, ACornerOnABoundaryCountsInThePartToItsLeft) {
         EXPECT_EQ(CountLabel(oddCanvas, e), "1") << e;
 }
 
-TEST(StepDiffusionChart, CountsWhereTheParticleStandsAfterTheMoveAndTheClamp) {
+TEST(DiffusionChartFrame, CountsWhereTheParticleStandsAfterTheMoveAndTheClamp) {
     Chart t(100, 400);
     t.At(49);
     t.S().VelX[1] = 40;  // moves 2 px, over the 1|2 line
@@ -88,7 +88,7 @@ TEST(StepDiffusionChart, CountsWhereTheParticleStandsAfterTheMoveAndTheClamp) {
     EXPECT_EQ(CountLabel(clamped, 7), "0");
 }
 
-TEST(StepDiffusionChart, BarsScaleTheCountsToTheSecondSubstance) {
+TEST(DiffusionChartFrame, BarsScaleTheCountsToTheSecondSubstance) {
     Chart t(100, 400);
     for (int n = 0; n < 3; ++n)
         t.At(10 + 10 * n);  // three in part 1
@@ -121,7 +121,7 @@ TEST(StepDiffusionChart, BarsScaleTheCountsToTheSecondSubstance) {
     EXPECT_EQ(TextAt(canvas, 685, 640), "0");
 }
 
-TEST(StepDiffusionChart, DrawsBlueStripesAndNumbersThePartsBelowTheVessel) {
+TEST(DiffusionChartFrame, DrawsBlueStripesAndNumbersThePartsBelowTheVessel) {
     Chart t(204, 333);
     t.At(5);
     RecordingCanvas canvas = t.Tick();
@@ -140,7 +140,7 @@ TEST(StepDiffusionChart, DrawsBlueStripesAndNumbersThePartsBelowTheVessel) {
     }
 }
 
-TEST(StepDiffusionChart, WritesItsTextsWithoutUnitOrAddressAndTheTitleLast) {
+TEST(DiffusionChartFrame, WritesItsTextsWithoutUnitOrAddressAndTheTitleLast) {
     Chart t(100, 400);
     t.At(20);
     t.At(300, kFirst);
@@ -181,7 +181,7 @@ TEST(StepDiffusionChart, WritesItsTextsWithoutUnitOrAddressAndTheTitleLast) {
 }
 
 // A real run: every second-substance particle is counted exactly once in every frame.
-TEST(StepDiffusionChart, ARealRunCountsEverySecondSubstanceParticleOnce) {
+TEST(DiffusionChartFrame, ARealRunCountsEverySecondSubstanceParticleOnce) {
     for (int size : {1, 4, 6}) {  // 1, 5 and 9 px
         TestSim t(31);
         t.C().Particles = 300;

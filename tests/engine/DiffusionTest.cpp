@@ -26,7 +26,7 @@ struct DiffusionRun : TestSim {
 
 }  // namespace
 
-TEST(StepDiffusion, DrawsWallThenEightStripesWithRisingBlue) {
+TEST(DiffusionFrame, DrawsWallThenEightStripesWithRisingBlue) {
     DiffusionRun run(10, 333, 200);
     RecordingCanvas canvas;
     Tick(*run.sim, canvas);
@@ -53,7 +53,7 @@ TEST(StepDiffusion, DrawsWallThenEightStripesWithRisingBlue) {
     }
 }
 
-TEST(StepDiffusion, WritesTheStatusBlockAndEndsWithRelease) {
+TEST(DiffusionFrame, WritesTheStatusBlockAndEndsWithRelease) {
     DiffusionRun run(300, 600, 600, 50, 8);
     SimulationState& s = run.S();
     s.MeanSpeed = 35.3553;
@@ -88,7 +88,7 @@ TEST(StepDiffusion, WritesTheStatusBlockAndEndsWithRelease) {
     EXPECT_EQ(canvas.presents, 0);  // the window presents
 }
 
-TEST(StepDiffusion, ShowsTheSpinBoxVmaxOfEachFrame) {
+TEST(DiffusionFrame, ShowsTheSpinBoxVmaxOfEachFrame) {
     DiffusionRun run(50);
     run.C().MaxSpeed = 120;  // changed on the panel after the start
     RecordingCanvas canvas;
@@ -97,7 +97,7 @@ TEST(StepDiffusion, ShowsTheSpinBoxVmaxOfEachFrame) {
     EXPECT_EQ(canvas.TextAt(750, 180)->text, "Vmax   =  120 jednostek");
 }
 
-TEST(StepDiffusion, ZeroVmaxShowsZeroMeanSpeedAndNothingMoves) {
+TEST(DiffusionFrame, ZeroVmaxShowsZeroMeanSpeedAndNothingMoves) {
     DiffusionRun run(100, 400, 400, 0, 5);
     const double x = run.S().PosX[17];
     RecordingCanvas canvas;
@@ -107,7 +107,7 @@ TEST(StepDiffusion, ZeroVmaxShowsZeroMeanSpeedAndNothingMoves) {
 }
 
 // A long run keeps every particle inside, the set of speeds unchanged and every value finite.
-TEST(StepDiffusion, LongRunKeepsTheInvariants) {
+TEST(DiffusionFrame, LongRunKeepsTheInvariants) {
     for (int size : {1, 4, 6}) {  // 1, 5 and 9 pixels
         DiffusionRun run(300, 600, 500, 300, size);
         SimulationState& s = run.S();

@@ -62,7 +62,7 @@ TEST(InitFreePath, ClearsTheOldTrackAndTracksParticleOne) {
         ASSERT_EQ(s.Kind[i], 4) << i;
 }
 
-TEST(StepFreePath, WallBouncesOfTheTrackedParticleAloneAreRecorded) {
+TEST(FreePathFrame, WallBouncesOfTheTrackedParticleAloneAreRecorded) {
     Track t;
     SimulationState& s = t.S();
     t.Put(380, 200, 30, 0, 16);  // right limit 485: not yet
@@ -85,7 +85,7 @@ TEST(StepFreePath, WallBouncesOfTheTrackedParticleAloneAreRecorded) {
     EXPECT_EQ(s.PathPoints[4], (PathPoint{101, 101}));
 }
 
-TEST(StepFreePath, AContactIsRecordedWhereTheParticleStoodBeforeItsStepBack) {
+TEST(FreePathFrame, AContactIsRecordedWhereTheParticleStoodBeforeItsStepBack) {
     Track t;
     SimulationState& s = t.S();
     t.Put(200, 200, 30, 0, 16);  // moves to 201.5 and touches particle 2
@@ -106,7 +106,7 @@ TEST(StepFreePath, AContactIsRecordedWhereTheParticleStoodBeforeItsStepBack) {
     EXPECT_EQ(u.S().PathPoints[2], (PathPoint{300, 300}));  // the tracked particle's place
 }
 
-TEST(StepFreePath, TheSameMeetingSeenFromBothSidesCountsTwice) {
+TEST(FreePathFrame, TheSameMeetingSeenFromBothSidesCountsTwice) {
     Track t;
     t.Put(200, 200, 0, 0, 16);
     t.Put(205, 205, 0, 0);  // overlapping at rest: both turns see the contact
@@ -116,7 +116,7 @@ TEST(StepFreePath, TheSameMeetingSeenFromBothSidesCountsTwice) {
     EXPECT_EQ(t.S().PathPoints[3], (PathPoint{200, 200}));
 }
 
-TEST(StepFreePath, DrawsThePathFromTheFirstCollisionToTheParticleWithTheCanvasPen) {
+TEST(FreePathFrame, DrawsThePathFromTheFirstCollisionToTheParticleWithTheCanvasPen) {
     Track t;
     t.Put(200.6, 300.2, 0, 0, 16);
     t.SetPath({{0, 0}, {3, 4}, {6, 8}});
@@ -142,7 +142,7 @@ TEST(StepFreePath, DrawsThePathFromTheFirstCollisionToTheParticleWithTheCanvasPe
     EXPECT_EQ(TextAt(canvas, 750, 280), "Liczba zderzeń cząsteczki =  3");
 }
 
-TEST(StepFreePath, MeanFreePathIsZeroUntilThereIsACompleteSegment) {
+TEST(FreePathFrame, MeanFreePathIsZeroUntilThereIsACompleteSegment) {
     Track t;
     t.Put(200, 300, 0, 0, 16);
     RecordingCanvas none;
@@ -166,7 +166,7 @@ TEST(StepFreePath, MeanFreePathIsZeroUntilThereIsACompleteSegment) {
     EXPECT_EQ(TextAt(three, 750, 240), "Śr. droga swob.  =   3,67 jedn.");
 }
 
-TEST(StepFreePath, WritesTheStatusInOrderAndEndsWithRelease) {
+TEST(FreePathFrame, WritesTheStatusInOrderAndEndsWithRelease) {
     Track t;
     SimulationState& s = t.S();
     t.Put(200, 300, 0, 0, 16);
@@ -218,7 +218,7 @@ TEST(StepFreePath, WritesTheStatusInOrderAndEndsWithRelease) {
 }
 
 // Particle 1 rests on the left wall line with no speed across it: one collision every tick.
-TEST(StepFreePath, PausesOnTheTickTheCountReachesTheLimitAndAgainAfterResume) {
+TEST(FreePathFrame, PausesOnTheTickTheCountReachesTheLimitAndAgainAfterResume) {
     Track t;
     t.Put(100, 300, 0, 0, 16);
     t.C().StopAtLimit = true;
@@ -238,7 +238,7 @@ TEST(StepFreePath, PausesOnTheTickTheCountReachesTheLimitAndAgainAfterResume) {
     EXPECT_FALSE(t.Tick().PauseRequested);
 }
 
-TEST(StepFreePath, SeveralCollisionsInOneTickCarryThePauseBeyondTheLimit) {
+TEST(FreePathFrame, SeveralCollisionsInOneTickCarryThePauseBeyondTheLimit) {
     Track t;
     t.Put(100, 100, 0, 0, 16);  // in the corner: two walls a tick
     t.C().StopAtLimit = true;
@@ -248,7 +248,7 @@ TEST(StepFreePath, SeveralCollisionsInOneTickCarryThePauseBeyondTheLimit) {
     EXPECT_EQ(t.S().PathCount - 1, 4);
 }
 
-TEST(StepFreePath, AFullTrackRecordsNoMoreAndAsksForAPause) {
+TEST(FreePathFrame, AFullTrackRecordsNoMoreAndAsksForAPause) {
     Track t;
     SimulationState& s = t.S();
     t.Put(100, 100, 0, 0, 16);  // two collisions a tick, one place left
@@ -276,7 +276,7 @@ TEST(StepFreePath, AFullTrackRecordsNoMoreAndAsksForAPause) {
 
 // A real gas through StepFrame: the run stops on the first tick whose count reaches the limit,
 // never before.
-TEST(StepFreePath, ARealRunStopsAtTheChosenCount) {
+TEST(FreePathFrame, ARealRunStopsAtTheChosenCount) {
     TestSim t(17);
     t.C().Particles = 150;
     t.C().VesselWidth = 300;

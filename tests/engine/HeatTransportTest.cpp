@@ -200,7 +200,7 @@ TEST(InitHeatTransport, AHopelessPlacementChangesNothingElseAndTheRetriesStop) {
     EXPECT_EQ(s.ClockStart, t.clock.MillisecondStamp());
 }
 
-TEST(StepHeatTransport, ThePartitionStaysInItsStripAndTheGasDoesNot) {
+TEST(HeatTransportFrame, ThePartitionStaysInItsStripAndTheGasDoesNot) {
     HeatRun t(1, 3);
     SimulationState& s = t.S();
     t.Put(500, 320, 20, 0, 4);    // a gas particle inside the strip
@@ -222,7 +222,7 @@ TEST(StepHeatTransport, ThePartitionStaysInItsStripAndTheGasDoesNot) {
     EXPECT_EQ(s.VelX[5], 20);
 }
 
-TEST(StepHeatTransport, EachGroupHasItsOwnTemperatureInFourDigits) {
+TEST(HeatTransportFrame, EachGroupHasItsOwnTemperatureInFourDigits) {
     HeatRun t(2, 2);
     SimulationState& s = t.S();
     t.Put(100, 320, 3, 4, 4);  // left: speeds 5 and 5
@@ -256,7 +256,7 @@ TEST(StepHeatTransport, EachGroupHasItsOwnTemperatureInFourDigits) {
     EXPECT_NEAR(s.ThermoHeight, 1.7 * 4.938e-6, 1e-9);
 }
 
-TEST(StepHeatTransport, AColumnOfExactlyThreeHundredSixtyIsNotANumber) {
+TEST(HeatTransportFrame, AColumnOfExactlyThreeHundredSixtyIsNotANumber) {
     HeatRun t(2, 2);
     SimulationState& s = t.S();
     t.Put(100, 320, 1, 0, 4);  // left: mean speed exactly 1
@@ -280,7 +280,7 @@ TEST(StepHeatTransport, AColumnOfExactlyThreeHundredSixtyIsNotANumber) {
     EXPECT_EQ(ColumnRows(below, 36), 359);
 }
 
-TEST(StepHeatTransport, WritesTheFixedCountsTimeAndTitleAndCountsWallHits) {
+TEST(HeatTransportFrame, WritesTheFixedCountsTimeAndTitleAndCountsWallHits) {
     HeatRun t(2, 1);
     SimulationState& s = t.S();
     // Every gas particle in the left half: the count lines still give the group sizes.

@@ -71,7 +71,7 @@ void StartPanel(Controls& c) {
 
 }  // namespace
 
-TEST(StepPressure, AtRestTheLeftArmIsFullAndTheLineShowsZeroWithItsExponent) {
+TEST(PressureFrame, AtRestTheLeftArmIsFullAndTheLineShowsZeroWithItsExponent) {
     TestSim t(2);
     StartPanel(t.C());
     t.C().MaxSpeed = 0;
@@ -105,7 +105,7 @@ TEST(StepPressure, AtRestTheLeftArmIsFullAndTheLineShowsZeroWithItsExponent) {
     }
 }
 
-TEST(StepPressure, StartValuesGiveASteadySmallPressure) {
+TEST(PressureFrame, StartValuesGiveASteadySmallPressure) {
     TestSim t(6);
     StartPanel(t.C());
     InitPressure(*t.sim);
@@ -126,7 +126,7 @@ TEST(StepPressure, StartValuesGiveASteadySmallPressure) {
     }
 }
 
-TEST(StepPressure, DoublingTheSideQuartersAndDoublingTheMassDoublesExactly) {
+TEST(PressureFrame, DoublingTheSideQuartersAndDoublingTheMassDoublesExactly) {
     PressureRun t(325);
     t.Put(200, 200, 13.7, -4.2, 3);
     t.Put(300, 250, -7.3, 2.9, 3);
@@ -150,7 +150,7 @@ TEST(StepPressure, DoublingTheSideQuartersAndDoublingTheMassDoublesExactly) {
     EXPECT_EQ(t.S().Pressure, base / 2);
 }
 
-TEST(StepPressure, AtTheCapTheRightArmIsFullAndThePressureIsNotEstablished) {
+TEST(PressureFrame, AtTheCapTheRightArmIsFullAndThePressureIsNotEstablished) {
     // The gauge reaches exactly 330 for the smallest mass that gives at least 330.
     PressureRun t;
     t.OneSlowParticle();
@@ -181,7 +181,7 @@ TEST(StepPressure, AtTheCapTheRightArmIsFullAndThePressureIsNotEstablished) {
     EXPECT_EQ(ArmRows(below, 744), 0);  // 330 - 329.99... leaves less than a row
 }
 
-TEST(StepPressure, TheTwoArmsShareTheirThreeHundredThirtyRows) {
+TEST(PressureFrame, TheTwoArmsShareTheirThreeHundredThirtyRows) {
     struct Case {
         double gauge;
         int left, right;
@@ -200,7 +200,7 @@ TEST(StepPressure, TheTwoArmsShareTheirThreeHundredThirtyRows) {
     }
 }
 
-TEST(StepPressure, DrawsTheManometerClampsAndPipeInOrder) {
+TEST(PressureFrame, DrawsTheManometerClampsAndPipeInOrder) {
     for (int side : {400, 650}) {
         PressureRun t(side);
         t.OneSlowParticle();
@@ -237,7 +237,7 @@ TEST(StepPressure, DrawsTheManometerClampsAndPipeInOrder) {
     }
 }
 
-TEST(StepPressure, VelocityLinesRunFromTheCentreAndTruncateTowardZero) {
+TEST(PressureFrame, VelocityLinesRunFromTheCentreAndTruncateTowardZero) {
     PressureRun t;
     t.Put(300.7, 200.2, -3.9, 10.6, 3);
     t.Put(300, 400, -480, 0, 3);  // the vector reaches far left of the surface
@@ -269,7 +269,7 @@ TEST(StepPressure, VelocityLinesRunFromTheCentreAndTruncateTowardZero) {
     EXPECT_EQ(canvas.presents, 0);  // the window presents
 }
 
-TEST(StepPressure, WritesItsStatusBlockAndCountsWallHits) {
+TEST(PressureFrame, WritesItsStatusBlockAndCountsWallHits) {
     PressureRun t;
     SimulationState& s = t.S();
     t.Put(564, 300, 40, 0, 3);  // reaches the right limit 565
@@ -314,7 +314,7 @@ TEST(StepPressure, WritesItsStatusBlockAndCountsWallHits) {
     EXPECT_EQ(canvas.fills[2].colour, 110);
 }
 
-TEST(StepPressure, TinyPressuresAreWrittenWithAThreeDigitExponent) {
+TEST(PressureFrame, TinyPressuresAreWrittenWithAThreeDigitExponent) {
     PressureRun t;
     t.OneSlowParticle();
     t.S().GasMass = 1.2345678e-6 * 1e-26 * 160000;

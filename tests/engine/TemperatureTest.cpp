@@ -63,7 +63,7 @@ double MassForTemperature(double temperature) {
 
 }  // namespace
 
-TEST(StepTemperature, StartValuesGiveAboutOneAndAHalfThatNoCollisionChanges) {
+TEST(TemperatureFrame, StartValuesGiveAboutOneAndAHalfThatNoCollisionChanges) {
     TemperatureRun t;
     RecordingCanvas first = t.Tick();
     const double start = t.S().GasTemperature;
@@ -77,7 +77,7 @@ TEST(StepTemperature, StartValuesGiveAboutOneAndAHalfThatNoCollisionChanges) {
     EXPECT_EQ(TextAt(t.Tick(), 780, 480), shown);
 }
 
-TEST(StepTemperature, MassDoublesItExactlyAndTheVesselSideNotAtAll) {
+TEST(TemperatureFrame, MassDoublesItExactlyAndTheVesselSideNotAtAll) {
     TemperatureRun t(120);
     t.Tick();
     const double base = t.S().GasTemperature;
@@ -95,7 +95,7 @@ TEST(StepTemperature, MassDoublesItExactlyAndTheVesselSideNotAtAll) {
     EXPECT_EQ(t.S().GasTemperature, 2 * base);
 }
 
-TEST(StepTemperature, FourThousandIsStillANumberAndAnythingAboveIsNot) {
+TEST(TemperatureFrame, FourThousandIsStillANumberAndAnythingAboveIsNot) {
     TemperatureRun t;
     const double mass = MassForTemperature(4000);
     ASSERT_EQ(KineticTemperature(mass, 1.0), 4000.0);
@@ -117,7 +117,7 @@ TEST(StepTemperature, FourThousandIsStillANumberAndAnythingAboveIsNot) {
     EXPECT_EQ(Instruments(far).size(), 1u + 360u + 3u);
 }
 
-TEST(StepTemperature, AtRestTheColumnIsEmptyAndOtherwiseStandsOnRow611) {
+TEST(TemperatureFrame, AtRestTheColumnIsEmptyAndOtherwiseStandsOnRow611) {
     TemperatureRun rest(0);
     RecordingCanvas empty = rest.Tick();
     EXPECT_EQ(TextAt(empty, 780, 480), "T = 0 jednostek");
@@ -145,7 +145,7 @@ TEST(StepTemperature, AtRestTheColumnIsEmptyAndOtherwiseStandsOnRow611) {
     }
 }
 
-TEST(StepTemperature, WritesItsStatusBlockWithFiveDigitTemperatures) {
+TEST(TemperatureFrame, WritesItsStatusBlockWithFiveDigitTemperatures) {
     TemperatureRun t;
     t.UnitSpeedWithMass(MassForTemperature(1234.5678));
     t.S().MeanSpeed = 1.0;
@@ -178,7 +178,7 @@ TEST(StepTemperature, WritesItsStatusBlockWithFiveDigitTemperatures) {
     EXPECT_EQ(canvas.presents, 0);  // the window presents
 }
 
-TEST(StepFrame, RunsTheExperimentAndHeatModes) {
+TEST(FrameFrame, RunsTheExperimentAndHeatModes) {
     struct Case {
         uint8_t mode;
         int x, y;

@@ -61,7 +61,7 @@ TEST(InitWallCollisions, GivesEveryParticleTheFirstSpriteAndClearsTheCounters) {
         ASSERT_EQ(s.Kind[i], 1) << i;
 }
 
-TEST(StepWallCollisions, CountsEachWallAndACornerForTwo) {
+TEST(WallCollisionsFrame, CountsEachWallAndACornerForTwo) {
     Walls t;
     t.Put(489, 200, 20, 0);   // right
     t.Put(101, 300, -20, 0);  // left
@@ -82,7 +82,7 @@ TEST(StepWallCollisions, CountsEachWallAndACornerForTwo) {
     EXPECT_EQ(TextAt(canvas, 750, 190), "Liczba zderzeń N  =   2");
 }
 
-TEST(StepWallCollisions, ARestingParticleOnAWallLineCountsEveryTickAndContactsCountNothing) {
+TEST(WallCollisionsFrame, ARestingParticleOnAWallLineCountsEveryTickAndContactsCountNothing) {
     Walls t;
     t.Put(100, 300, 0, 0);  // on the left wall line, no speed across it
     t.Put(300, 200, 0, 0);
@@ -93,7 +93,7 @@ TEST(StepWallCollisions, ARestingParticleOnAWallLineCountsEveryTickAndContactsCo
     EXPECT_EQ(t.Hits(2) + t.Hits(3) + t.Hits(4), 0);
 }
 
-TEST(StepWallCollisions, BarsStandForTheTotalPlusOne) {
+TEST(WallCollisionsFrame, BarsStandForTheTotalPlusOne) {
     Walls t;
     t.Put(300, 300, 0, 0);
     RecordingCanvas empty = t.Tick();
@@ -135,7 +135,7 @@ TEST(StepWallCollisions, BarsStandForTheTotalPlusOne) {
 
 // Counts of a run of many hours: 250 x hits leaves 32 bits after 8.6 million hits, and the
 // largest 64-bit counts leave 64 bits too.
-TEST(StepWallCollisions, HugeCountsStillDrawExactBarsBelowTheTop) {
+TEST(WallCollisionsFrame, HugeCountsStillDrawExactBarsBelowTheTop) {
     Walls t;
     t.Put(300, 300, 0, 0);
     t.S().WallHits[4] = 10'000'000;
@@ -161,7 +161,7 @@ TEST(StepWallCollisions, HugeCountsStillDrawExactBarsBelowTheTop) {
     EXPECT_EQ(BarHeight(t.Tick(), 2), 249);
 }
 
-TEST(StepWallCollisions, DrawsItsVesselAndTextsInOrder) {
+TEST(WallCollisionsFrame, DrawsItsVesselAndTextsInOrder) {
     Walls t;
     SimulationState& s = t.S();
     t.Put(300, 300, 0, 0);
@@ -222,7 +222,7 @@ TEST(StepWallCollisions, DrawsItsVesselAndTextsInOrder) {
 }
 
 // A real run through StepFrame: counters only grow, and the bars together stay below the top.
-TEST(StepWallCollisions, ARealRunKeepsCountingAndTheBarsShort) {
+TEST(WallCollisionsFrame, ARealRunKeepsCountingAndTheBarsShort) {
     TestSim t(44);
     t.C().Particles = 500;
     t.C().VesselWidth = 300;
