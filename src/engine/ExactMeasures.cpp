@@ -1,0 +1,80 @@
+#include "engine/ExactMeasures.h"
+
+#include <algorithm>
+#include <cmath>
+
+double MeanSquareSpeed(const SimulationState& s, int from, int to) {
+    if (to < from) return 0.0;
+    double sum = 0.0;
+    for (int i = from; i <= to; ++i) sum += s.VelX[i] * s.VelX[i] + s.VelY[i] * s.VelY[i];
+    return sum / (to - from + 1);
+}
+
+double MaxwellCdf2D(double v, double meanSquare) {
+    if (v <= 0.0 || meanSquare <= 0.0) return v > 0.0 ? 1.0 : 0.0;
+    return -std::expm1(-v * v / meanSquare);
+}
+
+double MaxwellDensity2D(double v, double meanSquare) {
+    if (v <= 0.0 || meanSquare <= 0.0) return 0.0;
+    return 2.0 * v / meanSquare * std::exp(-v * v / meanSquare);
+}
+
+double MaxwellDistance(const SimulationState& s, int from, int to) {
+    if (to - from + 1 < 2) return 0.0;
+    std::vector<double> speeds;
+    speeds.reserve(static_cast<std::size_t>(to - from + 1));
+    for (int i = from; i <= to; ++i) speeds.push_back(std::hypot(s.VelX[i], s.VelY[i]));
+    std::sort(speeds.begin(), speeds.end());
+    const double meanSquare = MeanSquareSpeed(s, from, to);
+    const auto n = static_cast<double>(speeds.size());
+    double worst = 0.0;
+    for (std::size_t k = 0; k < speeds.size(); ++k) {
+        const double f = MaxwellCdf2D(speeds[k], meanSquare);
+        worst = std::max({worst, f - static_cast<double>(k) / n,
+                          static_cast<double>(k + 1) / n - f});
+    }
+    return worst;
+}
+
+std::vector<int> SpeedHistogram(const SimulationState& s, int from, int to, int bins,
+                                double top) {
+    std::vector<int> counts(static_cast<std::size_t>(std::max(bins, 0)), 0);
+    if (bins <= 0 || !(top > 0.0)) return counts;
+    for (int i = from; i <= to; ++i) {
+        const double v = std::hypot(s.VelX[i], s.VelY[i]);
+        const double place = v / top * bins;
+        const int bin = place >= bins ? bins - 1 : static_cast<int>(place);
+        ++counts[static_cast<std::size_t>(std::max(bin, 0))];
+    }
+    return counts;
+}
+
+double FreePath2D(double area, int n, double d) {
+    if (n <= 0 || d <= 0.0) return 0.0;
+    return area / (2.0 * std::sqrt(2.0) * n * d);
+}
+
+void PressureWindow::Reset(int64_t now) {
+    since_ = now;
+    hits_.clear();
+    sum_ = 0.0;
+}
+
+void PressureWindow::Add(int64_t ms, double impulse) {
+    hits_.emplace_back(ms, impulse);
+    sum_ += impulse;
+}
+
+double PressureWindow::Pressure(int64_t now, double wallLength) {
+    const int64_t from = std::max(since_, now - windowMs_);
+    while (!hits_.empty() && hits_.front().first < from) {
+        sum_ -= hits_.front().second;
+        hits_.pop_front();
+    }
+    // Summing anew now and then keeps the running sum from drifting.
+    if (hits_.empty()) sum_ = 0.0;
+    const int64_t span = now - from;
+    if (span <= 0 || wallLength <= 0.0) return 0.0;
+    return sum_ / (static_cast<double>(span) * wallLength);
+}
