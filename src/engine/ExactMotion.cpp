@@ -210,6 +210,11 @@ void ExactMotion::Cross(int i, uint32_t way, double now) {
     PredictCrossing(i, now);
 }
 
+void ExactMotion::Show(int i) {
+    state_->PosX.Data()[i] = x_[At(i)];
+    state_->PosY.Data()[i] = y_[At(i)];
+}
+
 void ExactMotion::Meet(int i, int j, double now, ExactHooks& hooks) {
     const auto a = At(i);
     const auto b = At(j);
@@ -223,6 +228,8 @@ void ExactMotion::Meet(int i, int j, double now, ExactHooks& hooks) {
         const double ny = dy / dist;
         const double along = (u_[b] - u_[a]) * nx + (v_[b] - v_[a]) * ny;
         if (along < 0.0) {
+            Show(i);
+            Show(j);
             hooks.Contact(i + 1, j + 1);
             ++totals_.Collisions;
             u_[a] += along * nx;
@@ -253,12 +260,14 @@ void ExactMotion::Bounce(int i, Wall wall, double divisor, ExactHooks& hooks) {
     }
     ++count_[q];
     ++totals_.WallBounces;
+    Show(i);
     hooks.WallBounce(i + 1, wall, impulse * divisor);
 }
 
 void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
     Load(s);
     if (n_ == 0 || s.StepDivisor == 0.0) return;
+    state_ = &s;
     BuildGrid();
 
     // Every pair of neighbouring cells once: each cell with itself and four of its neighbours.

@@ -5,7 +5,8 @@
 
 #include "engine/SimulationState.h"
 
-// What a mode may add to the exact motion, called at the moment of each event:
+// What a mode may add to the exact motion, called at the moment of each event, with PosX/PosY
+// of the particles involved already at that moment:
 //  - WallBounce(i, wall, impulse): particle i is reflected by a wall; impulse is the momentum it
 //    gives the wall per unit mass, in speed units (twice its normal velocity);
 //  - Contact(i, k): particles i and k meet (each meeting once, i < k), before the exchange.
@@ -73,6 +74,7 @@ class ExactMotion {
     void Cross(int i, uint32_t way, double now);
     void Meet(int i, int j, double now, ExactHooks& hooks);
     void Bounce(int i, Wall wall, double divisor, ExactHooks& hooks);
+    void Show(int i);  // writes i's position of now into the state, for the hooks
 
     // Work arrays, 0-based; kept from tick to tick to avoid allocations.
     std::vector<double> x_, y_, u_, v_, t_, speed_;
@@ -81,6 +83,7 @@ class ExactMotion {
     // each particle is linked into the cell it stands in.
     std::vector<int32_t> cellX_, cellY_, head_, next_, prev_;
     std::vector<Event> queue_;  // a heap, earliest first
+    SimulationState* state_ = nullptr;  // during Advance
     int n_ = 0;
     double d_ = 0.0, d2_ = 0.0;
     double left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;

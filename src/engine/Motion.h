@@ -131,10 +131,23 @@ void MoveAllParticlesWith(SimulationState& s, Extras& extras, Contacts& contacts
         MoveAndCollide(s, i, extras, contacts);
 }
 
-// Step 5 of every frame, with the contact search the simulation has chosen.
+// The mode's additions called from the exact model's events, with the particles' positions of
+// that moment in the state.
+template <class Extras>
+struct ExactExtras final : ExactHooks {
+    Extras& extras;
+    explicit ExactExtras(Extras& e) : extras(e) {}
+    void WallBounce(int i, Wall wall, double /*impulse*/) override { extras.WallBounce(i, wall); }
+    void Contact(int i, int k) override { extras.Contact(i, k); }
+};
+
+// Step 5 of every frame, with the gas model and contact search the simulation has chosen.
 template <class Extras>
 void MoveAllParticles(Simulation& sim, Extras& extras) {
-    if (sim.Search == ContactSearch::Grid) {
+    if (sim.Model == GasModel::Exact) {
+        ExactExtras<Extras> hooks(extras);
+        sim.Exact.Advance(sim.S, hooks);
+    } else if (sim.Search == ContactSearch::Grid) {
         GridContacts contacts{sim.Grid};
         MoveAllParticlesWith(sim.S, extras, contacts);
     } else {

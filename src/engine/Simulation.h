@@ -6,6 +6,7 @@
 
 #include "engine/Clock.h"
 #include "engine/ContactGrid.h"
+#include "engine/ExactMotion.h"
 #include "engine/Random.h"
 #include "engine/SimulationState.h"
 
@@ -65,6 +66,10 @@ struct FrameReadings {
 // the grid of cells, which finds exactly the same partners in the same order, much faster.
 enum class ContactSearch { Plain, Grid };
 
+// How particles move and meet: the described model (the default: whole velocities swapped on
+// contact) or hard discs with exact, event-driven collisions.
+enum class GasModel { Described, Exact };
+
 // Everything a simulation runs on: the state record, the control values it reads, the clock
 // and the random numbers.
 struct Simulation {
@@ -76,6 +81,8 @@ struct Simulation {
     Clock* Clk = nullptr;
     ContactSearch Search = ContactSearch::Grid;
     ContactGrid Grid;  // work arrays of the grid search, kept from tick to tick
+    GasModel Model = GasModel::Described;
+    ExactMotion Exact;  // work arrays and totals of the exact model
 
     explicit Simulation(Clock& clock) : Clk(&clock) {}
     int64_t Stamp() { return Clk->MillisecondStamp(); }
