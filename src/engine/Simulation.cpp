@@ -1,6 +1,8 @@
 #include "engine/Simulation.h"
 
+#include "engine/HistogramRender.h"
 #include "engine/Modes.h"
+#include "engine/SurfaceTexts.h"
 
 FrameResult Advance(Simulation& sim) {
     FrameResult result;
@@ -32,7 +34,9 @@ FrameResult Advance(Simulation& sim) {
     return result;
 }
 
-bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
+namespace {
+
+bool RenderMode(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
     const SimulationState& s = sim.S;
     const FrameReadings& f = sim.Frame;
     switch (s.SimulationMode) {
@@ -60,6 +64,18 @@ bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
         default:
             return false;
     }
+}
+
+}  // namespace
+
+bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
+    if (!RenderMode(sim, texts, canvas)) return false;
+    if (!sim.ShowSpeedHistogram) return true;
+    if (const auto place = HistogramPlaceOf(sim.S.SimulationMode)) {
+        RenderSpeedHistogram(sim.S, *place, texts.SpeedHistogram, canvas);
+        canvas.ReleaseText();
+    }
+    return true;
 }
 
 bool InitCurrentMode(Simulation& sim) {

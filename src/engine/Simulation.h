@@ -83,6 +83,7 @@ struct Simulation {
     ContactGrid Grid;  // work arrays of the grid search, kept from tick to tick
     GasModel Model = GasModel::Described;
     ExactMotion Exact;  // work arrays and totals of the exact model
+    bool ShowSpeedHistogram = false;  // beside the vessel, in the modes that have room
 
     explicit Simulation(Clock& clock) : Clk(&clock) {}
     int64_t Stamp() { return Clk->MillisecondStamp(); }

@@ -73,4 +73,7 @@ struct SurfaceTexts {
     std::string CaptionMass;
     std::string MassUnit;
     std::string CaptionSide;
+
+    // Speed histogram, when shown.
+    std::string SpeedHistogram;
 };

@@ -60,6 +60,8 @@ const SurfaceTexts& PolishSurfaceTexts() {
         .CaptionMass = "Masa cząsteczki gazu: ",
         .MassUnit = " u",
         .CaptionSide = "Szerokość naczynia: ",
+
+        .SpeedHistogram = "Rozkład prędkości cząsteczek",
     };
     return texts;
 }
