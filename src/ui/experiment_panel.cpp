@@ -7,7 +7,20 @@
 #include "engine/Experiment.h"
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
+#include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
+
+void TForm1::ConnectExperimentPanel() {
+    // Every position the track bar reports runs its handler once, dragged or stepped.
+    const std::pair<int, void (TForm1::*)()> bars[] = {
+        {1, &TForm1::TrackBar1Change},
+        {2, &TForm1::TrackBar2Change},
+        {3, &TForm1::TrackBar3Change},
+        {4, &TForm1::TrackBar4Change},
+    };
+    for (const auto& [n, handler] : bars)
+        connect(experiment_.TrackBar(n), &QSlider::valueChanged, this, handler);
+}
 
 void TForm1::ShowExperimentCaptions() {
     // Only the experiment initialisers write these; the start captions stay until one has run.
@@ -20,10 +33,10 @@ void TForm1::ShowExperimentCaptions() {
             return;
     }
     const ExperimentCaptions& c = sim_->Captions;
-    Control<QLabel>("Label49")->setText(QString::fromStdString(c.Label49));
-    Control<QLabel>("Label59")->setText(QString::fromStdString(c.Label59));
-    Control<QLabel>("Label60")->setText(QString::fromStdString(c.Label60));
-    Control<QLabel>("Label61")->setText(QString::fromStdString(c.Label61));
+    experiment_.Label49->setText(QString::fromStdString(c.Label49));
+    experiment_.Label59->setText(QString::fromStdString(c.Label59));
+    experiment_.Label60->setText(QString::fromStdString(c.Label60));
+    experiment_.Label61->setText(QString::fromStdString(c.Label61));
 }
 
 void TForm1::RestartExperiment() {
@@ -47,7 +60,7 @@ void TForm1::TrackBar2Change() {
 void TForm1::TrackBar3Change() {
     SyncControls();
     ChangeParticleMass(*sim_);
-    Control<QLabel>("Label60")->setText(QString::fromStdString(sim_->Captions.Label60));
+    experiment_.Label60->setText(QString::fromStdString(sim_->Captions.Label60));
 }
 
 void TForm1::TrackBar4Change() {
@@ -57,11 +70,11 @@ void TForm1::TrackBar4Change() {
         // The gas keeps its vessel: the track bar goes back to it without a second change.
         const int side = sim_->S.VesselWidth;
         {
-            const QSignalBlocker quiet(TrackBars[3]);
-            TrackBars[3]->setValue(side);
+            const QSignalBlocker quiet(experiment_.TrackBar(4));
+            experiment_.TrackBar(4)->setValue(side);
         }
         sim_->C.TrackBar4 = side;
-        Control<QLabel>("Label61")->setText(QString::fromStdString(sim_->Captions.Label61));
+        experiment_.Label61->setText(QString::fromStdString(sim_->Captions.Label61));
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
                         QStringLiteral("W naczyniu o szerokości %1 jedn. nie zmieszczą się "
                                        "wszystkie cząsteczki gazu. Szerokość naczynia "
@@ -70,5 +83,5 @@ void TForm1::TrackBar4Change() {
                             .arg(side));
         return;
     }
-    Control<QLabel>("Label61")->setText(QString::fromStdString(sim_->Captions.Label61));
+    experiment_.Label61->setText(QString::fromStdString(sim_->Captions.Label61));
 }
