@@ -44,8 +44,8 @@ ChartStyle PaperChartStyle(int pageWidth) {
     return style;
 }
 
-void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFrame& f,
-                int rowCount, int kind, const ChartInput& input) {
+void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFrame& f, int rowCount,
+                int kind, const ChartInput& input) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);

@@ -94,7 +94,7 @@ struct MainMenuControls {
     QLabel* Image21 = nullptr;
     ClickLabel* Label20 = nullptr;
     ClickLabel* Label22 = nullptr;
-    ClickLabel* Label23 = nullptr;  // second line of Label22
+    ClickLabel* Label23 = nullptr;      // second line of Label22
     QScrollArea* ScrollBox4 = nullptr;  // illustration
     QPushButton* BitBtn24 = nullptr;
     // Image36 .. Image41: the key guide's pictures.
@@ -190,7 +190,7 @@ struct StudyTablePanel {
     QLabel* Label104 = nullptr;
     QLabel* Label73 = nullptr;
     QLabel* Label74 = nullptr;
-    TableCells Cells;  // Edit69 .. Edit102
+    TableCells Cells;            // Edit69 .. Edit102
     QLabel* Label115 = nullptr;  // chart title, two lines
     QLabel* Label116 = nullptr;
     ChartBox* PaintBox2 = nullptr;

@@ -27,9 +27,8 @@ constexpr QRect kMenuRect{8, 8, 993, 713};
 constexpr QRect kTopicRect{280, 144, 689, 545};
 constexpr int kPaneX = 12;
 constexpr int kPaneWidth = 665;
-constexpr int kLeft = 16;       // left edge of a pane's text column
+constexpr int kLeft = 16;  // left edge of a pane's text column
 constexpr int kColumnWidth = 608;
-
 
 QFont MemoFont() {
     return ArialPixels(11);
@@ -142,8 +141,7 @@ struct KeyGuide {
 };
 
 KeyGuide AddKeyGuide(QWidget* content, int top, const QString& prefix, const QString& heading,
-                     const QString& parametersOpening, const KeyGuideNames& images,
-                     bool pictures) {
+                     const QString& parametersOpening, const KeyGuideNames& images, bool pictures) {
     KeyGuide guide{};
     const QFont text = ArialPixels(12);
     AddLabel(content, prefix + QStringLiteral("KeyHeading"), heading, ArialPixels(13, true),
@@ -162,8 +160,7 @@ KeyGuide AddKeyGuide(QWidget* content, int top, const QString& prefix, const QSt
              {kTextX, y + 17});
     y += 33 + 12;
 
-    guide.pictures[1] =
-        picture(images.parameters, KeyButtonPicture(QStringLiteral("BitBtn18")), y);
+    guide.pictures[1] = picture(images.parameters, KeyButtonPicture(QStringLiteral("BitBtn18")), y);
     auto* memo = AddMemo(content, prefix + QStringLiteral("KeyParameters"),
                          parametersOpening + texts::kKeyParametersRest,
                          QRect(kTextX - kMemoMargin, y - 2, 292, 0), kPaneColour);
@@ -316,7 +313,8 @@ void BuildFreePathStudyPane(QWidget* topic, int top, MainMenuControls& m) {
     auto* options = AddMenuPanel(tableArea, QColor(236, 240, 244), 0);
     options->setObjectName(QStringLiteral("Panel5"));
     options->setGeometry(area::kOptions);
-    AddLabel(options, QStringLiteral("Panel5Caption"), texts::kOptions, ArialPixels(12, true), {10, 6});
+    AddLabel(options, QStringLiteral("Panel5Caption"), texts::kOptions, ArialPixels(12, true),
+             {10, 6});
     const std::tuple<const char*, QString, QCheckBox**> boxes[] = {
         {"CheckBox1", texts::kScaleFromZero, &m.CheckBox1},
         {"CheckBox2", texts::kStopAfterCollisions, &m.CheckBox2},
@@ -352,10 +350,10 @@ void BuildWallCollisionPane(QWidget* topic, int top, MainMenuControls& m) {
 
 // A first exercise of the temperature or pressure topic: description, run button, questions.
 // Returns the pane and its run button.
-std::pair<QScrollArea*, QPushButton*> BuildGaugePane(QWidget* topic, int top, const QString& name, const QString& title,
-                    const QString& descriptionName, const QString& description,
-                    const QString& runName, const QString& questionsName,
-                    const QString& questions) {
+std::pair<QScrollArea*, QPushButton*> BuildGaugePane(
+    QWidget* topic, int top, const QString& name, const QString& title,
+    const QString& descriptionName, const QString& description, const QString& runName,
+    const QString& questionsName, const QString& questions) {
     const Pane pane = AddPane(topic, name, top);
     QWidget* c = pane.content;
     auto* heading = AddPaneTitle(pane, name + QStringLiteral("Title"), title);
@@ -430,8 +428,9 @@ Topic BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
     AddLabel(topic, topic->objectName() + QStringLiteral("Title"), title, ArialPixels(16, true),
              {56, 20});
     auto* intro = AddMemo(topic, memoName, memo, QRect(20, 50, 649, 0), kTopicColour);
-    auto* heading = AddLabel(topic, topic->objectName() + QStringLiteral("Exercises"),
-                             texts::kExercises, ArialPixels(13, true, true), {24, Bottom(intro) + 6});
+    auto* heading =
+        AddLabel(topic, topic->objectName() + QStringLiteral("Exercises"), texts::kExercises,
+                 ArialPixels(13, true, true), {24, Bottom(intro) + 6});
     int y = Bottom(heading) + 4;
     int x = 40;
     const QFont linkFont = ArialPixels(12, false, true, true);
@@ -502,10 +501,10 @@ void BuildTopics(QWidget* menu, MainMenuControls& m) {
                                     {"Label75", texts::kLabel75, &m.Label75},
                                     {"Label76", texts::kLabel76, &m.Label76}})
                             .top;
-        std::tie(m.ScrollBox8, m.BitBtn32) = BuildGaugePane(
-            p, top, QStringLiteral("ScrollBox8"), texts::kTemperaturePaneTitle,
-            QStringLiteral("Memo49"), texts::kMemo49, QStringLiteral("BitBtn32"),
-            QStringLiteral("Memo50"), texts::kMemo50);
+        std::tie(m.ScrollBox8, m.BitBtn32) =
+            BuildGaugePane(p, top, QStringLiteral("ScrollBox8"), texts::kTemperaturePaneTitle,
+                           QStringLiteral("Memo49"), texts::kMemo49, QStringLiteral("BitBtn32"),
+                           QStringLiteral("Memo50"), texts::kMemo50);
         const StudyPane study = BuildStudyPane(
             p, top, QStringLiteral("ScrollBox5"), QStringLiteral("Label43"),
             QStringLiteral("Memo24"), QStringLiteral("Memo31"), QStringLiteral("BitBtn13"));
@@ -524,10 +523,10 @@ void BuildTopics(QWidget* menu, MainMenuControls& m) {
                                     {"Label99", texts::kLabel99, &m.Label99},
                                     {"Label100", texts::kLabel100, &m.Label100}})
                             .top;
-        std::tie(m.ScrollBox10, m.BitBtn15) = BuildGaugePane(
-            p, top, QStringLiteral("ScrollBox10"), texts::kPressurePaneTitle,
-            QStringLiteral("Memo60"), texts::kMemo60, QStringLiteral("BitBtn15"),
-            QStringLiteral("Memo61"), texts::kMemo61);
+        std::tie(m.ScrollBox10, m.BitBtn15) =
+            BuildGaugePane(p, top, QStringLiteral("ScrollBox10"), texts::kPressurePaneTitle,
+                           QStringLiteral("Memo60"), texts::kMemo60, QStringLiteral("BitBtn15"),
+                           QStringLiteral("Memo61"), texts::kMemo61);
         const StudyPane study = BuildStudyPane(
             p, top, QStringLiteral("ScrollBox13"), QStringLiteral("Label72"),
             QStringLiteral("Memo72"), QStringLiteral("Memo74"), QStringLiteral("BitBtn39"));

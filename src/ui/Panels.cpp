@@ -282,7 +282,8 @@ void BuildStudyPanel(StudyTablePanel& t) {
     c->resize(673 - 2 * pane->frameWidth(), 664 - 2 * pane->frameWidth());
     pane->setWidget(c);
 
-    t.Label101 = AddLabel(c, QStringLiteral("Label101"), QString(), ArialPixels(16, true), {16, 12});
+    t.Label101 =
+        AddLabel(c, QStringLiteral("Label101"), QString(), ArialPixels(16, true), {16, 12});
     MemoStyle memoStyle;
     memoStyle.Font = ArialPixels(12);
     memoStyle.VerticalBar = Qt::ScrollBarAsNeeded;
@@ -314,8 +315,7 @@ void BuildStudyPanel(StudyTablePanel& t) {
     t.Label116 = AddLabel(c, QStringLiteral("Label116"), s::kDefaultChart2, chartTitle, {336, 196});
     t.PaintBox2 = AddChartBox(c, "PaintBox2", QRect(320, 220, 318, 225));
     t.BitBtn35 = AddButton(c, QStringLiteral("BitBtn35"), s::kDrawChart, QRect(320, 452, 168, 26));
-    t.BitBtn36 =
-        AddButton(c, QStringLiteral("BitBtn36"), s::kPrintTable, QRect(496, 452, 142, 26));
+    t.BitBtn36 = AddButton(c, QStringLiteral("BitBtn36"), s::kPrintTable, QRect(496, 452, 142, 26));
     t.BitBtn36->setFont(ArialPixels(11, true));
     t.BitBtn40 = AddButton(c, QStringLiteral("BitBtn40"), s::kRunSimulation,
                            QRect(320, 484, 318, 33), RunGlyph());

@@ -112,18 +112,19 @@ inline const QString kMemo38 = QStringLiteral(
 // instruction shown.
 struct Study {
     ClickLabel* MainMenuControls::*Link;  // the exercise link chosen
-    bool Pressure;           // a pressure study (else temperature)
-    QString Title;           // Label72 or Label43
-    QString Description;     // Memo72 or Memo24
-    QString X1, X2;          // Label102, Label105
-    QString Chart1, Chart2;  // Label115, Label116
+    bool Pressure;                        // a pressure study (else temperature)
+    QString Title;                        // Label72 or Label43
+    QString Description;                  // Memo72 or Memo24
+    QString X1, X2;                       // Label102, Label105
+    QString Chart1, Chart2;               // Label115, Label116
     const char* ChartXCaption;
     int ChartKind;
     QPlainTextEdit* StudyTablePanel::*Memo;
 };
 
 inline const Study kStudies[] = {
-    {&MainMenuControls::Label97, true, QStringLiteral("Badanie zależności ciśnienia od ilości cząsteczek gazu"),
+    {&MainMenuControls::Label97, true,
+     QStringLiteral("Badanie zależności ciśnienia od ilości cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od liczby cząsteczek gazu "
                     "znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na "
                     "pomiarze ciśnienia dla różnej liczby cząsteczek gazu."),
@@ -137,22 +138,26 @@ inline const Study kStudies[] = {
                     "na pomiarze ciśnienia dla różnych wartości prędkości cząsteczek gazu."),
      QStringLiteral("Śr. prędkość"), QStringLiteral("cząsteczek Vśr"),
      QStringLiteral("Wykres zależności ciśnienia gazu"),
-     QStringLiteral("od średniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3, &StudyTablePanel::Memo34},
-    {&MainMenuControls::Label99, true, QStringLiteral("Badanie zależności ciśnienia od masy cząsteczek gazu"),
+     QStringLiteral("od średniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3,
+     &StudyTablePanel::Memo34},
+    {&MainMenuControls::Label99, true,
+     QStringLiteral("Badanie zależności ciśnienia od masy cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od masy cząsteczek gazu "
                     "znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na "
                     "pomiarze ciśnienia dla różnych wartości masy cząsteczek gazu."),
      QStringLiteral("Masa"), QStringLiteral("cząsteczek m"),
      QStringLiteral("Wykres zależności ciśnienia gazu"), QStringLiteral("od masy cząsteczek gazu"),
      "m [u]", 2, &StudyTablePanel::Memo33},
-    {&MainMenuControls::Label100, true, QStringLiteral("Badanie zależności ciśnienia od wielkości naczynia"),
+    {&MainMenuControls::Label100, true,
+     QStringLiteral("Badanie zależności ciśnienia od wielkości naczynia"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od wielkości naczynia. "
                     "Doświadczenie będzie polegało na pomiarze ciśnienia dla różnych wartoci "
                     "objetości naczynia."),
      QStringLiteral("Objętość"), QStringLiteral("naczynia V"),
      QStringLiteral("Wykres zależności ciśnienia gazu"), QStringLiteral("od objętości naczynia"),
      "V [jedn.]", 1, &StudyTablePanel::Memo32},
-    {&MainMenuControls::Label47, false, QStringLiteral("Badanie zależności temperatury od ilości cząsteczek gazu"),
+    {&MainMenuControls::Label47, false,
+     QStringLiteral("Badanie zależności temperatury od ilości cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od liczby cząsteczek zbajdujących "
                     "się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze "
                     "temperatury dla różnej liczby cząsteczek w każdym powtórzeniu "
@@ -168,15 +173,18 @@ inline const Study kStudies[] = {
                     "cząsteczek."),
      QStringLiteral("Śr. prędkość"), QStringLiteral("cząsteczek Vśr"),
      QStringLiteral("Wykres zależności temperatury gazu"),
-     QStringLiteral("od śedniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3, &StudyTablePanel::Memo36},
-    {&MainMenuControls::Label75, false, QStringLiteral("Badanie zależności temperatury od masy cząsteczek gazu"),
+     QStringLiteral("od śedniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3,
+     &StudyTablePanel::Memo36},
+    {&MainMenuControls::Label75, false,
+     QStringLiteral("Badanie zależności temperatury od masy cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od masy cząsteczek gazu "
                     "znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na "
                     "pomiarze temperatury dla różnych wartości mas cząsteczek."),
      QStringLiteral("Masa"), QStringLiteral("cząsteczek m"),
      QStringLiteral("Wykres zależności temperatury gazu"),
      QStringLiteral("od masy cząsteczek gazu"), "m [u]", 2, &StudyTablePanel::Memo37},
-    {&MainMenuControls::Label76, false, QStringLiteral("Badanie zależności temperatury od wielkości naczynia"),
+    {&MainMenuControls::Label76, false,
+     QStringLiteral("Badanie zależności temperatury od wielkości naczynia"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od wielkości naczynia. "
                     "Doświadczenie będzie polegało na pomiarze temperatury dla różnych wartości "
                     "objętości naczynia."),

@@ -12,8 +12,10 @@
 
 void TForm1::ConnectDependencyStudies() {
     const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
-        {menu_.BitBtn13, &TForm1::BitBtn13Click},      {menu_.BitBtn39, &TForm1::BitBtn39Click},
-        {studyTable_.BitBtn40, &TForm1::BitBtn40Click}, {studyTable_.Button1, &TForm1::Button1Click},
+        {menu_.BitBtn13, &TForm1::BitBtn13Click},
+        {menu_.BitBtn39, &TForm1::BitBtn39Click},
+        {studyTable_.BitBtn40, &TForm1::BitBtn40Click},
+        {studyTable_.Button1, &TForm1::Button1Click},
         {studyTable_.Button2, &TForm1::Button2Click},
     };
     for (const auto& [button, handler] : buttons)

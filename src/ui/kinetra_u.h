@@ -120,8 +120,6 @@ class TForm1 : public QWidget {
     void ConnectDependencyStudies();
     // The texts and chart of the study an exercise link chooses.
     void SetUpDependencyStudy(ClickLabel* MainMenuControls::*link);
-    // The exercise pane of the studies shown, the topic's first exercise hidden.
-    void ShowStudyPane(QScrollArea* studies, QScrollArea* first);
     // The table panel over the running experiment.
     void ShowTablePanel();
     ChartInput CurrentChartInput() const;
@@ -138,6 +136,8 @@ class TForm1 : public QWidget {
 
     // Shared by the topic buttons: the one topic panel shown, the tool buttons enabled.
     void ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden);
+    // The exercise pane of the studies shown, the topic's first exercise hidden.
+    void ShowStudyPane(QScrollArea* studies, QScrollArea* first);
     void HideCollisionLimit() const;
 
     // Runs an initialiser on the current control values; when it ran, shows the experiment

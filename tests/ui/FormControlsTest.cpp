@@ -92,40 +92,27 @@ TEST_F(Builders, TablesNumberTheirCellsFromTheirFirstCell) {
     const FreePathTable freePath = BuildFreePathTable(menu.FreePathTableArea);
     BuildStudyPanel(study);
 
-    ExpectNamed({{freePath.wykr, "wykr"},
-                 {freePath.BitBtn28, "BitBtn28"},
-                 {freePath.BitBtn27, "BitBtn27"},
-                 {study.Button2, "Button2"},
-                 {study.Panel11, "Panel11"},
-                 {study.ScrollBox14, "ScrollBox14"},
-                 {study.Label101, "Label101"},
-                 {study.Memo75, "Memo75"},
-                 {study.Memo34, "Memo34"},
-                 {study.Memo33, "Memo33"},
-                 {study.Memo32, "Memo32"},
-                 {study.Memo35, "Memo35"},
-                 {study.Memo36, "Memo36"},
-                 {study.Memo37, "Memo37"},
-                 {study.Memo38, "Memo38"},
-                 {study.Label102, "Label102"},
-                 {study.Label105, "Label105"},
-                 {study.Label103, "Label103"},
-                 {study.Label104, "Label104"},
-                 {study.Label73, "Label73"},
-                 {study.Label74, "Label74"},
-                 {study.Label115, "Label115"},
-                 {study.Label116, "Label116"},
-                 {study.PaintBox2, "PaintBox2"},
-                 {study.BitBtn35, "BitBtn35"},
-                 {study.BitBtn36, "BitBtn36"},
-                 {study.BitBtn40, "BitBtn40"},
-                 {study.Memo78, "Memo78"},
+    ExpectNamed({{freePath.wykr, "wykr"},         {freePath.BitBtn28, "BitBtn28"},
+                 {freePath.BitBtn27, "BitBtn27"}, {study.Button2, "Button2"},
+                 {study.Panel11, "Panel11"},      {study.ScrollBox14, "ScrollBox14"},
+                 {study.Label101, "Label101"},    {study.Memo75, "Memo75"},
+                 {study.Memo34, "Memo34"},        {study.Memo33, "Memo33"},
+                 {study.Memo32, "Memo32"},        {study.Memo35, "Memo35"},
+                 {study.Memo36, "Memo36"},        {study.Memo37, "Memo37"},
+                 {study.Memo38, "Memo38"},        {study.Label102, "Label102"},
+                 {study.Label105, "Label105"},    {study.Label103, "Label103"},
+                 {study.Label104, "Label104"},    {study.Label73, "Label73"},
+                 {study.Label74, "Label74"},      {study.Label115, "Label115"},
+                 {study.Label116, "Label116"},    {study.PaintBox2, "PaintBox2"},
+                 {study.BitBtn35, "BitBtn35"},    {study.BitBtn36, "BitBtn36"},
+                 {study.BitBtn40, "BitBtn40"},    {study.Memo78, "Memo78"},
                  {study.Button1, "Button1"}});
     // The table of the free path sits in the menu's pane, the study's in Panel11.
     EXPECT_TRUE(menu.ScrollBox3->isAncestorOf(freePath.wykr));
     EXPECT_TRUE(study.Panel11->isAncestorOf(study.PaintBox2));
 
-    for (const TableCells* cells : {&freePath.Cells, static_cast<const TableCells*>(&study.Cells)}) {
+    for (const TableCells* cells :
+         {&freePath.Cells, static_cast<const TableCells*>(&study.Cells)}) {
         SCOPED_TRACE(cells->First);
         for (int n = cells->First; n < cells->First + TableCells::kCount; ++n) {
             ASSERT_NE(cells->Edit(n), nullptr);
@@ -153,29 +140,40 @@ TEST_F(Builders, TablesNumberTheirCellsFromTheirFirstCell) {
 TEST_F(Builders, MainMenuMembersAreTheirControls) {
     const MainMenuControls m = BuildMainMenu(stage.get());
     ExpectNamed({
-        {m.Panel1, "Panel1"},       {m.BitBtn8, "BitBtn8"},         {m.BitBtn11, "BitBtn11"},
-        {m.BitBtn9, "BitBtn9"},     {m.BitBtn12, "BitBtn12"},       {m.BitBtn16, "BitBtn16"},
-        {m.BitBtn17, "BitBtn17"},   {m.BitBtn26, "BitBtn26"},       {m.BitBtn10, "BitBtn10"},
-        {m.BitBtn4, "BitBtn4"},     {m.BitBtn2, "BitBtn2"},         {m.Panel3, "Panel3"},
-        {m.Image3, "Image3"},       {m.Label11, "Label11"},         {m.Label13, "Label13"},
-        {m.ScrollBox1, "ScrollBox1"}, {m.BitBtn5, "BitBtn5"},       {m.ScrollBox2, "ScrollBox2"},
-        {m.BitBtn21, "BitBtn21"},   {m.Panel4, "Panel4"},           {m.Image21, "Image21"},
-        {m.Label20, "Label20"},     {m.Label22, "Label22"},         {m.Label23, "Label23"},
-        {m.ScrollBox4, "ScrollBox4"}, {m.BitBtn24, "BitBtn24"},     {m.ScrollBox3, "ScrollBox3"},
-        {m.BitBtn23, "BitBtn23"},   {m.BitBtn20, "BitBtn20"},
-        {m.FreePathTableArea, "FreePathTableArea"},                 {m.BitBtn29, "BitBtn29"},
-        {m.CheckBox1, "CheckBox1"}, {m.CheckBox2, "CheckBox2"},     {m.CheckBox3, "CheckBox3"},
-        {m.Panel6, "Panel6"},       {m.Image22, "Image22"},         {m.Label26, "Label26"},
-        {m.ScrollBox6, "ScrollBox6"}, {m.BitBtn30, "BitBtn30"},     {m.Panel7, "Panel7"},
-        {m.Label46, "Label46"},     {m.Label47, "Label47"},         {m.Label65, "Label65"},
-        {m.Label75, "Label75"},     {m.Label76, "Label76"},         {m.ScrollBox8, "ScrollBox8"},
-        {m.BitBtn32, "BitBtn32"},   {m.ScrollBox5, "ScrollBox5"},   {m.Label43, "Label43"},
-        {m.Memo24, "Memo24"},       {m.BitBtn13, "BitBtn13"},       {m.Panel9, "Panel9"},
-        {m.Label64, "Label64"},     {m.Label97, "Label97"},         {m.Label98, "Label98"},
-        {m.Label99, "Label99"},     {m.Label100, "Label100"},       {m.ScrollBox10, "ScrollBox10"},
-        {m.BitBtn15, "BitBtn15"},   {m.ScrollBox13, "ScrollBox13"}, {m.Label72, "Label72"},
-        {m.Memo72, "Memo72"},       {m.BitBtn39, "BitBtn39"},       {m.Panel10, "Panel10"},
-        {m.Label69, "Label69"},     {m.ScrollBox12, "ScrollBox12"}, {m.BitBtn34, "BitBtn34"},
+        {m.Panel1, "Panel1"},         {m.BitBtn8, "BitBtn8"},
+        {m.BitBtn11, "BitBtn11"},     {m.BitBtn9, "BitBtn9"},
+        {m.BitBtn12, "BitBtn12"},     {m.BitBtn16, "BitBtn16"},
+        {m.BitBtn17, "BitBtn17"},     {m.BitBtn26, "BitBtn26"},
+        {m.BitBtn10, "BitBtn10"},     {m.BitBtn4, "BitBtn4"},
+        {m.BitBtn2, "BitBtn2"},       {m.Panel3, "Panel3"},
+        {m.Image3, "Image3"},         {m.Label11, "Label11"},
+        {m.Label13, "Label13"},       {m.ScrollBox1, "ScrollBox1"},
+        {m.BitBtn5, "BitBtn5"},       {m.ScrollBox2, "ScrollBox2"},
+        {m.BitBtn21, "BitBtn21"},     {m.Panel4, "Panel4"},
+        {m.Image21, "Image21"},       {m.Label20, "Label20"},
+        {m.Label22, "Label22"},       {m.Label23, "Label23"},
+        {m.ScrollBox4, "ScrollBox4"}, {m.BitBtn24, "BitBtn24"},
+        {m.ScrollBox3, "ScrollBox3"}, {m.BitBtn23, "BitBtn23"},
+        {m.BitBtn20, "BitBtn20"},     {m.FreePathTableArea, "FreePathTableArea"},
+        {m.BitBtn29, "BitBtn29"},     {m.CheckBox1, "CheckBox1"},
+        {m.CheckBox2, "CheckBox2"},   {m.CheckBox3, "CheckBox3"},
+        {m.Panel6, "Panel6"},         {m.Image22, "Image22"},
+        {m.Label26, "Label26"},       {m.ScrollBox6, "ScrollBox6"},
+        {m.BitBtn30, "BitBtn30"},     {m.Panel7, "Panel7"},
+        {m.Label46, "Label46"},       {m.Label47, "Label47"},
+        {m.Label65, "Label65"},       {m.Label75, "Label75"},
+        {m.Label76, "Label76"},       {m.ScrollBox8, "ScrollBox8"},
+        {m.BitBtn32, "BitBtn32"},     {m.ScrollBox5, "ScrollBox5"},
+        {m.Label43, "Label43"},       {m.Memo24, "Memo24"},
+        {m.BitBtn13, "BitBtn13"},     {m.Panel9, "Panel9"},
+        {m.Label64, "Label64"},       {m.Label97, "Label97"},
+        {m.Label98, "Label98"},       {m.Label99, "Label99"},
+        {m.Label100, "Label100"},     {m.ScrollBox10, "ScrollBox10"},
+        {m.BitBtn15, "BitBtn15"},     {m.ScrollBox13, "ScrollBox13"},
+        {m.Label72, "Label72"},       {m.Memo72, "Memo72"},
+        {m.BitBtn39, "BitBtn39"},     {m.Panel10, "Panel10"},
+        {m.Label69, "Label69"},       {m.ScrollBox12, "ScrollBox12"},
+        {m.BitBtn34, "BitBtn34"},
     });
     // The two key guides, picture by picture: restart, parameters, panel, pause, print, exit.
     for (int k = 0; k < 6; ++k) {
@@ -261,12 +259,12 @@ TEST(Memo, StyleFitAndWheel) {
     style.Ground = QColor(236, 240, 244);
     style.VerticalBar = Qt::ScrollBarAsNeeded;
     const QString oneLine = QStringLiteral("Jedna linia");
-    QPlainTextEdit* shortMemo = AddMemo(content, QStringLiteral("Short"), oneLine,
-                                        QRect(0, 0, 260, 0), style);
-    QPlainTextEdit* longMemo = AddMemo(content, QStringLiteral("Long"),
-                                       oneLine + QStringLiteral("\n") + oneLine +
-                                           QStringLiteral("\n") + oneLine,
-                                       QRect(0, 100, 260, 0));
+    QPlainTextEdit* shortMemo =
+        AddMemo(content, QStringLiteral("Short"), oneLine, QRect(0, 0, 260, 0), style);
+    QPlainTextEdit* longMemo =
+        AddMemo(content, QStringLiteral("Long"),
+                oneLine + QStringLiteral("\n") + oneLine + QStringLiteral("\n") + oneLine,
+                QRect(0, 100, 260, 0));
     EXPECT_EQ(shortMemo->objectName(), QStringLiteral("Short"));
     EXPECT_EQ(shortMemo->font().pixelSize(), 12);
     EXPECT_EQ(shortMemo->palette().color(QPalette::Base), style.Ground);
