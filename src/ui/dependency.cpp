@@ -11,15 +11,13 @@
 #include "ui/kinetra_u.h"
 
 void TForm1::ConnectDependencyStudies() {
-    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
+    ConnectClicks({
         {menu_.BitBtn13, &TForm1::BitBtn13Click},
         {menu_.BitBtn39, &TForm1::BitBtn39Click},
         {studyTable_.BitBtn40, &TForm1::BitBtn40Click},
         {studyTable_.Button1, &TForm1::Button1Click},
         {studyTable_.Button2, &TForm1::Button2Click},
-    };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
+    });
 }
 
 void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {

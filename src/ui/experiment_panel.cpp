@@ -12,7 +12,7 @@
 
 void TForm1::ConnectExperimentPanel() {
     // Every position the track bar reports runs its handler once, dragged or stepped.
-    const std::pair<int, void (TForm1::*)()> bars[] = {
+    const std::pair<int, Handler> bars[] = {
         {1, &TForm1::TrackBar1Change},
         {2, &TForm1::TrackBar2Change},
         {3, &TForm1::TrackBar3Change},

@@ -1,6 +1,7 @@
 #include "ui/kinetra_u.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QSlider>
@@ -61,6 +62,11 @@ TForm1::~TForm1() {
 void TForm1::SetDialogs(TFO_programie* about, Tjednostki* units) {
     FO_programie = about;
     jednostki = units;
+}
+
+void TForm1::ConnectClicks(std::initializer_list<std::pair<QPushButton*, Handler>> buttons) {
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 }
 
 void TForm1::SyncControls() {

@@ -14,6 +14,7 @@
 
 class QLineEdit;
 class QPainter;
+class QPushButton;
 class SurfaceView;
 class TFO_programie;
 class Tjednostki;
@@ -131,6 +132,9 @@ class TForm1 : public QWidget {
     std::unique_ptr<PrintService> printService_;
 
   private:
+    using Handler = void (TForm1::*)();
+    // Connects each button's click to its handler.
+    void ConnectClicks(std::initializer_list<std::pair<QPushButton*, Handler>> buttons);
     void ConnectNavigation();
     void ConnectRunControl();
 

@@ -30,15 +30,18 @@ class WaitCursor {
 
 void TForm1::ConnectModeStarts() {
     const MainMenuControls& m = menu_;
-    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
-        {m.BitBtn24, &TForm1::BitBtn24Click},           {m.BitBtn20, &TForm1::BitBtn20Click},
-        {m.BitBtn29, &TForm1::BitBtn29Click},           {m.BitBtn23, &TForm1::BitBtn23Click},
-        {conditions_.BitBtn25, &TForm1::BitBtn25Click}, {m.BitBtn21, &TForm1::BitBtn21Click},
-        {m.BitBtn30, &TForm1::BitBtn30Click},           {m.BitBtn32, &TForm1::BitBtn32Click},
-        {m.BitBtn15, &TForm1::BitBtn15Click},           {m.BitBtn34, &TForm1::BitBtn34Click},
-    };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
+    ConnectClicks({
+        {m.BitBtn24, &TForm1::BitBtn24Click},
+        {m.BitBtn20, &TForm1::BitBtn20Click},
+        {m.BitBtn29, &TForm1::BitBtn29Click},
+        {m.BitBtn23, &TForm1::BitBtn23Click},
+        {conditions_.BitBtn25, &TForm1::BitBtn25Click},
+        {m.BitBtn21, &TForm1::BitBtn21Click},
+        {m.BitBtn30, &TForm1::BitBtn30Click},
+        {m.BitBtn32, &TForm1::BitBtn32Click},
+        {m.BitBtn15, &TForm1::BitBtn15Click},
+        {m.BitBtn34, &TForm1::BitBtn34Click},
+    });
 }
 
 void TForm1::OpenPanelFor(void (*init)(Simulation&)) {

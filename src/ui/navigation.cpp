@@ -13,16 +13,19 @@
 
 void TForm1::ConnectNavigation() {
     const MainMenuControls& m = menu_;
-    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
-        {m.BitBtn8, &TForm1::BitBtn8Click},   {m.BitBtn11, &TForm1::BitBtn11Click},
-        {m.BitBtn9, &TForm1::BitBtn9Click},   {m.BitBtn12, &TForm1::BitBtn12Click},
-        {m.BitBtn16, &TForm1::BitBtn16Click}, {m.BitBtn17, &TForm1::BitBtn17Click},
-        {m.BitBtn26, &TForm1::BitBtn26Click}, {m.BitBtn10, &TForm1::BitBtn10Click},
-        {m.BitBtn4, &TForm1::BitBtn4Click},   {m.BitBtn2, &TForm1::BitBtn2Click},
-    };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
-    const std::pair<ClickLabel*, void (TForm1::*)()> links[] = {
+    ConnectClicks({
+        {m.BitBtn8, &TForm1::BitBtn8Click},
+        {m.BitBtn11, &TForm1::BitBtn11Click},
+        {m.BitBtn9, &TForm1::BitBtn9Click},
+        {m.BitBtn12, &TForm1::BitBtn12Click},
+        {m.BitBtn16, &TForm1::BitBtn16Click},
+        {m.BitBtn17, &TForm1::BitBtn17Click},
+        {m.BitBtn26, &TForm1::BitBtn26Click},
+        {m.BitBtn10, &TForm1::BitBtn10Click},
+        {m.BitBtn4, &TForm1::BitBtn4Click},
+        {m.BitBtn2, &TForm1::BitBtn2Click},
+    });
+    const std::pair<ClickLabel*, Handler> links[] = {
         {m.Label11, &TForm1::Label11Click}, {m.Label13, &TForm1::Label13Click},
         {m.Label20, &TForm1::Label20Click}, {m.Label22, &TForm1::Label22Click},
         {m.Label23, &TForm1::Label23Click}, {m.Label26, &TForm1::Label26Click},

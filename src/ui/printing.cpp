@@ -18,9 +18,11 @@ const QString kSaveQuestion = QStringLiteral("Czy zapisać tę stronę jako plik
 }  // namespace
 
 void TForm1::ConnectPrinting() {
-    connect(tools_.BitBtn19, &QPushButton::clicked, this, &TForm1::BitBtn19Click);
-    connect(freePathTable_.BitBtn27, &QPushButton::clicked, this, &TForm1::BitBtn27Click);
-    connect(studyTable_.BitBtn36, &QPushButton::clicked, this, &TForm1::BitBtn36Click);
+    ConnectClicks({
+        {tools_.BitBtn19, &TForm1::BitBtn19Click},
+        {freePathTable_.BitBtn27, &TForm1::BitBtn27Click},
+        {studyTable_.BitBtn36, &TForm1::BitBtn36Click},
+    });
 }
 
 void TForm1::SetPrintService(std::unique_ptr<PrintService> service) {

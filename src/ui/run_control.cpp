@@ -18,15 +18,16 @@ constexpr int kMinimumCollisions = 100;
 }  // namespace
 
 void TForm1::ConnectRunControl() {
-    const std::pair<QPushButton*, void (TForm1::*)()> buttons[] = {
-        {conditions_.BitBtn3, &TForm1::BitBtn3Click}, {tools_.BitBtn6, &TForm1::BitBtn6Click},
-        {tools_.BitBtn7, &TForm1::BitBtn7Click},      {tools_.BitBtn18, &TForm1::BitBtn18Click},
-        {tools_.BitBtn1, &TForm1::BitBtn1Click},      {menu_.BitBtn5, &TForm1::BitBtn5Click},
-    };
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
+    ConnectClicks({
+        {conditions_.BitBtn3, &TForm1::BitBtn3Click},
+        {tools_.BitBtn6, &TForm1::BitBtn6Click},
+        {tools_.BitBtn7, &TForm1::BitBtn7Click},
+        {tools_.BitBtn18, &TForm1::BitBtn18Click},
+        {tools_.BitBtn1, &TForm1::BitBtn1Click},
+        {menu_.BitBtn5, &TForm1::BitBtn5Click},
+    });
     const InitialConditionsPanel& p = conditions_;
-    const std::pair<SpinEdit*, void (TForm1::*)()> boxes[] = {
+    const std::pair<SpinEdit*, Handler> boxes[] = {
         {p.SpinEdit1, &TForm1::SpinEdit1Change}, {p.SpinEdit2, &TForm1::SpinEdit2Change},
         {p.SpinEdit3, &TForm1::SpinEdit3Change}, {p.SpinEdit4, &TForm1::SpinEdit4Change},
         {p.SpinEdit6, &TForm1::SpinEdit6Change},

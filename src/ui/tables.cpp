@@ -21,8 +21,10 @@ void TForm1::ConnectTables() {
         box->SetPaintHandler(
             [this](QWidget* sender, QPainter& painter) { wykrPaint(sender, painter); });
     }
-    connect(freePathTable_.BitBtn28, &QPushButton::clicked, this, &TForm1::BitBtn28Click);
-    connect(studyTable_.BitBtn35, &QPushButton::clicked, this, &TForm1::BitBtn35Click);
+    ConnectClicks({
+        {freePathTable_.BitBtn28, &TForm1::BitBtn28Click},
+        {studyTable_.BitBtn35, &TForm1::BitBtn35Click},
+    });
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
