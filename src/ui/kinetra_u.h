@@ -123,6 +123,9 @@ class TForm1 : public QWidget {
     void SetUpDependencyStudy(ClickLabel* MainMenuControls::*link);
     // The table panel over the running experiment.
     void ShowTablePanel();
+    // Gathers the dependency table into the state; false, with a message, while its first
+    // rows are not filled.
+    bool GatherStudyTable();
     ChartInput CurrentChartInput() const;
     void DrawChart(QWidget* box, ChartMemory& memory, int kind);
     TableHeadings StudyHeadings() const;

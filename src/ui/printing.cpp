@@ -76,12 +76,7 @@ void TForm1::BitBtn27Click() {
 }
 
 void TForm1::BitBtn36Click() {
-    const QStringList cells = studyTable_.Cells.Texts();
-    GatherTable(cells, sim_->S);
-    if (!FirstRowsReady(cells)) {
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kFillTableMessage);
-        return;
-    }
+    if (!GatherStudyTable()) return;
     PrintPage(
         TableAndChartJob(kTableRowCount, sim_->S.ChartKind, CurrentChartInput(), StudyHeadings()));
 }

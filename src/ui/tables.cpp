@@ -58,13 +58,16 @@ void TForm1::BitBtn28Click() {
     DrawChart(freePathTable_.wykr, wykrChart_, kHyperbola);
 }
 
-void TForm1::BitBtn35Click() {
+bool TForm1::GatherStudyTable() {
     const QStringList cells = studyTable_.Cells.Texts();
     GatherTable(cells, sim_->S);
-    if (!FirstRowsReady(cells)) {
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kFillTableMessage);
-        return;
-    }
+    if (FirstRowsReady(cells)) return true;
+    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kFillTableMessage);
+    return false;
+}
+
+void TForm1::BitBtn35Click() {
+    if (!GatherStudyTable()) return;
     DrawChart(studyTable_.PaintBox2, paintBox2Chart_, sim_->S.ChartKind);
 }
 
