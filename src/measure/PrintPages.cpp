@@ -8,13 +8,13 @@
 #include "display/Sprites.h"
 #include "engine/Modes.h"
 #include "engine/NumberFormat.h"
+#include "measure/DependencyChart.h"
 #include "measure/PaintHelpers.h"
 
 namespace {
 
 const QColor kWallBlue(10, 10, 200);
 const QColor kSliceGrey(200, 200, 200);
-const QColor kPointFill(20, 140, 140);
 
 QFont PrinterFont(int pointSize) {
     QFont font(QStringLiteral("Arial"));
@@ -203,64 +203,9 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
     const int lineStep = static_cast<int>(1.2 * p.fontMetrics().height());
 
     const ChartFrame f = PaperChartFrame(pw, ph);
-    const int right = f.Left + f.Width;
-    const int bottom = f.Bottom();
     const int tableTop = f.Top + ph / 2;
     const int column2 = f.Left + pw / 4;
-    const int pointRadius = pw / 150;
-
-    p.setPen(LinePen(QColor(200, 200, 200)));
-    for (int i = 0; i <= 7; ++i) {
-        const int x = (i + 1) * f.Width / 8 + f.Left;
-        p.drawLine(x, f.Top, x, bottom - 1);
-        const int y = f.Top + i * f.Height / 8;
-        p.drawLine(f.Left, y, right, y);
-    }
-
-    p.setPen(LinePen(Qt::black, 2));
-    p.drawLine(f.Left, bottom, right, bottom);
-    p.drawLine(f.Left, bottom, f.Left, f.Top);
-    p.drawLine(right, bottom, right - 25, bottom - 25);
-    p.drawLine(right, bottom, right - 25, bottom + 25);
-    p.drawLine(f.Left, f.Top, f.Left - 25, f.Top + 25);
-    p.drawLine(f.Left, f.Top, f.Left + 25, f.Top + 25);
-    p.setPen(LinePen(Qt::black, 1));
-
-    const AxisCaptions captions = AxisCaptionsFor(input.SimulationMode, input.ChartXCaption);
-    if (captions.Shown) {
-        DrawTextTopLeft(p, f.Left - TextWidth(p, captions.Y + QLatin1Char(' ')), f.Top, captions.Y);
-        DrawTextTopLeft(p, right - 10, bottom + 8, captions.X);
-    }
-
-    const ChartRange range =
-        ComputeChartRange(input.Rows, rowCount, input.ScaleFromZero, ChartMedium::Paper);
-    const ChartMapping map(f, range);
-
-    for (const ChartTick& t : XTicks(f, range, ChartMedium::Paper)) {
-        DrawTextTopLeft(p, f.Left + t.Offset + 3, bottom + 5, TickLabel(t.Value));
-    }
-    const int labelWidth =
-        MaxYLabelWidth(input.Rows, rowCount, [&p](const QString& s) { return TextWidth(p, s); });
-    for (const ChartTick& t : YTicks(f, range, ChartMedium::Paper)) {
-        DrawTextTopLeft(p, f.Left - labelWidth - 3, bottom - t.Offset - 3, TickLabel(t.Value));
-    }
-
-    if (input.DrawCurve) {
-        const std::vector<QPoint> curve =
-            CurvePolyline(FitCurve(input.Rows, rowCount, curveKind, range), map);
-        if (curve.size() > 1) p.drawPolyline(curve.data(), static_cast<int>(curve.size()));
-    }
-
-    const int count = ClampRowCount(rowCount);
-    if (range.CanPlot()) {
-        p.setBrush(kPointFill);
-        for (int i = 1; i <= count; ++i) {
-            const TableRow& row = input.Rows[i];
-            if (!IsFilled(row)) continue;
-            p.drawEllipse(QPoint(map.Px(row.X), map.Py(row.Y)), pointRadius, pointRadius);
-        }
-        p.setBrush(Qt::white);
-    }
+    PaintChart(p, PaperChartStyle(pw), QRect(0, 0, pw, ph), f, rowCount, curveKind, input);
 
     if (input.SimulationMode == 2) {
         DrawTextTopLeft(p, f.Left, tableTop, QStringLiteral("Liczba cząsteczek"));
@@ -281,6 +226,7 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
                         tableTop, headings.Label74.Shown());
     }
 
+    const int count = ClampRowCount(rowCount);
     int q = 1;
     for (int i = 1; i <= count; ++i) {
         const TableRow& row = input.Rows[i];

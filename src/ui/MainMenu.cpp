@@ -1,18 +1,15 @@
 #include "ui/MainMenu.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
-#include <QTextLayout>
-#include <QWheelEvent>
-#include <QtMath>
+#include <array>
+#include <tuple>
 #include <vector>
 
 #include "ui/MenuTexts.h"
@@ -30,46 +27,20 @@ constexpr QRect kMenuRect{8, 8, 993, 713};
 constexpr QRect kTopicRect{280, 144, 689, 545};
 constexpr int kPaneX = 12;
 constexpr int kPaneWidth = 665;
-constexpr int kMemoMargin = 4;  // QPlainTextEdit's document margin
-constexpr int kLeft = 16;       // left edge of a pane's text column
+constexpr int kLeft = 16;  // left edge of a pane's text column
 constexpr int kColumnWidth = 608;
-
 
 QFont MemoFont() {
     return ArialPixels(11);
 }
 
-// A panel in the classic look: a raised outer bevel, `border` pixels of face, a lowered inner
-// bevel.
-class BevelPanel : public QFrame {
-  public:
-    BevelPanel(QWidget* parent, const QColor& face, int border)
-        : QFrame(parent), face_(face), border_(border) {
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, face);
-        setPalette(pal);
-        setFrameShape(QFrame::Panel);
-        setFrameShadow(QFrame::Sunken);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), face_);
-        const QColor light = face_.lighter(160);
-        const QColor dark = face_.darker(210);
-        QRect r = rect().adjusted(0, 0, -1, -1);
-        DrawBevel(p, r, light, dark);
-        r.adjust(border_ + 1, border_ + 1, -border_ - 1, -border_ - 1);
-        DrawBevel(p, r, dark, light);
-    }
-
-  private:
-
-    QColor face_;
-    int border_;
-};
-
+// A panel of the menu: a bevel of its own colour, `border` pixels of face between the bevels.
+BevelPanel* AddMenuPanel(QWidget* parent, const QColor& face, int border) {
+    auto* panel = new BevelPanel(parent, FaceBevel(face, border));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    return panel;
+}
 
 QLabel* AddPicture(QWidget* parent, const QString& name, const QPixmap& picture, QRect place) {
     auto* label = new QLabel(parent);
@@ -77,25 +48,6 @@ QLabel* AddPicture(QWidget* parent, const QString& name, const QPixmap& picture,
     label->setGeometry(place);
     if (!picture.isNull()) label->setPixmap(picture);
     return label;
-}
-
-// Height a read-only plain-text memo needs to show `text` whole at the given width.
-int MemoHeight(const QString& text, const QFont& font, int width) {
-    const qreal lineWidth = width - 2 * kMemoMargin;
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    qreal height = 0;
-    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        QTextLayout layout(paragraph, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(lineWidth);
-            height += line.height();
-        }
-        layout.endLayout();
-    }
-    return qCeil(height) + 2 * kMemoMargin + 2;
 }
 
 // Width a memo needs to show each of its lines unbroken.
@@ -111,61 +63,13 @@ int MemoHeightForLines(int lines) {
     return lines * QFontMetrics(MemoFont()).lineSpacing() + 2 * kMemoMargin + 2;
 }
 
-// A read-only text. A memo short enough to show whole hands the mouse wheel to the pane it
-// stands in, so that turning the wheel anywhere over a pane scrolls it.
-class Memo : public QPlainTextEdit {
-  public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-  protected:
-    void wheelEvent(QWheelEvent* event) override {
-        if (verticalScrollBar()->maximum() > 0) {
-            QPlainTextEdit::wheelEvent(event);
-            return;
-        }
-        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-            if (auto* pane = qobject_cast<QAbstractScrollArea*>(w)) {
-                QCoreApplication::sendEvent(pane->verticalScrollBar(), event);
-                return;
-            }
-        }
-        event->ignore();
-    }
-};
-
-// A borderless read-only memo; a height of 0 fits the memo to its text.
+// A borderless read-only memo in the menu's font; a height of 0 fits the memo to its text.
 QPlainTextEdit* AddMemo(QWidget* parent, const QString& name, const QString& text, QRect place,
                         const QColor& ground) {
-    auto* memo = new Memo(parent);
-    memo->setObjectName(name);
-    memo->setReadOnly(true);
-    memo->setFrameShape(QFrame::NoFrame);
-    memo->setFont(MemoFont());
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setFocusPolicy(Qt::NoFocus);
-    memo->viewport()->setCursor(Qt::ArrowCursor);
-    QPalette pal = memo->palette();
-    pal.setColor(QPalette::Base, ground);
-    pal.setColor(QPalette::Text, Qt::black);
-    memo->setPalette(pal);
-    memo->setPlainText(text);
-    if (place.height() == 0) place.setHeight(MemoHeight(text, MemoFont(), place.width()));
-    memo->setGeometry(place);
-    return memo;
-}
-
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, QRect place,
-                       const QPixmap& glyph = {}) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(ArialPixels(12, true));
-    button->setGeometry(place);
-    if (!glyph.isNull()) {
-        button->setIcon(glyph);
-        button->setIconSize(glyph.deviceIndependentSize().toSize());
-    }
-    return button;
+    MemoStyle style;
+    style.Font = MemoFont();
+    style.Ground = ground;
+    return AddMemo(parent, name, text, place, style);
 }
 
 QPushButton* AddRunButton(QWidget* parent, const QString& name, const QString& caption, int y) {
@@ -230,9 +134,15 @@ struct KeyGuideNames {
     QString restart, parameters, panel, pause, print, exit;
 };
 
-// The guide to the tool buttons of a running simulation. Returns the bottom of the block.
-int AddKeyGuide(QWidget* content, int top, const QString& prefix, const QString& heading,
-                const QString& parametersOpening, const KeyGuideNames& images, bool pictures) {
+// The guide to the tool buttons of a running simulation.
+struct KeyGuide {
+    int bottom;
+    std::array<QLabel*, 6> pictures;  // restart, parameters, panel, pause, print, exit
+};
+
+KeyGuide AddKeyGuide(QWidget* content, int top, const QString& prefix, const QString& heading,
+                     const QString& parametersOpening, const KeyGuideNames& images, bool pictures) {
+    KeyGuide guide{};
     const QFont text = ArialPixels(12);
     AddLabel(content, prefix + QStringLiteral("KeyHeading"), heading, ArialPixels(13, true),
              {kLeft, top});
@@ -243,20 +153,21 @@ int AddKeyGuide(QWidget* content, int top, const QString& prefix, const QString&
     constexpr int kTextX = 76;
     int y = top + 28;
 
-    picture(images.restart, KeyButtonPicture(QStringLiteral("BitBtn7")), y);
+    guide.pictures[0] = picture(images.restart, KeyButtonPicture(QStringLiteral("BitBtn7")), y);
     AddLabel(content, prefix + QStringLiteral("KeyRestart1"), texts::kKeyRestartLine1, text,
              {kTextX, y + 1});
     AddLabel(content, prefix + QStringLiteral("KeyRestart2"), texts::kKeyRestartLine2, text,
              {kTextX, y + 17});
     y += 33 + 12;
 
-    picture(images.parameters, KeyButtonPicture(QStringLiteral("BitBtn18")), y);
+    guide.pictures[1] = picture(images.parameters, KeyButtonPicture(QStringLiteral("BitBtn18")), y);
     auto* memo = AddMemo(content, prefix + QStringLiteral("KeyParameters"),
                          parametersOpening + texts::kKeyParametersRest,
                          QRect(kTextX - kMemoMargin, y - 2, 292, 0), kPaneColour);
     auto* panel =
         AddPicture(content, images.panel, pictures ? InitialConditionsPicture() : QPixmap(),
                    QRect(QPoint(376, y), pictures::kPanelMiniSize));
+    guide.pictures[2] = panel;
     y = std::max(Bottom(memo), Bottom(panel)) + 12;
 
     const std::pair<const char*, QString> rows[] = {
@@ -267,12 +178,14 @@ int AddKeyGuide(QWidget* content, int top, const QString& prefix, const QString&
     const QString* names[] = {&images.pause, &images.print, &images.exit};
     const char* suffixes[] = {"KeyPause", "KeyPrint", "KeyExit"};
     for (int i = 0; i < 3; ++i) {
-        picture(*names[i], KeyButtonPicture(QLatin1String(rows[i].first)), y);
+        guide.pictures[static_cast<size_t>(3 + i)] =
+            picture(*names[i], KeyButtonPicture(QLatin1String(rows[i].first)), y);
         AddLabel(content, prefix + QLatin1String(suffixes[i]), rows[i].second, text,
                  {kTextX, y + 9});
         y += 33 + 8;
     }
-    return y;
+    guide.bottom = y;
+    return guide;
 }
 
 KeyGuideNames OwnKeyGuideNames(const QString& prefix) {
@@ -296,8 +209,9 @@ int AddPictureWithMemo(QWidget* content, const QString& pictureName, const QPixm
     return std::max(Bottom(picture), Bottom(memo));
 }
 
-void BuildDiffusionPane(QWidget* topic, int top) {
+void BuildDiffusionPane(QWidget* topic, int top, MainMenuControls& m) {
     const Pane pane = AddPane(topic, QStringLiteral("ScrollBox1"), top);
+    m.ScrollBox1 = pane.area;
     QWidget* c = pane.content;
     AddPaneTitle(pane, QStringLiteral("ScrollBox1Title"), texts::kDiffusionPaneTitle);
     int y = 48;
@@ -312,18 +226,21 @@ void BuildDiffusionPane(QWidget* topic, int top) {
             QRect(mixed->geometry().right() + 5, y - 2, MemoWidth(texts::kMemo4), 0), kPaneColour);
     y += pictures::kVesselSize.height() + 14;
     auto* run = AddRunButton(c, QStringLiteral("BitBtn5"), texts::kRunSimulation, y);
+    m.BitBtn5 = run;
     // Stored empty: the topic button fills these pictures from the free-path pane's guide.
-    y = AddKeyGuide(
+    const KeyGuide guide = AddKeyGuide(
         c, Bottom(run) + 18, QStringLiteral("ScrollBox1"), texts::kKeyHeading,
         texts::kKeyParametersOpeningPlain,
         {QStringLiteral("Image15"), QStringLiteral("Image16"), QStringLiteral("Image17"),
          QStringLiteral("Image18"), QStringLiteral("Image19"), QStringLiteral("Image20")},
         false);
-    FinishPane(pane, y);
+    m.DiffusionKeyPictures = guide.pictures;
+    FinishPane(pane, guide.bottom);
 }
 
-void BuildDiffusionChartPane(QWidget* topic, int top) {
+void BuildDiffusionChartPane(QWidget* topic, int top, MainMenuControls& m) {
     const Pane pane = AddPane(topic, QStringLiteral("ScrollBox2"), top);
+    m.ScrollBox2 = pane.area;
     QWidget* c = pane.content;
     AddPaneTitle(pane, QStringLiteral("ScrollBox2Title"), texts::kDiffusionChartPaneTitle);
     auto* intro = AddMemo(c, QStringLiteral("Memo20"), texts::kMemo20,
@@ -332,33 +249,39 @@ void BuildDiffusionChartPane(QWidget* topic, int top) {
         AddMemo(c, QStringLiteral("Memo22"), texts::kMemo22,
                 QRect(kLeft - kMemoMargin, Bottom(intro) + 4, kColumnWidth, 0), kPaneColour);
     auto* run = AddRunButton(c, QStringLiteral("BitBtn21"), texts::kRun, Bottom(questions) + 10);
-    int y = AddKeyGuide(c, Bottom(run) + 18, QStringLiteral("ScrollBox2"),
-                        texts::kKeyHeadingNoAccents, texts::kKeyParametersOpeningPlain,
-                        OwnKeyGuideNames(QStringLiteral("ScrollBox2")), true);
+    m.BitBtn21 = run;
+    const int y = AddKeyGuide(c, Bottom(run) + 18, QStringLiteral("ScrollBox2"),
+                              texts::kKeyHeadingNoAccents, texts::kKeyParametersOpeningPlain,
+                              OwnKeyGuideNames(QStringLiteral("ScrollBox2")), true)
+                      .bottom;
     auto* second = AddRunButton(c, QStringLiteral("BitBtn22"), texts::kRun, y + 4);
     FinishPane(pane, Bottom(second));
 }
 
-void BuildFreePathIllustrationPane(QWidget* topic, int top) {
+void BuildFreePathIllustrationPane(QWidget* topic, int top, MainMenuControls& m) {
     const Pane pane = AddPane(topic, QStringLiteral("ScrollBox4"), top);
+    m.ScrollBox4 = pane.area;
     QWidget* c = pane.content;
     AddPaneTitle(pane, QStringLiteral("ScrollBox4Title"), texts::kFreePathPaneTitle);
     const int x = kLeft + pictures::kFreePathSize.width() + 10;
     int y = AddPictureWithMemo(c, QStringLiteral("Image34"), FreePathPicture(), {kLeft, 48},
                                QStringLiteral("Memo23"), texts::kMemo23, pane.width - x - 4);
     auto* run = AddRunButton(c, QStringLiteral("BitBtn24"), texts::kRunSimulation, y + 12);
-    y = AddKeyGuide(
+    m.BitBtn24 = run;
+    const KeyGuide guide = AddKeyGuide(
         c, Bottom(run) + 18, QStringLiteral("ScrollBox4"), texts::kKeyHeading,
         texts::kKeyParametersOpening,
         {QStringLiteral("Image36"), QStringLiteral("Image37"), QStringLiteral("Image38"),
          QStringLiteral("Image39"), QStringLiteral("Image40"), QStringLiteral("Image41")},
         true);
-    FinishPane(pane, y);
+    m.FreePathKeyPictures = guide.pictures;
+    FinishPane(pane, guide.bottom);
 }
 
-void BuildFreePathStudyPane(QWidget* topic, int top) {
+void BuildFreePathStudyPane(QWidget* topic, int top, MainMenuControls& m) {
     namespace area = free_path_area;
     const Pane pane = AddPane(topic, QStringLiteral("ScrollBox3"), top);
+    m.ScrollBox3 = pane.area;
     QWidget* c = pane.content;
     auto* title = AddPaneTitle(pane, QStringLiteral("ScrollBox3Title"), texts::kFreePathStudyTitle);
     const QRect column(kLeft - kMemoMargin, 0, kColumnWidth, 0);
@@ -369,12 +292,13 @@ void BuildFreePathStudyPane(QWidget* topic, int top) {
     const QRect step(kLeft - kMemoMargin, 0, buttonX - kLeft - 6, 0);
     auto* first = AddMemo(c, QStringLiteral("Memo19"), texts::kMemo19,
                           step.translated(0, Bottom(goal) + 4), kPaneColour);
-    AddButton(c, QStringLiteral("BitBtn23"), texts::kSetInitialConditions,
-              QRect(buttonX, first->y() + 4, 204, 33), ToolGlyph(QStringLiteral("BitBtn18")));
+    m.BitBtn23 =
+        AddButton(c, QStringLiteral("BitBtn23"), texts::kSetInitialConditions,
+                  QRect(buttonX, first->y() + 4, 204, 33), ToolGlyph(QStringLiteral("BitBtn18")));
     auto* second = AddMemo(c, QStringLiteral("Memo21"), texts::kMemo21,
                            step.translated(0, Bottom(first) + 4), kPaneColour);
-    AddButton(c, QStringLiteral("BitBtn20"), texts::kRunSimulation,
-              QRect(buttonX, second->y() + 4, 204, 33), RunGlyph());
+    m.BitBtn20 = AddButton(c, QStringLiteral("BitBtn20"), texts::kRunSimulation,
+                           QRect(buttonX, second->y() + 4, 204, 33), RunGlyph());
     auto* third = AddMemo(c, QStringLiteral("Memo18"), texts::kMemo18,
                           column.translated(0, Bottom(second) + 4), kPaneColour);
     Q_ASSERT(Bottom(third) <= area::kAreaTop);
@@ -382,21 +306,24 @@ void BuildFreePathStudyPane(QWidget* topic, int top) {
     auto* tableArea = new QWidget(c);
     tableArea->setObjectName(QStringLiteral("FreePathTableArea"));
     tableArea->setGeometry(0, area::kAreaTop, pane.width, area::kAreaHeight);
-    AddButton(tableArea, QStringLiteral("BitBtn29"), texts::kRunSimulation, area::kRunButton,
-              RunGlyph());
+    m.FreePathTableArea = tableArea;
+    m.BitBtn29 = AddButton(tableArea, QStringLiteral("BitBtn29"), texts::kRunSimulation,
+                           area::kRunButton, RunGlyph());
 
-    auto* options = new BevelPanel(tableArea, QColor(236, 240, 244), 0);
+    auto* options = AddMenuPanel(tableArea, QColor(236, 240, 244), 0);
     options->setObjectName(QStringLiteral("Panel5"));
     options->setGeometry(area::kOptions);
-    AddLabel(options, QStringLiteral("Panel5Caption"), texts::kOptions, ArialPixels(12, true), {10, 6});
-    const std::pair<const char*, QString> boxes[] = {
-        {"CheckBox1", texts::kScaleFromZero},
-        {"CheckBox2", texts::kStopAfterCollisions},
-        {"CheckBox3", texts::kDrawCurve},
+    AddLabel(options, QStringLiteral("Panel5Caption"), texts::kOptions, ArialPixels(12, true),
+             {10, 6});
+    const std::tuple<const char*, QString, QCheckBox**> boxes[] = {
+        {"CheckBox1", texts::kScaleFromZero, &m.CheckBox1},
+        {"CheckBox2", texts::kStopAfterCollisions, &m.CheckBox2},
+        {"CheckBox3", texts::kDrawCurve, &m.CheckBox3},
     };
     int y = 26;
-    for (const auto& [name, caption] : boxes) {
+    for (const auto& [name, caption, member] : boxes) {
         auto* box = new QCheckBox(caption, options);
+        *member = box;
         box->setObjectName(QLatin1String(name));
         box->setFont(ArialPixels(11));
         box->setChecked(true);
@@ -406,24 +333,27 @@ void BuildFreePathStudyPane(QWidget* topic, int top) {
     FinishPane(pane, Bottom(tableArea) - 8);
 }
 
-void BuildWallCollisionPane(QWidget* topic, int top) {
+void BuildWallCollisionPane(QWidget* topic, int top, MainMenuControls& m) {
     const Pane pane = AddPane(topic, QStringLiteral("ScrollBox6"), top);
+    m.ScrollBox6 = pane.area;
     QWidget* c = pane.content;
     auto* title = AddPaneTitle(pane, QStringLiteral("ScrollBox6Title"), texts::kWallPaneTitle);
     const QRect column(kLeft - kMemoMargin, 0, kColumnWidth, 0);
     auto* how = AddMemo(c, QStringLiteral("Memo44"), texts::kMemo44,
                         column.translated(0, Bottom(title) + 8), kPaneColour);
     auto* run = AddRunButton(c, QStringLiteral("BitBtn30"), texts::kRun, Bottom(how) + 8);
+    m.BitBtn30 = run;
     auto* questions = AddMemo(c, QStringLiteral("Memo45"), texts::kMemo45,
                               column.translated(0, Bottom(run) + 12), kPaneColour);
     FinishPane(pane, Bottom(questions));
 }
 
 // A first exercise of the temperature or pressure topic: description, run button, questions.
-void BuildGaugePane(QWidget* topic, int top, const QString& name, const QString& title,
-                    const QString& descriptionName, const QString& description,
-                    const QString& runName, const QString& questionsName,
-                    const QString& questions) {
+// Returns the pane and its run button.
+std::pair<QScrollArea*, QPushButton*> BuildGaugePane(
+    QWidget* topic, int top, const QString& name, const QString& title,
+    const QString& descriptionName, const QString& description, const QString& runName,
+    const QString& questionsName, const QString& questions) {
     const Pane pane = AddPane(topic, name, top);
     QWidget* c = pane.content;
     auto* heading = AddPaneTitle(pane, name + QStringLiteral("Title"), title);
@@ -434,15 +364,23 @@ void BuildGaugePane(QWidget* topic, int top, const QString& name, const QString&
     auto* asked =
         AddMemo(c, questionsName, questions, column.translated(0, Bottom(run) + 12), kPaneColour);
     FinishPane(pane, Bottom(asked));
+    return {pane.area, run};
 }
 
 // The pane of the dependency studies: the chosen study sets its title and description.
-void BuildStudyPane(QWidget* topic, int top, const QString& name, const QString& titleName,
-                    const QString& descriptionName, const QString& runMemoName,
-                    const QString& runName) {
+struct StudyPane {
+    QScrollArea* area;
+    QLabel* title;
+    QPlainTextEdit* description;
+    QPushButton* run;
+};
+
+StudyPane BuildStudyPane(QWidget* topic, int top, const QString& name, const QString& titleName,
+                         const QString& descriptionName, const QString& runMemoName,
+                         const QString& runName) {
     const Pane pane = AddPane(topic, name, top);
     QWidget* c = pane.content;
-    AddPaneTitle(pane, titleName, QString());
+    auto* title = AddPaneTitle(pane, titleName, QString());
     const QRect column(kLeft - kMemoMargin, 0, kColumnWidth, 0);
     // Room for the longest description a study writes here.
     auto* description =
@@ -452,16 +390,19 @@ void BuildStudyPane(QWidget* topic, int top, const QString& name, const QString&
                             column.translated(0, Bottom(description) + 4), kPaneColour);
     auto* run = AddRunButton(c, runName, texts::kRunSimulation, Bottom(runText) + 6);
     FinishPane(pane, Bottom(run));
+    return {pane.area, title, description, run};
 }
 
-void BuildHeatPane(QWidget* topic, int top) {
+void BuildHeatPane(QWidget* topic, int top, MainMenuControls& m) {
     const Pane pane = AddPane(topic, QStringLiteral("ScrollBox12"), top);
+    m.ScrollBox12 = pane.area;
     QWidget* c = pane.content;
     auto* title = AddPaneTitle(pane, QStringLiteral("ScrollBox12Title"), texts::kHeatPaneTitle);
     auto* text =
         AddMemo(c, QStringLiteral("Memo71"), texts::kMemo71,
                 QRect(kLeft - kMemoMargin, Bottom(title) + 8, kColumnWidth, 0), kPaneColour);
     auto* run = AddRunButton(c, QStringLiteral("BitBtn34"), texts::kRun, Bottom(text) + 8);
+    m.BitBtn34 = run;
     FinishPane(pane, Bottom(run));
 }
 
@@ -470,24 +411,32 @@ void BuildHeatPane(QWidget* topic, int top) {
 struct Link {
     const char* name;
     QString caption;
+    ClickLabel** member;
     bool continuation = false;  // second line of the link above it
 };
 
-// Builds a topic panel's fixed part and returns the top of the room left for its panes.
-int BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
-               const QString& memoName, const QString& memo, const std::vector<Link>& links) {
-    AddPicture(topic, iconName, TopicIcon(topic->objectName()),
-               QRect(QPoint(24, 16), pictures::kGlyphSize));
+// A topic panel's fixed part: its icon and the top of the room left for its panes.
+struct Topic {
+    QLabel* icon;
+    int top;
+};
+
+Topic BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
+                 const QString& memoName, const QString& memo, const std::vector<Link>& links) {
+    auto* icon = AddPicture(topic, iconName, TopicIcon(topic->objectName()),
+                            QRect(QPoint(24, 16), pictures::kGlyphSize));
     AddLabel(topic, topic->objectName() + QStringLiteral("Title"), title, ArialPixels(16, true),
              {56, 20});
     auto* intro = AddMemo(topic, memoName, memo, QRect(20, 50, 649, 0), kTopicColour);
-    auto* heading = AddLabel(topic, topic->objectName() + QStringLiteral("Exercises"),
-                             texts::kExercises, ArialPixels(13, true, true), {24, Bottom(intro) + 6});
+    auto* heading =
+        AddLabel(topic, topic->objectName() + QStringLiteral("Exercises"), texts::kExercises,
+                 ArialPixels(13, true, true), {24, Bottom(intro) + 6});
     int y = Bottom(heading) + 4;
     int x = 40;
     const QFont linkFont = ArialPixels(12, false, true, true);
     for (const Link& link : links) {
         auto* label = new ClickLabel(link.caption, topic);
+        *link.member = label;
         label->setObjectName(QLatin1String(link.name));
         label->setFont(linkFont);
         label->setCursor(Qt::PointingHandCursor);
@@ -501,96 +450,119 @@ int BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
         label->move(x + indent, y);
         y = Bottom(label) + 3;
     }
-    return y + 6;
+    return {icon, y + 6};
 }
 
-QFrame* AddTopicPanel(QWidget* menu, const QString& name) {
-    auto* panel = new BevelPanel(menu, kTopicColour, 1);
+BevelPanel* AddTopicPanel(QWidget* menu, const QString& name) {
+    auto* panel = AddMenuPanel(menu, kTopicColour, 1);
     panel->setObjectName(name);
     panel->setGeometry(kTopicRect);
     panel->hide();
     return panel;
 }
 
-void BuildTopics(QWidget* menu) {
+void BuildTopics(QWidget* menu, MainMenuControls& m) {
     {
-        QFrame* p = AddTopicPanel(menu, QStringLiteral("Panel3"));
-        const int top =
-            BuildTopic(p, QStringLiteral("Image3"), texts::kDiffusionTitle, QStringLiteral("Memo2"),
-                       texts::kMemo2, {{"Label11", texts::kLabel11}, {"Label13", texts::kLabel13}});
-        BuildDiffusionPane(p, top);
-        BuildDiffusionChartPane(p, top);
+        BevelPanel* p = m.Panel3 = AddTopicPanel(menu, QStringLiteral("Panel3"));
+        const Topic topic = BuildTopic(
+            p, QStringLiteral("Image3"), texts::kDiffusionTitle, QStringLiteral("Memo2"),
+            texts::kMemo2,
+            {{"Label11", texts::kLabel11, &m.Label11}, {"Label13", texts::kLabel13, &m.Label13}});
+        m.Image3 = topic.icon;
+        BuildDiffusionPane(p, topic.top, m);
+        BuildDiffusionChartPane(p, topic.top, m);
     }
     {
-        QFrame* p = AddTopicPanel(menu, QStringLiteral("Panel4"));
-        const int top = BuildTopic(p, QStringLiteral("Image21"), texts::kFreePathTitle,
-                                   QStringLiteral("Memo10"), texts::kMemo10,
-                                   {{"Label20", texts::kLabel20},
-                                    {"Label22", texts::kLabel22},
-                                    {"Label23", texts::kLabel23, true}});
-        BuildFreePathStudyPane(p, top);
-        BuildFreePathIllustrationPane(p, top);
+        BevelPanel* p = m.Panel4 = AddTopicPanel(menu, QStringLiteral("Panel4"));
+        const Topic topic = BuildTopic(p, QStringLiteral("Image21"), texts::kFreePathTitle,
+                                       QStringLiteral("Memo10"), texts::kMemo10,
+                                       {{"Label20", texts::kLabel20, &m.Label20},
+                                        {"Label22", texts::kLabel22, &m.Label22},
+                                        {"Label23", texts::kLabel23, &m.Label23, true}});
+        m.Image21 = topic.icon;
+        BuildFreePathStudyPane(p, topic.top, m);
+        BuildFreePathIllustrationPane(p, topic.top, m);
     }
     {
-        QFrame* p = AddTopicPanel(menu, QStringLiteral("Panel6"));
-        const int top =
+        BevelPanel* p = m.Panel6 = AddTopicPanel(menu, QStringLiteral("Panel6"));
+        const Topic topic =
             BuildTopic(p, QStringLiteral("Image22"), texts::kWallTitle, QStringLiteral("Memo46"),
-                       texts::kWallIntro, {{"Label26", texts::kLabel26}});
-        BuildWallCollisionPane(p, top);
+                       texts::kWallIntro, {{"Label26", texts::kLabel26, &m.Label26}});
+        m.Image22 = topic.icon;
+        BuildWallCollisionPane(p, topic.top, m);
     }
     {
-        QFrame* p = AddTopicPanel(menu, QStringLiteral("Panel7"));
+        BevelPanel* p = m.Panel7 = AddTopicPanel(menu, QStringLiteral("Panel7"));
         const int top = BuildTopic(p, QStringLiteral("Panel7Icon"), texts::kTemperatureTitle,
                                    QStringLiteral("Memo51"), texts::kWallIntro,
-                                   {{"Label46", texts::kLabel46},
-                                    {"Label47", texts::kLabel47},
-                                    {"Label65", texts::kLabel65},
-                                    {"Label75", texts::kLabel75},
-                                    {"Label76", texts::kLabel76}});
-        BuildGaugePane(p, top, QStringLiteral("ScrollBox8"), texts::kTemperaturePaneTitle,
-                       QStringLiteral("Memo49"), texts::kMemo49, QStringLiteral("BitBtn32"),
-                       QStringLiteral("Memo50"), texts::kMemo50);
-        BuildStudyPane(p, top, QStringLiteral("ScrollBox5"), QStringLiteral("Label43"),
-                       QStringLiteral("Memo24"), QStringLiteral("Memo31"),
-                       QStringLiteral("BitBtn13"));
+                                   {{"Label46", texts::kLabel46, &m.Label46},
+                                    {"Label47", texts::kLabel47, &m.Label47},
+                                    {"Label65", texts::kLabel65, &m.Label65},
+                                    {"Label75", texts::kLabel75, &m.Label75},
+                                    {"Label76", texts::kLabel76, &m.Label76}})
+                            .top;
+        std::tie(m.ScrollBox8, m.BitBtn32) =
+            BuildGaugePane(p, top, QStringLiteral("ScrollBox8"), texts::kTemperaturePaneTitle,
+                           QStringLiteral("Memo49"), texts::kMemo49, QStringLiteral("BitBtn32"),
+                           QStringLiteral("Memo50"), texts::kMemo50);
+        const StudyPane study = BuildStudyPane(
+            p, top, QStringLiteral("ScrollBox5"), QStringLiteral("Label43"),
+            QStringLiteral("Memo24"), QStringLiteral("Memo31"), QStringLiteral("BitBtn13"));
+        m.ScrollBox5 = study.area;
+        m.Label43 = study.title;
+        m.Memo24 = study.description;
+        m.BitBtn13 = study.run;
     }
     {
-        QFrame* p = AddTopicPanel(menu, QStringLiteral("Panel9"));
+        BevelPanel* p = m.Panel9 = AddTopicPanel(menu, QStringLiteral("Panel9"));
         const int top = BuildTopic(p, QStringLiteral("Panel9Icon"), texts::kPressureTitle,
                                    QStringLiteral("Memo62"), texts::kMemo62,
-                                   {{"Label64", texts::kLabel64},
-                                    {"Label97", texts::kLabel97},
-                                    {"Label98", texts::kLabel98},
-                                    {"Label99", texts::kLabel99},
-                                    {"Label100", texts::kLabel100}});
-        BuildGaugePane(p, top, QStringLiteral("ScrollBox10"), texts::kPressurePaneTitle,
-                       QStringLiteral("Memo60"), texts::kMemo60, QStringLiteral("BitBtn15"),
-                       QStringLiteral("Memo61"), texts::kMemo61);
-        BuildStudyPane(p, top, QStringLiteral("ScrollBox13"), QStringLiteral("Label72"),
-                       QStringLiteral("Memo72"), QStringLiteral("Memo74"),
-                       QStringLiteral("BitBtn39"));
+                                   {{"Label64", texts::kLabel64, &m.Label64},
+                                    {"Label97", texts::kLabel97, &m.Label97},
+                                    {"Label98", texts::kLabel98, &m.Label98},
+                                    {"Label99", texts::kLabel99, &m.Label99},
+                                    {"Label100", texts::kLabel100, &m.Label100}})
+                            .top;
+        std::tie(m.ScrollBox10, m.BitBtn15) =
+            BuildGaugePane(p, top, QStringLiteral("ScrollBox10"), texts::kPressurePaneTitle,
+                           QStringLiteral("Memo60"), texts::kMemo60, QStringLiteral("BitBtn15"),
+                           QStringLiteral("Memo61"), texts::kMemo61);
+        const StudyPane study = BuildStudyPane(
+            p, top, QStringLiteral("ScrollBox13"), QStringLiteral("Label72"),
+            QStringLiteral("Memo72"), QStringLiteral("Memo74"), QStringLiteral("BitBtn39"));
+        m.ScrollBox13 = study.area;
+        m.Label72 = study.title;
+        m.Memo72 = study.description;
+        m.BitBtn39 = study.run;
     }
     {
-        QFrame* p = AddTopicPanel(menu, QStringLiteral("Panel10"));
-        const int top =
-            BuildTopic(p, QStringLiteral("Panel10Icon"), texts::kHeatTitle,
-                       QStringLiteral("Memo73"), texts::kMemo73, {{"Label69", texts::kLabel69}});
-        BuildHeatPane(p, top);
+        BevelPanel* p = m.Panel10 = AddTopicPanel(menu, QStringLiteral("Panel10"));
+        const int top = BuildTopic(p, QStringLiteral("Panel10Icon"), texts::kHeatTitle,
+                                   QStringLiteral("Memo73"), texts::kMemo73,
+                                   {{"Label69", texts::kLabel69, &m.Label69}})
+                            .top;
+        BuildHeatPane(p, top, m);
     }
 }
 
-void BuildMenuButtons(QWidget* menu) {
-    const std::pair<const char*, QString> buttons[] = {
-        {"BitBtn11", texts::kMenuFreePath},   {"BitBtn8", texts::kMenuDiffusion},
-        {"BitBtn9", texts::kMenuWalls},       {"BitBtn12", texts::kMenuTemperature},
-        {"BitBtn16", texts::kMenuPressure},   {"BitBtn17", texts::kMenuHeat},
-        {"BitBtn26", texts::kMenuUnits},      {"BitBtn10", texts::kMenuOtherPrograms},
-        {"BitBtn4", texts::kMenuInformation}, {"BitBtn2", texts::kMenuExit},
+void BuildMenuButtons(QWidget* menu, MainMenuControls& m) {
+    const std::tuple<const char*, QString, QPushButton**> buttons[] = {
+        {"BitBtn11", texts::kMenuFreePath, &m.BitBtn11},
+        {"BitBtn8", texts::kMenuDiffusion, &m.BitBtn8},
+        {"BitBtn9", texts::kMenuWalls, &m.BitBtn9},
+        {"BitBtn12", texts::kMenuTemperature, &m.BitBtn12},
+        {"BitBtn16", texts::kMenuPressure, &m.BitBtn16},
+        {"BitBtn17", texts::kMenuHeat, &m.BitBtn17},
+        {"BitBtn26", texts::kMenuUnits, &m.BitBtn26},
+        {"BitBtn10", texts::kMenuOtherPrograms, &m.BitBtn10},
+        {"BitBtn4", texts::kMenuInformation, &m.BitBtn4},
+        {"BitBtn2", texts::kMenuExit, &m.BitBtn2},
     };
     int y = 144;
-    for (const auto& [name, caption] : buttons) {
+    for (const auto& [name, caption, member] : buttons) {
         const QString objectName = QLatin1String(name);
         auto* button = new QPushButton(caption, menu);
+        *member = button;
         button->setObjectName(objectName);
         button->setGeometry(16, y, 249, 33);
         button->setFont(ArialPixels(11, true));
@@ -606,13 +578,15 @@ void BuildMenuButtons(QWidget* menu) {
 
 }  // namespace
 
-QWidget* BuildMainMenu(QWidget* stage) {
-    auto* menu = new BevelPanel(stage, kMenuColour, 5);
+MainMenuControls BuildMainMenu(QWidget* stage) {
+    MainMenuControls m;
+    auto* menu = AddMenuPanel(stage, kMenuColour, 5);
+    m.Panel1 = menu;
     menu->setObjectName(QStringLiteral("Panel1"));
     menu->setGeometry(kMenuRect);
     AddPicture(menu, QStringLiteral("Image1"), TitleBanner(),
                QRect(QPoint(168, 48), pictures::kBannerSize));
-    BuildMenuButtons(menu);
-    BuildTopics(menu);
-    return menu;
+    BuildMenuButtons(menu, m);
+    BuildTopics(menu, m);
+    return m;
 }

@@ -2,17 +2,19 @@
 
 #include <QRect>
 
+#include "ui/FormControls.h"
+
 class QWidget;
 
 // Builds the main menu `Panel1` as a child of `stage`, at (8, 8), with everything it holds: the
 // title banner, the ten menu buttons, the six topic panels (hidden) with their icons, texts,
-// exercise links and exercise panes (hidden). No signal is connected here; the window finds the
-// controls by objectName and connects its own handlers.
+// exercise links and exercise panes (hidden). No signal is connected here; the window connects
+// its own handlers to the controls returned.
 //
 // Kinds of the named controls: panels are QFrame, panes are QScrollArea (their content is the
 // scroll area's widget()), memos are read-only QPlainTextEdit, buttons are QPushButton, exercise
 // links are ClickLabel, pictures and titles are QLabel, options are QCheckBox.
-QWidget* BuildMainMenu(QWidget* stage);
+MainMenuControls BuildMainMenu(QWidget* stage);
 
 // The free-path pane `ScrollBox3` keeps an empty container, objectName "FreePathTableArea", for
 // the measurement table and its chart. Its top-left corner lies at (0, kAreaTop) of the pane's

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "ui/FormControls.h"
+
 // The texts of the table panel and of the eight studies of how the pressure and the temperature
 // depend on the number of particles, their mean speed, their mass and the size of the vessel.
 // Captions keep their exact spelling and blanks.
@@ -109,56 +111,61 @@ inline const QString kMemo38 = QStringLiteral(
 // chart's title, x caption and curve (1 hyperbola, 2 straight line, 3 parabola) and the
 // instruction shown.
 struct Study {
-    const char* Link;        // the exercise link chosen
-    bool Pressure;           // a pressure study (else temperature)
-    QString Title;           // Label72 or Label43
-    QString Description;     // Memo72 or Memo24
-    QString X1, X2;          // Label102, Label105
-    QString Chart1, Chart2;  // Label115, Label116
+    ClickLabel* MainMenuControls::*Link;  // the exercise link chosen
+    bool Pressure;                        // a pressure study (else temperature)
+    QString Title;                        // Label72 or Label43
+    QString Description;                  // Memo72 or Memo24
+    QString X1, X2;                       // Label102, Label105
+    QString Chart1, Chart2;               // Label115, Label116
     const char* ChartXCaption;
     int ChartKind;
-    const char* Memo;
+    QPlainTextEdit* StudyTablePanel::*Memo;
 };
 
 inline const Study kStudies[] = {
-    {"Label97", true, QStringLiteral("Badanie zależności ciśnienia od ilości cząsteczek gazu"),
+    {&MainMenuControls::Label97, true,
+     QStringLiteral("Badanie zależności ciśnienia od ilości cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od liczby cząsteczek gazu "
                     "znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na "
                     "pomiarze ciśnienia dla różnej liczby cząsteczek gazu."),
      QStringLiteral("Liczba"), QStringLiteral("cząsteczek N"),
      QStringLiteral("Wykres zależności ciśnienia gazu"),
-     QStringLiteral("od liczby cząsteczek gazu"), "N", 2, "Memo75"},
-    {"Label98", true,
+     QStringLiteral("od liczby cząsteczek gazu"), "N", 2, &StudyTablePanel::Memo75},
+    {&MainMenuControls::Label98, true,
      QStringLiteral("Badanie zależności ciśnienia od średniej prędkości cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od średniej prędkości cząsteczek "
                     "gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało "
                     "na pomiarze ciśnienia dla różnych wartości prędkości cząsteczek gazu."),
      QStringLiteral("Śr. prędkość"), QStringLiteral("cząsteczek Vśr"),
      QStringLiteral("Wykres zależności ciśnienia gazu"),
-     QStringLiteral("od średniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3, "Memo34"},
-    {"Label99", true, QStringLiteral("Badanie zależności ciśnienia od masy cząsteczek gazu"),
+     QStringLiteral("od średniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3,
+     &StudyTablePanel::Memo34},
+    {&MainMenuControls::Label99, true,
+     QStringLiteral("Badanie zależności ciśnienia od masy cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od masy cząsteczek gazu "
                     "znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na "
                     "pomiarze ciśnienia dla różnych wartości masy cząsteczek gazu."),
      QStringLiteral("Masa"), QStringLiteral("cząsteczek m"),
      QStringLiteral("Wykres zależności ciśnienia gazu"), QStringLiteral("od masy cząsteczek gazu"),
-     "m [u]", 2, "Memo33"},
-    {"Label100", true, QStringLiteral("Badanie zależności ciśnienia od wielkości naczynia"),
+     "m [u]", 2, &StudyTablePanel::Memo33},
+    {&MainMenuControls::Label100, true,
+     QStringLiteral("Badanie zależności ciśnienia od wielkości naczynia"),
      QStringLiteral("Zbadamy czy i jak zależy ciśnienie gazu od wielkości naczynia. "
                     "Doświadczenie będzie polegało na pomiarze ciśnienia dla różnych wartoci "
                     "objetości naczynia."),
      QStringLiteral("Objętość"), QStringLiteral("naczynia V"),
      QStringLiteral("Wykres zależności ciśnienia gazu"), QStringLiteral("od objętości naczynia"),
-     "V [jedn.]", 1, "Memo32"},
-    {"Label47", false, QStringLiteral("Badanie zależności temperatury od ilości cząsteczek gazu"),
+     "V [jedn.]", 1, &StudyTablePanel::Memo32},
+    {&MainMenuControls::Label47, false,
+     QStringLiteral("Badanie zależności temperatury od ilości cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od liczby cząsteczek zbajdujących "
                     "się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze "
                     "temperatury dla różnej liczby cząsteczek w każdym powtórzeniu "
                     "doświadczenia."),
      QStringLiteral("Liczba"), QStringLiteral("cząsteczek N"),
      QStringLiteral("Wykres zależności temperatury gazu"),
-     QStringLiteral("od liczby cząsteczek gazu"), "N", 2, "Memo35"},
-    {"Label65", false,
+     QStringLiteral("od liczby cząsteczek gazu"), "N", 2, &StudyTablePanel::Memo35},
+    {&MainMenuControls::Label65, false,
      QStringLiteral("Badanie zależności temperatury od średniej prędkości cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od średniej prędkości cząsteczek "
                     "gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało "
@@ -166,25 +173,25 @@ inline const Study kStudies[] = {
                     "cząsteczek."),
      QStringLiteral("Śr. prędkość"), QStringLiteral("cząsteczek Vśr"),
      QStringLiteral("Wykres zależności temperatury gazu"),
-     QStringLiteral("od śedniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3, "Memo36"},
-    {"Label75", false, QStringLiteral("Badanie zależności temperatury od masy cząsteczek gazu"),
+     QStringLiteral("od śedniej prędkości cząsteczek gazu"), "Vśr [jedn.]", 3,
+     &StudyTablePanel::Memo36},
+    {&MainMenuControls::Label75, false,
+     QStringLiteral("Badanie zależności temperatury od masy cząsteczek gazu"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od masy cząsteczek gazu "
                     "znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na "
                     "pomiarze temperatury dla różnych wartości mas cząsteczek."),
      QStringLiteral("Masa"), QStringLiteral("cząsteczek m"),
      QStringLiteral("Wykres zależności temperatury gazu"),
-     QStringLiteral("od masy cząsteczek gazu"), "m [u]", 2, "Memo37"},
-    {"Label76", false, QStringLiteral("Badanie zależności temperatury od wielkości naczynia"),
+     QStringLiteral("od masy cząsteczek gazu"), "m [u]", 2, &StudyTablePanel::Memo37},
+    {&MainMenuControls::Label76, false,
+     QStringLiteral("Badanie zależności temperatury od wielkości naczynia"),
      QStringLiteral("Zbadamy czy i jak zależy temperatura gazu od wielkości naczynia. "
                     "Doświadczenie będzie polegało na pomiarze temperatury dla różnych wartości "
                     "objętości naczynia."),
      QStringLiteral("Objętość"), QStringLiteral("naczynia V"),
      QStringLiteral("Wykres zależności temperatury gazu"), QStringLiteral("od objętości naczynia"),
-     "V [jedn]", 2, "Memo38"},
+     "V [jedn]", 2, &StudyTablePanel::Memo38},
 };
 
 // The instructions in the order the studies hide them.
-inline const char* const kInstructionMemos[] = {"Memo34", "Memo33", "Memo32", "Memo75",
-                                                "Memo35", "Memo36", "Memo37", "Memo38"};
-
 }  // namespace study_texts

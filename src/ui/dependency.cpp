@@ -3,72 +3,88 @@
 // running experiment or put aside.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
 
 #include "ui/StudyTexts.h"
+#include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
-void TForm1::SetUpDependencyStudy(const char* label) {
-    namespace t = study_texts;
-    const t::Study* study = nullptr;
-    for (const t::Study& s : t::kStudies) {
-        if (qstrcmp(s.Link, label) == 0) study = &s;
+void TForm1::ConnectDependencyStudies() {
+    ConnectClicks({
+        {menu_.BitBtn13, &TForm1::BitBtn13Click},
+        {menu_.BitBtn39, &TForm1::BitBtn39Click},
+        {studyTable_.BitBtn40, &TForm1::BitBtn40Click},
+        {studyTable_.Button1, &TForm1::Button1Click},
+        {studyTable_.Button2, &TForm1::Button2Click},
+    });
+}
+
+void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
+    namespace s = study_texts;
+    const s::Study* study = nullptr;
+    for (const s::Study& candidate : s::kStudies) {
+        if (candidate.Link == link) study = &candidate;
     }
-    Q_ASSERT_X(study, "SetUpDependencyStudy", label);
+    Q_ASSERT(study);
     if (!study) return;
 
-    const auto caption = [this](const char* name, const QString& text) {
-        auto* l = Control<QLabel>(name);
-        l->setText(text);
-        l->adjustSize();
+    StudyTablePanel& t = studyTable_;
+    const auto caption = [](QLabel* label, const QString& text) {
+        label->setText(text);
+        label->adjustSize();
     };
     // The pane's title keeps the pane's width so that it stays centred.
-    Control<QLabel>(study->Pressure ? "Label72" : "Label43")->setText(study->Title);
-    Control<QPlainTextEdit>(study->Pressure ? "Memo72" : "Memo24")
-        ->setPlainText(study->Description);
+    (study->Pressure ? menu_.Label72 : menu_.Label43)->setText(study->Title);
+    (study->Pressure ? menu_.Memo72 : menu_.Memo24)->setPlainText(study->Description);
 
     // The link's caption without its number and point; the blank after them stays.
-    caption("Label101", Control<QLabel>(label)->text().mid(2));
-    caption("Label103",
+    caption(t.Label101, (menu_.*link)->text().mid(2));
+    caption(t.Label103,
             study->Pressure ? QStringLiteral("Ciśnienie") : QStringLiteral("Temperatura"));
     // The temperature has no power of ten.
-    Control("Label104")->setVisible(study->Pressure);
-    Control("Label73")->setVisible(study->Pressure);
-    caption("Label102", study->X1);
-    caption("Label105", study->X2);
-    caption("Label115", study->Chart1);
-    caption("Label116", study->Chart2);
+    t.Label104->setVisible(study->Pressure);
+    t.Label73->setVisible(study->Pressure);
+    caption(t.Label102, study->X1);
+    caption(t.Label105, study->X2);
+    caption(t.Label115, study->Chart1);
+    caption(t.Label116, study->Chart2);
 
     sim_->S.ChartXCaption = study->ChartXCaption;
     sim_->S.ChartKind = static_cast<uint8_t>(study->ChartKind);
 
-    for (const char* memo : t::kInstructionMemos)
-        Control(memo)->setVisible(qstrcmp(memo, study->Memo) == 0);
+    QPlainTextEdit* shown = t.*(study->Memo);
+    for (QPlainTextEdit* memo : t.InstructionMemos())
+        memo->setVisible(memo == shown);
+}
+
+void TForm1::ShowTablePanel() {
+    studyTable_.ScrollBox14->show();
+    studyTable_.Panel11->show();
 }
 
 void TForm1::BitBtn13Click() {
     BitBtn32Click();
-    Show("ScrollBox14");
-    Show("Panel11");
+    ShowTablePanel();
 }
 
 void TForm1::BitBtn39Click() {
     BitBtn15Click();
-    Show("ScrollBox14");
-    Show("Panel11");
+    ShowTablePanel();
 }
 
 void TForm1::Button1Click() {
-    Hide("Panel11");
-    Show("Button2");
+    studyTable_.Panel11->hide();
+    studyTable_.Button2->show();
 }
 
 void TForm1::BitBtn40Click() {
     // The experiment has been running behind the panel all along.
-    Hide("Panel11");
-    Show("Button2");
+    studyTable_.Panel11->hide();
+    studyTable_.Button2->show();
 }
 
 void TForm1::Button2Click() {
-    Show("Panel11");
-    Hide("Button2");
+    studyTable_.Panel11->show();
+    studyTable_.Button2->hide();
 }

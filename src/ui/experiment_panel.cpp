@@ -7,8 +7,21 @@
 #include "engine/Experiment.h"
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
+#include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 #include "ui/texts/PolishTexts.h"
+
+void TForm1::ConnectExperimentPanel() {
+    // Every position the track bar reports runs its handler once, dragged or stepped.
+    const std::pair<int, Handler> bars[] = {
+        {1, &TForm1::TrackBar1Change},
+        {2, &TForm1::TrackBar2Change},
+        {3, &TForm1::TrackBar3Change},
+        {4, &TForm1::TrackBar4Change},
+    };
+    for (const auto& [n, handler] : bars)
+        connect(experiment_.TrackBar(n), &QSlider::valueChanged, this, handler);
+}
 
 void TForm1::ShowExperimentCaptions() {
     // Only the experiment initialisers write these; the start captions stay until one has run.
@@ -21,10 +34,10 @@ void TForm1::ShowExperimentCaptions() {
             return;
     }
     const ExperimentCaptionTexts c = WordCaptions(sim_->Captions, PolishSurfaceTexts());
-    Control<QLabel>("Label49")->setText(QString::fromStdString(c.ParticleCount));
-    Control<QLabel>("Label59")->setText(QString::fromStdString(c.MeanSpeed));
-    Control<QLabel>("Label60")->setText(QString::fromStdString(c.ParticleMass));
-    Control<QLabel>("Label61")->setText(QString::fromStdString(c.VesselSide));
+    experiment_.Label49->setText(QString::fromStdString(c.ParticleCount));
+    experiment_.Label59->setText(QString::fromStdString(c.MeanSpeed));
+    experiment_.Label60->setText(QString::fromStdString(c.ParticleMass));
+    experiment_.Label61->setText(QString::fromStdString(c.VesselSide));
 }
 
 void TForm1::RestartExperiment() {
@@ -48,7 +61,7 @@ void TForm1::TrackBar2Change() {
 void TForm1::TrackBar3Change() {
     SyncControls();
     ChangeParticleMass(*sim_);
-    Control<QLabel>("Label60")->setText(QString::fromStdString(
+    experiment_.Label60->setText(QString::fromStdString(
         WordCaptions(sim_->Captions, PolishSurfaceTexts()).ParticleMass));
 }
 
@@ -59,11 +72,11 @@ void TForm1::TrackBar4Change() {
         // The gas keeps its vessel: the track bar goes back to it without a second change.
         const int side = sim_->S.VesselWidth;
         {
-            const QSignalBlocker quiet(TrackBars[3]);
-            TrackBars[3]->setValue(side);
+            const QSignalBlocker quiet(experiment_.TrackBar(4));
+            experiment_.TrackBar(4)->setValue(side);
         }
         SyncControls();
-        Control<QLabel>("Label61")->setText(QString::fromStdString(
+        experiment_.Label61->setText(QString::fromStdString(
             WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
                         QStringLiteral("W naczyniu o szerokości %1 jedn. nie zmieszczą się "
@@ -73,6 +86,6 @@ void TForm1::TrackBar4Change() {
                             .arg(side));
         return;
     }
-    Control<QLabel>("Label61")->setText(
+    experiment_.Label61->setText(
         QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
 }

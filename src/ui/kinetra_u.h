@@ -10,17 +10,11 @@
 #include "engine/Simulation.h"
 #include "measure/Chart.h"
 #include "measure/PrintService.h"
+#include "ui/FormControls.h"
 
-class QAbstractButton;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPainter;
 class QPushButton;
-class QRadioButton;
-class QSlider;
-class SpinEdit;
 class SurfaceView;
 class TFO_programie;
 class Tjednostki;
@@ -28,7 +22,8 @@ class Tjednostki;
 // The main window: a full-screen black window with a 1024 x 768 stage in its middle. The stage
 // holds the drawing surface and, over it, the tool buttons, the main menu, the initial-conditions
 // panel, the experiment panel and the table panel. Every event has its own method, named after
-// its control and event; the handlers are spread over files by topic.
+// its control and event; the handlers are spread over files by topic, and each topic's file
+// connects its own handlers.
 class TForm1 : public QWidget {
     Q_OBJECT
   public:
@@ -121,13 +116,18 @@ class TForm1 : public QWidget {
         ChartInput Input;
         int Kind = 0;
     };
-    void SetUpTables();  // builds both tables, the table panel and their connections
-    void BuildFreePathTable();
-    void BuildStudyPanel();
-    void SetUpDependencyStudy(const char* label);  // the texts and chart of an exercise link
-    QStringList CellTexts(int firstCell) const;    // the 34 cells of a table
+    void ConnectTables();
+    void ConnectPrinting();
+    void ConnectDependencyStudies();
+    // The texts and chart of the study an exercise link chooses.
+    void SetUpDependencyStudy(ClickLabel* MainMenuControls::*link);
+    // The table panel over the running experiment.
+    void ShowTablePanel();
+    // Gathers the dependency table into the state; false, with a message, while its first
+    // rows are not filled.
+    bool GatherStudyTable();
     ChartInput CurrentChartInput() const;
-    void DrawChart(const char* box, ChartMemory& memory, int kind);
+    void DrawChart(QWidget* box, ChartMemory& memory, int kind);
     TableHeadings StudyHeadings() const;
     void PrintPage(const PageJob& job);
     ChartMemory wykrChart_{{}, kHyperbola};
@@ -135,24 +135,16 @@ class TForm1 : public QWidget {
     std::unique_ptr<PrintService> printService_;
 
   private:
-    void BuildToolButtons();
-    void BuildPanel2();
-    void BuildPanel8();
-    void BuildTablePanel();
-    void ConnectMenu();
+    using Handler = void (TForm1::*)();
+    // Connects each button's click to its handler.
+    void ConnectClicks(std::initializer_list<std::pair<QPushButton*, Handler>> buttons);
+    void ConnectNavigation();
     void ConnectRunControl();
 
-    // Finds a control of the window by its name; a missing one is a programming error.
-    template <typename T = QWidget>
-    T* Control(const char* name) const;
-    void Show(const char* name) const;
-    void Hide(const char* name) const;
-    void Enable(const char* name) const;
-    // `target` takes the picture of `source`.
-    void CopyPicture(const char* source, const char* target) const;
-
     // Shared by the topic buttons: the one topic panel shown, the tool buttons enabled.
-    void ShowTopic(const char* panel, std::initializer_list<const char*> hidden);
+    void ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden);
+    // The exercise pane of the studies shown, the topic's first exercise hidden.
+    void ShowStudyPane(QScrollArea* studies, QScrollArea* first);
     void HideCollisionLimit() const;
 
     // Runs an initialiser on the current control values; when it ran, shows the experiment
@@ -172,18 +164,13 @@ class TForm1 : public QWidget {
 
     QWidget* stage_ = nullptr;
     SurfaceView* DXDraw = nullptr;
-    QWidget* Panel1 = nullptr;
-    QWidget* Panel2 = nullptr;
-    QWidget* Panel8 = nullptr;
-    SpinEdit* SpinEdit1 = nullptr;
-    SpinEdit* SpinEdit2 = nullptr;
-    SpinEdit* SpinEdit3 = nullptr;
-    SpinEdit* SpinEdit4 = nullptr;
-    SpinEdit* SpinEdit6 = nullptr;
-    QRadioButton* RadioButtons[9] = {};
-    QCheckBox* CheckBox2 = nullptr;
-    QSlider* TrackBars[4] = {};
-    QPushButton* BitBtn6 = nullptr;
+    // The controls, by panel, as their builders made them.
+    ToolButtons tools_;
+    MainMenuControls menu_;
+    InitialConditionsPanel conditions_;
+    ExperimentControls experiment_;
+    StudyTablePanel studyTable_;
+    FreePathTable freePathTable_;
 
     TFO_programie* FO_programie = nullptr;
     Tjednostki* jednostki = nullptr;
@@ -213,6 +200,7 @@ class TForm1 : public QWidget {
 
   private:
     void ConnectModeStarts();
+    void ConnectExperimentPanel();
     // A panel mode's run button: initialise, then the initial-conditions panel over the menu.
     void OpenPanelFor(void (*init)(Simulation&));
     // Copies the captions the experiment initialisers wrote into the experiment panel.
@@ -222,10 +210,3 @@ class TForm1 : public QWidget {
     int heatTransportTries_ = 50;
     int heatTransportMilliseconds_ = 3000;
 };
-
-template <typename T>
-T* TForm1::Control(const char* name) const {
-    T* control = stage_->findChild<T*>(QLatin1String(name));
-    Q_ASSERT_X(control, "TForm1::Control", name);
-    return control;
-}

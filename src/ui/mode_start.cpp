@@ -2,14 +2,13 @@
 // modes start their run at once.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
+#include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
 namespace {
@@ -30,34 +29,27 @@ class WaitCursor {
 }  // namespace
 
 void TForm1::ConnectModeStarts() {
-    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
-        {"BitBtn24", &TForm1::BitBtn24Click}, {"BitBtn20", &TForm1::BitBtn20Click},
-        {"BitBtn29", &TForm1::BitBtn29Click}, {"BitBtn23", &TForm1::BitBtn23Click},
-        {"BitBtn25", &TForm1::BitBtn25Click}, {"BitBtn21", &TForm1::BitBtn21Click},
-        {"BitBtn30", &TForm1::BitBtn30Click}, {"BitBtn32", &TForm1::BitBtn32Click},
-        {"BitBtn15", &TForm1::BitBtn15Click}, {"BitBtn34", &TForm1::BitBtn34Click},
-    };
-    for (const auto& [name, handler] : buttons) {
-        connect(Control<QPushButton>(name), &QPushButton::clicked, this, handler);
-    }
-    // Every position the track bar reports runs its handler once, dragged or stepped.
-    const std::pair<int, void (TForm1::*)()> bars[] = {
-        {0, &TForm1::TrackBar1Change},
-        {1, &TForm1::TrackBar2Change},
-        {2, &TForm1::TrackBar3Change},
-        {3, &TForm1::TrackBar4Change},
-    };
-    for (const auto& [index, handler] : bars) {
-        connect(TrackBars[index], &QSlider::valueChanged, this, handler);
-    }
+    const MainMenuControls& m = menu_;
+    ConnectClicks({
+        {m.BitBtn24, &TForm1::BitBtn24Click},
+        {m.BitBtn20, &TForm1::BitBtn20Click},
+        {m.BitBtn29, &TForm1::BitBtn29Click},
+        {m.BitBtn23, &TForm1::BitBtn23Click},
+        {conditions_.BitBtn25, &TForm1::BitBtn25Click},
+        {m.BitBtn21, &TForm1::BitBtn21Click},
+        {m.BitBtn30, &TForm1::BitBtn30Click},
+        {m.BitBtn32, &TForm1::BitBtn32Click},
+        {m.BitBtn15, &TForm1::BitBtn15Click},
+        {m.BitBtn34, &TForm1::BitBtn34Click},
+    });
 }
 
 void TForm1::OpenPanelFor(void (*init)(Simulation&)) {
     RunInitialiser(init);
     // The panel opened by "Ustal parametry początkowe" may still have its "Zamknij" over Start.
-    Hide("BitBtn25");
-    Panel2->show();
-    Panel1->hide();
+    conditions_.BitBtn25->hide();
+    conditions_.Panel2->show();
+    menu_.Panel1->hide();
 }
 
 void TForm1::BitBtn24Click() {
@@ -73,13 +65,13 @@ void TForm1::BitBtn29Click() {
 }
 
 void TForm1::BitBtn23Click() {
-    Panel2->show();
-    Show("BitBtn25");
+    conditions_.Panel2->show();
+    conditions_.BitBtn25->show();
 }
 
 void TForm1::BitBtn25Click() {
-    Panel2->hide();
-    Hide("BitBtn25");
+    conditions_.Panel2->hide();
+    conditions_.BitBtn25->hide();
 }
 
 void TForm1::BitBtn21Click() {
@@ -91,25 +83,25 @@ void TForm1::BitBtn30Click() {
 }
 
 void TForm1::BitBtn32Click() {
-    RadioButtons[3]->setChecked(true);
+    conditions_.RadioButton(4)->setChecked(true);
     // The run starts even when not every particle found a place.
     RunInitialiser(InitTemperature);
     StartTimer();
-    Panel1->hide();
-    Panel8->show();
-    Control("BitBtn18")->setEnabled(false);
+    menu_.Panel1->hide();
+    experiment_.Panel8->show();
+    tools_.BitBtn18->setEnabled(false);
     // The temperature has no printout.
-    Control("BitBtn19")->setEnabled(false);
+    tools_.BitBtn19->setEnabled(false);
 }
 
 void TForm1::BitBtn15Click() {
-    RadioButtons[3]->setChecked(true);
+    conditions_.RadioButton(4)->setChecked(true);
     RunInitialiser(InitPressure);
     StartTimer();
-    Panel1->hide();
-    Panel8->show();
-    Control("BitBtn18")->setEnabled(false);
-    Control("BitBtn19")->setEnabled(true);
+    menu_.Panel1->hide();
+    experiment_.Panel8->show();
+    tools_.BitBtn18->setEnabled(false);
+    tools_.BitBtn19->setEnabled(true);
 }
 
 void TForm1::SetHeatTransportRetries(int maxTries, int milliseconds) {
@@ -118,7 +110,7 @@ void TForm1::SetHeatTransportRetries(int maxTries, int milliseconds) {
 }
 
 void TForm1::BitBtn34Click() {
-    RadioButtons[3]->setChecked(true);
+    conditions_.RadioButton(4)->setChecked(true);
     SyncControls();
     bool placed = false;
     {
@@ -139,8 +131,8 @@ void TForm1::BitBtn34Click() {
     }
     ShowExperimentCaptions();
     StartTimer();
-    Panel1->hide();
-    Panel8->hide();
-    Control("BitBtn18")->setEnabled(false);
-    Control("BitBtn19")->setEnabled(true);
+    menu_.Panel1->hide();
+    experiment_.Panel8->hide();
+    tools_.BitBtn18->setEnabled(false);
+    tools_.BitBtn19->setEnabled(true);
 }

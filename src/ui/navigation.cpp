@@ -1,8 +1,8 @@
 // The main menu: topic pages, exercise panes, the dialogs, the publisher's page, the exit.
-#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "ui/Shell.h"
 #include "ui/SpinEdit.h"
@@ -11,89 +11,95 @@
 #include "ui/kinetra_u.h"
 #include "ui/o_programie_Unit.h"
 
-void TForm1::ConnectMenu() {
-    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
-        {"BitBtn8", &TForm1::BitBtn8Click},   {"BitBtn11", &TForm1::BitBtn11Click},
-        {"BitBtn9", &TForm1::BitBtn9Click},   {"BitBtn12", &TForm1::BitBtn12Click},
-        {"BitBtn16", &TForm1::BitBtn16Click}, {"BitBtn17", &TForm1::BitBtn17Click},
-        {"BitBtn26", &TForm1::BitBtn26Click}, {"BitBtn10", &TForm1::BitBtn10Click},
-        {"BitBtn4", &TForm1::BitBtn4Click},   {"BitBtn2", &TForm1::BitBtn2Click},
+void TForm1::ConnectNavigation() {
+    const MainMenuControls& m = menu_;
+    ConnectClicks({
+        {m.BitBtn8, &TForm1::BitBtn8Click},
+        {m.BitBtn11, &TForm1::BitBtn11Click},
+        {m.BitBtn9, &TForm1::BitBtn9Click},
+        {m.BitBtn12, &TForm1::BitBtn12Click},
+        {m.BitBtn16, &TForm1::BitBtn16Click},
+        {m.BitBtn17, &TForm1::BitBtn17Click},
+        {m.BitBtn26, &TForm1::BitBtn26Click},
+        {m.BitBtn10, &TForm1::BitBtn10Click},
+        {m.BitBtn4, &TForm1::BitBtn4Click},
+        {m.BitBtn2, &TForm1::BitBtn2Click},
+    });
+    const std::pair<ClickLabel*, Handler> links[] = {
+        {m.Label11, &TForm1::Label11Click}, {m.Label13, &TForm1::Label13Click},
+        {m.Label20, &TForm1::Label20Click}, {m.Label22, &TForm1::Label22Click},
+        {m.Label23, &TForm1::Label23Click}, {m.Label26, &TForm1::Label26Click},
+        {m.Label46, &TForm1::Label46Click}, {m.Label47, &TForm1::Label47Click},
+        {m.Label65, &TForm1::Label65Click}, {m.Label75, &TForm1::Label75Click},
+        {m.Label76, &TForm1::Label76Click}, {m.Label64, &TForm1::Label64Click},
+        {m.Label97, &TForm1::Label97Click}, {m.Label98, &TForm1::Label98Click},
+        {m.Label99, &TForm1::Label99Click}, {m.Label100, &TForm1::Label100Click},
+        {m.Label69, &TForm1::Label69Click},
     };
-    for (const auto& [name, handler] : buttons) {
-        connect(Control<QPushButton>(name), &QPushButton::clicked, this, handler);
-    }
-    const std::pair<const char*, void (TForm1::*)()> links[] = {
-        {"Label11", &TForm1::Label11Click}, {"Label13", &TForm1::Label13Click},
-        {"Label20", &TForm1::Label20Click}, {"Label22", &TForm1::Label22Click},
-        {"Label23", &TForm1::Label23Click}, {"Label26", &TForm1::Label26Click},
-        {"Label46", &TForm1::Label46Click}, {"Label47", &TForm1::Label47Click},
-        {"Label65", &TForm1::Label65Click}, {"Label75", &TForm1::Label75Click},
-        {"Label76", &TForm1::Label76Click}, {"Label64", &TForm1::Label64Click},
-        {"Label97", &TForm1::Label97Click}, {"Label98", &TForm1::Label98Click},
-        {"Label99", &TForm1::Label99Click}, {"Label100", &TForm1::Label100Click},
-        {"Label69", &TForm1::Label69Click},
-    };
-    for (const auto& [name, handler] : links) {
-        connect(Control<ClickLabel>(name), &ClickLabel::clicked, this, handler);
-    }
+    for (const auto& [link, handler] : links)
+        connect(link, &ClickLabel::clicked, this, handler);
 }
 
-void TForm1::ShowTopic(const char* panel, std::initializer_list<const char*> hidden) {
-    Show(panel);
-    for (const char* name : hidden)
-        Hide(name);
+void TForm1::ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden) {
+    panel->show();
+    for (QWidget* other : hidden)
+        other->hide();
     // A run of an earlier topic may have left them disabled.
-    Enable("BitBtn18");
-    Enable("BitBtn19");
+    tools_.BitBtn18->setEnabled(true);
+    tools_.BitBtn19->setEnabled(true);
 }
 
 void TForm1::HideCollisionLimit() const {
-    Hide("Label50");
-    SpinEdit6->hide();
+    conditions_.Label50->hide();
+    conditions_.SpinEdit6->hide();
 }
 
 void TForm1::BitBtn8Click() {
-    ShowTopic("Panel3", {"Panel10", "Panel9", "Panel4", "Panel6", "Panel7", "Panel8"});
-    CopyPicture("Image3", "Image12");
+    const MainMenuControls& m = menu_;
+    ShowTopic(m.Panel3, {m.Panel10, m.Panel9, m.Panel4, m.Panel6, m.Panel7, experiment_.Panel8});
+    conditions_.Image12->setPixmap(m.Image3->pixmap());
     // The diffusion pane's key guide is stored empty and borrows the free-path pane's pictures.
-    const char* sources[] = {"Image36", "Image37", "Image38", "Image39", "Image40", "Image41"};
-    const char* targets[] = {"Image15", "Image16", "Image17", "Image18", "Image19", "Image20"};
-    for (int i = 0; i < 6; ++i)
-        CopyPicture(sources[i], targets[i]);
+    for (size_t i = 0; i < m.DiffusionKeyPictures.size(); ++i)
+        m.DiffusionKeyPictures[i]->setPixmap(m.FreePathKeyPictures[i]->pixmap());
 }
 
 void TForm1::BitBtn11Click() {
-    ShowTopic("Panel4", {"Panel10", "Panel9", "Panel8", "Panel3", "Panel6", "Panel7"});
-    SpinEdit2->SetMaximum(700);
+    const MainMenuControls& m = menu_;
+    ShowTopic(m.Panel4, {m.Panel10, m.Panel9, experiment_.Panel8, m.Panel3, m.Panel6, m.Panel7});
+    conditions_.SpinEdit2->SetMaximum(700);
     HideCollisionLimit();
-    CopyPicture("Image21", "Image12");
+    conditions_.Image12->setPixmap(m.Image21->pixmap());
 }
 
 void TForm1::BitBtn9Click() {
-    ShowTopic("Panel6", {"Panel10", "Panel9", "Panel8", "Panel3", "Panel4", "Panel7"});
+    const MainMenuControls& m = menu_;
+    ShowTopic(m.Panel6, {m.Panel10, m.Panel9, experiment_.Panel8, m.Panel3, m.Panel4, m.Panel7});
     HideCollisionLimit();
-    CopyPicture("Image22", "Image12");
+    conditions_.Image12->setPixmap(m.Image22->pixmap());
 }
 
 void TForm1::BitBtn12Click() {
+    const MainMenuControls& m = menu_;
     // The experiment panel stays as it is: the temperature runs use it.
-    ShowTopic("Panel7", {"Panel10", "Panel3", "Panel4", "Panel6", "Panel9"});
+    ShowTopic(m.Panel7, {m.Panel10, m.Panel3, m.Panel4, m.Panel6, m.Panel9});
     HideCollisionLimit();
-    CopyPicture("Image22", "Image12");
+    conditions_.Image12->setPixmap(m.Image22->pixmap());
 }
 
 void TForm1::BitBtn16Click() {
-    ShowTopic("Panel9", {"Panel10", "Panel8", "Panel3", "Panel4", "Panel6", "Panel7"});
-    SpinEdit2->SetMaximum(700);
+    const MainMenuControls& m = menu_;
+    ShowTopic(m.Panel9, {m.Panel10, experiment_.Panel8, m.Panel3, m.Panel4, m.Panel6, m.Panel7});
+    conditions_.SpinEdit2->SetMaximum(700);
     HideCollisionLimit();
-    CopyPicture("Image21", "Image12");
+    conditions_.Image12->setPixmap(m.Image21->pixmap());
 }
 
 void TForm1::BitBtn17Click() {
-    ShowTopic("Panel10", {"Panel9", "Panel8", "Panel3", "Panel4", "Panel6", "Panel7"});
-    SpinEdit2->SetMaximum(700);
+    const MainMenuControls& m = menu_;
+    ShowTopic(m.Panel10, {m.Panel9, experiment_.Panel8, m.Panel3, m.Panel4, m.Panel6, m.Panel7});
+    conditions_.SpinEdit2->SetMaximum(700);
     HideCollisionLimit();
-    CopyPicture("Image21", "Image12");
+    conditions_.Image12->setPixmap(m.Image21->pixmap());
 }
 
 void TForm1::BitBtn26Click() {
@@ -113,30 +119,30 @@ void TForm1::BitBtn2Click() {
 }
 
 void TForm1::Label11Click() {
-    SpinEdit2->SetMaximum(700);
-    Show("ScrollBox1");
-    Hide("ScrollBox2");
+    conditions_.SpinEdit2->SetMaximum(700);
+    menu_.ScrollBox1->show();
+    menu_.ScrollBox2->hide();
 }
 
 void TForm1::Label13Click() {
     // The concentration chart needs room at the right of the vessel.
-    SpinEdit2->SetMaximum(600);
-    Show("ScrollBox2");
-    Hide("ScrollBox1");
+    conditions_.SpinEdit2->SetMaximum(600);
+    menu_.ScrollBox2->show();
+    menu_.ScrollBox1->hide();
 }
 
 void TForm1::Label20Click() {
     HideCollisionLimit();
-    Show("ScrollBox4");
-    Hide("ScrollBox3");
+    menu_.ScrollBox4->show();
+    menu_.ScrollBox3->hide();
 }
 
 void TForm1::Label22Click() {
-    Show("ScrollBox3");
-    Hide("ScrollBox4");
+    menu_.ScrollBox3->show();
+    menu_.ScrollBox4->hide();
     // This study stops its runs after a chosen number of collisions.
-    Show("Label50");
-    SpinEdit6->show();
+    conditions_.Label50->show();
+    conditions_.SpinEdit6->show();
 }
 
 void TForm1::Label23Click() {
@@ -144,67 +150,64 @@ void TForm1::Label23Click() {
 }
 
 void TForm1::Label26Click() {
-    Show("ScrollBox6");
+    menu_.ScrollBox6->show();
 }
 
 void TForm1::Label46Click() {
-    Show("ScrollBox8");
-    Hide("ScrollBox5");
+    menu_.ScrollBox8->show();
+    menu_.ScrollBox5->hide();
+}
+
+void TForm1::ShowStudyPane(QScrollArea* studies, QScrollArea* first) {
+    studies->show();
+    first->hide();
 }
 
 void TForm1::Label47Click() {
-    Show("ScrollBox5");
-    Hide("ScrollBox8");
-    SetUpDependencyStudy("Label47");
+    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
+    SetUpDependencyStudy(&MainMenuControls::Label47);
 }
 
 void TForm1::Label65Click() {
-    Show("ScrollBox5");
-    Hide("ScrollBox8");
-    SetUpDependencyStudy("Label65");
+    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
+    SetUpDependencyStudy(&MainMenuControls::Label65);
 }
 
 void TForm1::Label75Click() {
-    Show("ScrollBox5");
-    Hide("ScrollBox8");
-    SetUpDependencyStudy("Label75");
+    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
+    SetUpDependencyStudy(&MainMenuControls::Label75);
 }
 
 void TForm1::Label76Click() {
-    Show("ScrollBox5");
-    Hide("ScrollBox8");
-    SetUpDependencyStudy("Label76");
+    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
+    SetUpDependencyStudy(&MainMenuControls::Label76);
 }
 
 void TForm1::Label64Click() {
-    Show("ScrollBox10");
-    Hide("ScrollBox13");
+    menu_.ScrollBox10->show();
+    menu_.ScrollBox13->hide();
 }
 
 void TForm1::Label97Click() {
-    Show("ScrollBox13");
-    Hide("ScrollBox10");
-    SetUpDependencyStudy("Label97");
+    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
+    SetUpDependencyStudy(&MainMenuControls::Label97);
 }
 
 void TForm1::Label98Click() {
-    Show("ScrollBox13");
-    Hide("ScrollBox10");
-    SetUpDependencyStudy("Label98");
+    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
+    SetUpDependencyStudy(&MainMenuControls::Label98);
 }
 
 void TForm1::Label99Click() {
-    Show("ScrollBox13");
-    Hide("ScrollBox10");
-    SetUpDependencyStudy("Label99");
+    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
+    SetUpDependencyStudy(&MainMenuControls::Label99);
 }
 
 void TForm1::Label100Click() {
-    Show("ScrollBox13");
-    Hide("ScrollBox10");
-    SetUpDependencyStudy("Label100");
+    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
+    SetUpDependencyStudy(&MainMenuControls::Label100);
 }
 
 void TForm1::Label69Click() {
-    Show("ScrollBox12");
+    menu_.ScrollBox12->show();
 }

@@ -1,12 +1,14 @@
 // Printing: the picture of the running simulation and the two tables with their charts. A page
 // the printer does not take is offered to be saved as a PDF file instead.
 #include <QLabel>
+#include <QPushButton>
 
 #include "display/SurfaceView.h"
 #include "engine/Publisher.h"
 #include "measure/Table.h"
 #include "ui/Messages.h"
 #include "ui/SpinEdit.h"
+#include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
 namespace {
@@ -14,6 +16,14 @@ namespace {
 const QString kSaveQuestion = QStringLiteral("Czy zapisać tę stronę jako plik PDF?");
 
 }  // namespace
+
+void TForm1::ConnectPrinting() {
+    ConnectClicks({
+        {tools_.BitBtn19, &TForm1::BitBtn19Click},
+        {freePathTable_.BitBtn27, &TForm1::BitBtn27Click},
+        {studyTable_.BitBtn36, &TForm1::BitBtn36Click},
+    });
+}
 
 void TForm1::SetPrintService(std::unique_ptr<PrintService> service) {
     printService_ = std::move(service);
@@ -42,7 +52,7 @@ void TForm1::BitBtn19Click() {
     const bool running = DXTimer1.Enabled();
     if (running) BitBtn6Click();
     ScreenPrintInput input;
-    input.Vmax = SpinEdit4->Value();
+    input.Vmax = conditions_.SpinEdit4->Value();
     input.Surface = surface_.Front();
     input.SurfaceSize = DXDraw->size();
     if (const std::optional<PageJob> job = SimulationScreenJob(sim_->S, input)) PrintPage(*job);
@@ -51,27 +61,22 @@ void TForm1::BitBtn19Click() {
 
 TableHeadings TForm1::StudyHeadings() const {
     // A caption the study keeps hidden prints as an empty text.
-    const auto heading = [this](const char* name) {
-        const auto* label = Control<QLabel>(name);
+    const auto heading = [](const QLabel* label) {
         return HeadingCaption{label->text(), !label->isHidden()};
     };
-    return {heading("Label102"), heading("Label105"), heading("Label103"),
-            heading("Label104"), heading("Label73"),  heading("Label74")};
+    const StudyTablePanel& t = studyTable_;
+    return {heading(t.Label102), heading(t.Label105), heading(t.Label103),
+            heading(t.Label104), heading(t.Label73),  heading(t.Label74)};
 }
 
 void TForm1::BitBtn27Click() {
     // The page shows what the table holds now, drawn or not.
-    GatherTable(CellTexts(1), sim_->S);
+    GatherTable(freePathTable_.Cells.Texts(), sim_->S);
     PrintPage(TableAndChartJob(kTableRowCount, kHyperbola, CurrentChartInput(), StudyHeadings()));
 }
 
 void TForm1::BitBtn36Click() {
-    const QStringList cells = CellTexts(69);
-    GatherTable(cells, sim_->S);
-    if (!FirstRowsReady(cells)) {
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kFillTableMessage);
-        return;
-    }
+    if (!GatherStudyTable()) return;
     PrintPage(
         TableAndChartJob(kTableRowCount, sim_->S.ChartKind, CurrentChartInput(), StudyHeadings()));
 }

@@ -1,11 +1,11 @@
 // The initial-conditions panel and the tool buttons that start, pause, restart and leave a run.
-#include <QLabel>
 #include <QPushButton>
 
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
 #include "ui/SpinEdit.h"
+#include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
 namespace {
@@ -18,18 +18,19 @@ constexpr int kMinimumCollisions = 100;
 }  // namespace
 
 void TForm1::ConnectRunControl() {
-    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
-        {"BitBtn3", &TForm1::BitBtn3Click}, {"BitBtn6", &TForm1::BitBtn6Click},
-        {"BitBtn7", &TForm1::BitBtn7Click}, {"BitBtn18", &TForm1::BitBtn18Click},
-        {"BitBtn1", &TForm1::BitBtn1Click}, {"BitBtn5", &TForm1::BitBtn5Click},
-    };
-    for (const auto& [name, handler] : buttons) {
-        connect(Control<QPushButton>(name), &QPushButton::clicked, this, handler);
-    }
-    const std::pair<SpinEdit*, void (TForm1::*)()> boxes[] = {
-        {SpinEdit1, &TForm1::SpinEdit1Change}, {SpinEdit2, &TForm1::SpinEdit2Change},
-        {SpinEdit3, &TForm1::SpinEdit3Change}, {SpinEdit4, &TForm1::SpinEdit4Change},
-        {SpinEdit6, &TForm1::SpinEdit6Change},
+    ConnectClicks({
+        {conditions_.BitBtn3, &TForm1::BitBtn3Click},
+        {tools_.BitBtn6, &TForm1::BitBtn6Click},
+        {tools_.BitBtn7, &TForm1::BitBtn7Click},
+        {tools_.BitBtn18, &TForm1::BitBtn18Click},
+        {tools_.BitBtn1, &TForm1::BitBtn1Click},
+        {menu_.BitBtn5, &TForm1::BitBtn5Click},
+    });
+    const InitialConditionsPanel& p = conditions_;
+    const std::pair<SpinEdit*, Handler> boxes[] = {
+        {p.SpinEdit1, &TForm1::SpinEdit1Change}, {p.SpinEdit2, &TForm1::SpinEdit2Change},
+        {p.SpinEdit3, &TForm1::SpinEdit3Change}, {p.SpinEdit4, &TForm1::SpinEdit4Change},
+        {p.SpinEdit6, &TForm1::SpinEdit6Change},
     };
     for (const auto& [box, handler] : boxes)
         connect(box, &SpinEdit::Change, this, handler);
@@ -55,13 +56,13 @@ bool TForm1::RunInitialiser(void (*init)(Simulation&)) {
 
 void TForm1::StartTimer() {
     DXTimer1.SetEnabled(true);
-    BitBtn6->setToolTip(kPauseHint);
+    tools_.BitBtn6->setToolTip(kPauseHint);
 }
 
 void TForm1::BitBtn3Click() {
     // Checked in every mode, the box shown or not.
-    if (SpinEdit6->Value() < kMinimumCollisions) {
-        SpinEdit6->SetValue(kMinimumCollisions);
+    if (conditions_.SpinEdit6->Value() < kMinimumCollisions) {
+        conditions_.SpinEdit6->SetValue(kMinimumCollisions);
         ShowError(this, kErrorTitle,
                   QStringLiteral("Nieprawidłowa wartość! Minimalna liczba zderzeń: 100"));
         return;
@@ -71,18 +72,18 @@ void TForm1::BitBtn3Click() {
     if (!dispatched || sim_->S.InitOk == 0) return;
     StartClock(*sim_);
     StartTimer();
-    Panel2->hide();
+    conditions_.Panel2->hide();
 }
 
 void TForm1::BitBtn6Click() {
     if (DXTimer1.Enabled()) {
         DXTimer1.SetEnabled(false);
         PauseClock(*sim_);
-        BitBtn6->setToolTip(kResumeHint);
+        tools_.BitBtn6->setToolTip(kResumeHint);
     } else {
         ResumeClock(*sim_);
         DXTimer1.SetEnabled(true);
-        BitBtn6->setToolTip(kPauseHint);
+        tools_.BitBtn6->setToolTip(kPauseHint);
     }
 }
 
@@ -94,22 +95,22 @@ void TForm1::BitBtn7Click() {
 }
 
 void TForm1::BitBtn18Click() {
-    Panel2->show();
+    conditions_.Panel2->show();
     DXTimer1.SetEnabled(false);
 }
 
 void TForm1::BitBtn1Click() {
     DXTimer1.SetEnabled(false);
-    Panel1->show();
-    Panel8->hide();
-    Hide("Button2");
-    Hide("Panel11");
+    menu_.Panel1->show();
+    experiment_.Panel8->hide();
+    studyTable_.Button2->hide();
+    studyTable_.Panel11->hide();
 }
 
 void TForm1::BitBtn5Click() {
     RunInitialiser(InitDiffusion);
-    Panel2->show();
-    Panel1->hide();
+    conditions_.Panel2->show();
+    menu_.Panel1->hide();
 }
 
 void TForm1::CheckSpinText(SpinEdit* box) {
@@ -124,21 +125,21 @@ void TForm1::CheckSpinText(SpinEdit* box) {
 }
 
 void TForm1::SpinEdit1Change() {
-    CheckSpinText(SpinEdit1);
+    CheckSpinText(conditions_.SpinEdit1);
 }
 
 void TForm1::SpinEdit2Change() {
-    CheckSpinText(SpinEdit2);
+    CheckSpinText(conditions_.SpinEdit2);
 }
 
 void TForm1::SpinEdit3Change() {
-    CheckSpinText(SpinEdit3);
+    CheckSpinText(conditions_.SpinEdit3);
 }
 
 void TForm1::SpinEdit4Change() {
-    CheckSpinText(SpinEdit4);
+    CheckSpinText(conditions_.SpinEdit4);
 }
 
 void TForm1::SpinEdit6Change() {
-    CheckSpinText(SpinEdit6);
+    CheckSpinText(conditions_.SpinEdit6);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <memory>
 
 #include "RecordingDevice.h"
 #include "measure/DependencyChart.h"
@@ -147,4 +148,91 @@ TEST(DependencyChart, CaptionsByModeAndLabelsInSizeEight) {
     q.end();
     EXPECT_EQ(none.FindText("N"), nullptr);
     EXPECT_EQ(none.Record().Texts.size(), 8u);
+}
+
+// The screen and the page share one painter; only the style tells them apart.
+TEST(ChartStyle, ArrowsPointsAxesAndBackgroundFollowTheStyle) {
+    const ChartInput in = Input({{1, 1}, {3, 3}});
+    const ChartFrame frame = ScreenChartFrame(318, 225);
+    const auto paint = [&](const ChartStyle& style) {
+        auto device = std::make_unique<RecordingDevice>(318, 225, 96);
+        QPainter p(device.get());
+        p.setFont(BoxFont());
+        PaintChart(p, style, QRect(0, 0, 318, 225), frame, 17, 0, in);
+        return device;
+    };
+
+    ChartStyle style = ScreenChartStyle();
+    style.ArrowLength = 12;
+    style.PointRadius = 7;
+    style.AxisWidth = 3;
+    const auto device = paint(style);
+    const RecordingEngine& wide = device->Record();
+    // The x axis's arrow: both legs end 12 pixels back from the tip, in the axis's width.
+    const QLineF upper(268, 205, 256, 193);
+    const QLineF lower(268, 205, 256, 217);
+    int legs = 0;
+    for (const auto& line : wide.Lines) {
+        if (line.Segment == upper || line.Segment == lower) {
+            ++legs;
+            EXPECT_EQ(line.Pen.width(), 3);
+        }
+    }
+    EXPECT_EQ(legs, 2);
+    ASSERT_EQ(wide.Ellipses.size(), 2u);
+    for (const auto& e : wide.Ellipses) {
+        EXPECT_EQ(e.Rect.size(), QSizeF(14, 14));
+        EXPECT_EQ(e.Brush.color(), QColor(20, 140, 140));
+    }
+    // The background covers the box first.
+    ASSERT_FALSE(wide.Rects.empty());
+    EXPECT_EQ(wide.Rects.front().Rect, QRectF(0, 0, 318, 225));
+    EXPECT_EQ(wide.Rects.front().Brush.color(), QColor(240, 240, 240));
+
+    // Without a background nothing is filled: not the box, not under the captions.
+    ChartStyle bare = ScreenChartStyle();
+    bare.Background.reset();
+    ChartInput captioned = in;
+    captioned.SimulationMode = 2;
+    const auto plain = paint(bare);
+    EXPECT_TRUE(plain->Record().Rects.empty());
+    const auto captions = std::make_unique<RecordingDevice>(318, 225, 96);
+    {
+        QPainter p(captions.get());
+        p.setFont(BoxFont());
+        PaintChart(p, bare, QRect(0, 0, 318, 225), frame, 17, 0, captioned);
+    }
+    EXPECT_TRUE(captions->Record().Rects.empty());
+    EXPECT_NE(captions->FindText(QStringLiteral("N")), nullptr);
+}
+
+TEST(ChartStyle, PaperStyleGrowsWithThePageAndKeepsThePaintersFont) {
+    const ChartStyle paper = PaperChartStyle(2400);
+    EXPECT_EQ(paper.PointRadius, 16);
+    EXPECT_EQ(paper.ArrowLength, 25);
+    EXPECT_EQ(paper.AxisWidth, 2);
+    EXPECT_FALSE(paper.Background.has_value());
+    EXPECT_EQ(paper.Medium, ChartMedium::Paper);
+
+    // Tick labels take the painter's font on paper and a pixel size of 11 on screen; either
+    // way the painter comes back with the font and brush it had.
+    const ChartInput in = Input({{1, 2}, {4, 8}});
+    for (const ChartStyle& style : {paper, ScreenChartStyle()}) {
+        RecordingDevice device(2400, 3400, 300);
+        QPainter p(&device);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSize(8);
+        p.setFont(font);
+        p.setBrush(Qt::yellow);
+        PaintChart(p, style, QRect(0, 0, 2400, 3400), PaperChartFrame(2400, 3400), 17, 2, in);
+        const RecordingEngine::Text* label = device.FindText(TickLabel(0.0));
+        ASSERT_NE(label, nullptr);
+        if (style.Medium == ChartMedium::Paper) {
+            EXPECT_EQ(label->Font.pointSize(), 8);
+        } else {
+            EXPECT_EQ(label->Font.pixelSize(), 11);
+        }
+        EXPECT_EQ(p.font(), font);
+        EXPECT_EQ(p.brush().color(), QColor(Qt::yellow));
+    }
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "RecordingDevice.h"
+#include "measure/DependencyChart.h"
 #include "measure/PrintPages.h"
 
 namespace {
@@ -342,4 +343,46 @@ TEST(SimulationScreenJob, TitlesByModeAndItsOwnCopyOfTheState) {
     p.end();
     EXPECT_NE(page.FindText("Czas  =   12345 ms"), nullptr);
     EXPECT_EQ(page.Record().Images.size(), 3u);
+}
+
+// The page draws its chart with the chart painter in the paper style, and adds only the table:
+// every line, point and chart text of the page is the painter's, in the same order.
+TEST(TableAndChartPage, ChartIsThePaintersPaperChart) {
+    for (const int mode : {2, 7}) {
+        SCOPED_TRACE(mode);
+        ChartInput input = TableInput(mode);
+        RecordingDevice page(2400, 3400, 300);
+        {
+            QPainter p(&page);
+            PrintTableAndChart(p, QSize(2400, 3400), 17, 2, input, Pressure());
+        }
+        RecordingDevice chart(2400, 3400, 300);
+        {
+            QPainter p(&chart);
+            QFont font(QStringLiteral("Arial"));
+            font.setBold(true);
+            font.setPointSize(8);
+            p.setFont(font);
+            PaintChart(p, PaperChartStyle(2400), QRect(0, 0, 2400, 3400),
+                       PaperChartFrame(2400, 3400), 17, 2, input);
+        }
+        const RecordingEngine& a = page.Record();
+        const RecordingEngine& b = chart.Record();
+        ASSERT_EQ(a.Lines.size(), b.Lines.size());
+        for (size_t i = 0; i < a.Lines.size(); ++i) {
+            EXPECT_EQ(a.Lines[i].Segment, b.Lines[i].Segment) << i;
+            EXPECT_EQ(a.Lines[i].Pen.width(), b.Lines[i].Pen.width()) << i;
+            EXPECT_EQ(a.Lines[i].Pen.color(), b.Lines[i].Pen.color()) << i;
+        }
+        ASSERT_EQ(a.Ellipses.size(), b.Ellipses.size());
+        for (size_t i = 0; i < a.Ellipses.size(); ++i)
+            EXPECT_EQ(a.Ellipses[i].Rect, b.Ellipses[i].Rect) << i;
+        EXPECT_TRUE(a.Rects.empty());
+        // The chart's texts come first and alike; the table's follow.
+        ASSERT_GT(a.Texts.size(), b.Texts.size());
+        for (size_t i = 0; i < b.Texts.size(); ++i) {
+            EXPECT_EQ(a.Texts[i].String, b.Texts[i].String) << i;
+            EXPECT_EQ(a.Texts[i].Baseline, b.Texts[i].Baseline) << i;
+        }
+    }
 }

@@ -27,7 +27,7 @@ class MainMenuTest : public ::testing::Test {
     static void SetUpTestSuite() {
         stage_ = new QWidget;
         stage_->resize(1024, 768);
-        menu_ = BuildMainMenu(stage_);
+        menu_ = BuildMainMenu(stage_).Panel1;
         stage_->show();
         QApplication::processEvents();
     }
@@ -181,7 +181,7 @@ TEST_F(MainMenuTest, TopicPanelsHiddenWithIconTitleAndIntroduction) {
     };
     auto* fresh = new QWidget;
     std::unique_ptr<QWidget> owner(fresh);
-    QWidget* freshMenu = BuildMainMenu(fresh);
+    QWidget* freshMenu = BuildMainMenu(fresh).Panel1;
     for (const Topic& t : topics) {
         SCOPED_TRACE(t.panel);
         auto* panel = Find<QFrame>(t.panel);
@@ -288,7 +288,7 @@ TEST_F(MainMenuTest, ExerciseLinksAreClickableItalicUnderlinedAndExact) {
 TEST_F(MainMenuTest, PanesAreWhiteHiddenScrollBoxesBelowTheLinks) {
     auto* fresh = new QWidget;
     std::unique_ptr<QWidget> owner(fresh);
-    QWidget* freshMenu = BuildMainMenu(fresh);
+    QWidget* freshMenu = BuildMainMenu(fresh).Panel1;
     for (const PaneOf& p : kPanes) {
         SCOPED_TRACE(p.pane);
         auto* panel = Find<QFrame>(p.panel);
