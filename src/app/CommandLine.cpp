@@ -74,8 +74,7 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
         ~Uninstall() { QCoreApplication::removeTranslator(t); }
     } uninstall{&polish};
 
-    const QString program =
-        arguments.isEmpty() ? QStringLiteral("kinetra") : arguments.first().section('/', -1);
+    const QString program = QStringLiteral("kinetra");
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -110,7 +109,11 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         CommandLineOutcome outcome = Stop(0, {});
-        outcome.Output = parser.helpText() + ExerciseList();
+        // Qt names the program by the path it was started with; the installed name reads better.
+        const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1")
+                                  .arg(program + QStringLiteral(" [opcje]"));
+        outcome.Output = usage + QLatin1Char('\n') + parser.helpText().section(QLatin1Char('\n'), 1) +
+                         ExerciseList();
         return outcome;
     }
     if (parser.isSet(version)) {

@@ -17,7 +17,7 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Scaled by a whole factor, every surface pixel becomes a sharp square; at any other factor
     // nearest-neighbour would make some pixels wider than others, so blend instead.
-    const double scale = painter.deviceTransform().m11() * devicePixelRatioF();
+    const double scale = painter.deviceTransform().m11();
     if (std::abs(scale - std::round(scale)) > 1e-6) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     }
