@@ -86,6 +86,7 @@ void ScreenMode::Embed() {
     proxy_->setPos(0, 0);
     stage->move(0, 0);
     connect(proxy_, &QGraphicsWidget::geometryChanged, this, &ScreenMode::Fit);
+    stage->installEventFilter(this);
     view_->show();
     view_->setFocus();
     if (focus && stage->isAncestorOf(focus)) focus->setFocus();
@@ -95,6 +96,7 @@ void ScreenMode::Unembed() {
     QWidget* stage = form_->Stage();
     QWidget* focus = stage->focusWidget();
     disconnect(proxy_, nullptr, this, nullptr);
+    stage->removeEventFilter(this);
     proxy_->setWidget(nullptr);
     stage->setParent(form_);
     stage->move((form_->width() - Surface::kWidth) / 2, (form_->height() - Surface::kHeight) / 2);
@@ -121,6 +123,14 @@ void ScreenMode::Fit() {
 }
 
 bool ScreenMode::eventFilter(QObject* watched, QEvent* event) {
+    // A press that no control took (a label's, say) would leave the scene without a mouse
+    // grabber, and the release, which a link acts on, would never reach the stage. On a plain
+    // window the release always follows the press, so take the press at the stage.
+    if (watched == form_->Stage() && (event->type() == QEvent::MouseButtonPress ||
+                                      event->type() == QEvent::MouseButtonDblClick)) {
+        event->accept();
+        return true;
+    }
     if (watched == form_ && event->type() == QEvent::Resize && windowed_) {
         // The window's own handler moves the stage next, which fits the view again.
         Fit();
