@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree, checks what it holds, validates its desktop
 # entry and AppStream file, unpacks it into a scratch root and starts the unpacked program.
+# The checked package is left in the build directory.
 # Usage: check_package.sh <build dir> <version>
 set -euo pipefail
 build=$1
@@ -62,4 +63,5 @@ status=$?
 set -e
 [ "$status" -eq 2 ] || fail "an unknown option exited with $status"
 grep -q "no-such-option" "$work/err" || fail "the unknown option is not named: $(cat "$work/err")"
+cp "$deb" "$build/"
 echo "package checked: $(wc -l <"$work/files") entries, --version: $out"
