@@ -78,8 +78,9 @@ void ScreenMode::Embed() {
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setBackgroundBrush(Qt::black);
     view_->setAlignment(Qt::AlignCenter);
-    view_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                          QPainter::SmoothPixmapTransform);
+    // No antialiasing of shapes: at a fractional scale the edges of neighbouring widgets'
+    // fills would blend into faint seams. Text and pictures are still smoothed.
+    view_->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     view_->setGeometry(form_->rect());
     stage->setParent(nullptr);
     proxy_ = scene_->addWidget(stage);
