@@ -100,8 +100,8 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
     parser.addOptions({help, version, window, fullScreen, language, exercise});
 
     if (!parser.parse(arguments)) {
-        return Stop(2, QStringLiteral("%1: %2\n%3")
-                           .arg(program, parser.errorText(), HelpHint(program)));
+        return Stop(
+            2, QStringLiteral("%1: %2\n%3").arg(program, parser.errorText(), HelpHint(program)));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return Stop(2, QStringLiteral("%1: nieoczekiwany argument „%2”.\n%3")
@@ -112,8 +112,8 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
         // Qt names the program by the path it was started with; the installed name reads better.
         const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1")
                                   .arg(program + QStringLiteral(" [opcje]"));
-        outcome.Output = usage + QLatin1Char('\n') + parser.helpText().section(QLatin1Char('\n'), 1) +
-                         ExerciseList();
+        outcome.Output = usage + QLatin1Char('\n') +
+                         parser.helpText().section(QLatin1Char('\n'), 1) + ExerciseList();
         return outcome;
     }
     if (parser.isSet(version)) {
@@ -124,8 +124,9 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
 
     CommandLineOutcome outcome;
     if (parser.isSet(window) && parser.isSet(fullScreen)) {
-        return Stop(2, QStringLiteral("%1: opcji --window i --fullscreen nie można łączyć.\n")
-                           .arg(program));
+        return Stop(
+            2,
+            QStringLiteral("%1: opcji --window i --fullscreen nie można łączyć.\n").arg(program));
     }
     outcome.Options.Windowed = parser.isSet(window);
     if (parser.isSet(language)) {

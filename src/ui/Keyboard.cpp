@@ -210,7 +210,8 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
             if (watched == panel1_ || watched == panel2_) UpdateToolButtonFocus();
             break;
         case QEvent::ToolTip:
-            if (auto* button = qobject_cast<QAbstractButton*>(watched); button && IsToolButton(button)) {
+            if (auto* button = qobject_cast<QAbstractButton*>(watched);
+                button && IsToolButton(button)) {
                 QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ShownHint(button),
                                    button);
                 return true;
@@ -218,7 +219,8 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::ToolTipChange:
             // The pause button's hint turns to "Wznów" and back; its name follows.
-            if (auto* button = qobject_cast<QAbstractButton*>(watched); button && IsToolButton(button)) {
+            if (auto* button = qobject_cast<QAbstractButton*>(watched);
+                button && IsToolButton(button)) {
                 button->setAccessibleName(button->toolTip());
             }
             break;

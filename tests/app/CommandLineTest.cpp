@@ -42,8 +42,8 @@ TEST(CommandLine, HelpIsPolishAndListsEveryOptionAndExercise) {
             << r.Output.toStdString();
         EXPECT_TRUE(r.Output.contains(QStringLiteral("Opcje:")));
         EXPECT_FALSE(r.Output.contains(QStringLiteral("Usage")));
-        for (const char* option : {"--window", "--fullscreen", "--lang <język>",
-                                   "--exercise <nazwa>", "--version"}) {
+        for (const char* option :
+             {"--window", "--fullscreen", "--lang <język>", "--exercise <nazwa>", "--version"}) {
             EXPECT_TRUE(r.Output.contains(QString::fromUtf8(option))) << option;
         }
         for (const Exercise& e : Exercises()) {
@@ -82,8 +82,7 @@ TEST(CommandLine, OnlyPolishIsOfferedForNow) {
 
 TEST(CommandLine, ExerciseByName) {
     for (const Exercise& e : Exercises()) {
-        const CommandLineOutcome r =
-            Parse({QStringLiteral("--exercise"), QLatin1String(e.Name)});
+        const CommandLineOutcome r = Parse({QStringLiteral("--exercise"), QLatin1String(e.Name)});
         EXPECT_TRUE(r.Run) << e.Name;
         EXPECT_EQ(r.Options.Exercise, QLatin1String(e.Name));
     }
@@ -95,12 +94,10 @@ TEST(CommandLine, ExerciseByName) {
 TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefusedByName) {
     ExpectRefused({QStringLiteral("--bogus")}, QStringLiteral("„bogus”"));
     ExpectRefused({QStringLiteral("-x")}, QStringLiteral("„x”"));
-    ExpectRefused({QStringLiteral("--window"), QStringLiteral("--full")},
-                  QStringLiteral("„full”"));
+    ExpectRefused({QStringLiteral("--window"), QStringLiteral("--full")}, QStringLiteral("„full”"));
     ExpectRefused({QStringLiteral("plik.txt")}, QStringLiteral("„plik.txt”"));
     // Refused even beside --help: a mistyped shortcut should not pass unseen.
-    ExpectRefused({QStringLiteral("--help"), QStringLiteral("--bogus")},
-                  QStringLiteral("„bogus”"));
+    ExpectRefused({QStringLiteral("--help"), QStringLiteral("--bogus")}, QStringLiteral("„bogus”"));
 }
 
 TEST(CommandLine, ExerciseNamesAreUniqueAndLeadToPanes) {

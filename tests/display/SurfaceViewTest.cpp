@@ -13,7 +13,8 @@ namespace {
 // One-pixel columns of white and black over the whole surface, presented.
 void Stripes(Surface& surface) {
     surface.FillSurface(0);
-    for (int x = 0; x < Surface::kWidth; x += 2) surface.FillRect(x, 0, x + 1, 16, 0xFFFF);
+    for (int x = 0; x < Surface::kWidth; x += 2)
+        surface.FillRect(x, 0, x + 1, 16, 0xFFFF);
     surface.ReleaseText();
     surface.Present();
 }
@@ -29,7 +30,8 @@ QImage Shown(SurfaceView& view, double scale) {
 
 std::set<int> GreysOfRow(const QImage& image, int y) {
     std::set<int> greys;
-    for (int x = 0; x < image.width(); ++x) greys.insert(qGray(image.pixel(x, y)));
+    for (int x = 0; x < image.width(); ++x)
+        greys.insert(qGray(image.pixel(x, y)));
     return greys;
 }
 

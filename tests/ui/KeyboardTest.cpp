@@ -111,7 +111,8 @@ TEST_F(Keyboard, RunKeysWaitWhileAPanelCoversTheToolButtons) {
     Click("BitBtn5");
     const int64_t start = S().ClockStart;
     clock.Advance(3000);
-    for (Qt::Key k : {Qt::Key_Space, Qt::Key_R, Qt::Key_P}) QTest::keyClick(form.get(), k);
+    for (Qt::Key k : {Qt::Key_Space, Qt::Key_R, Qt::Key_P})
+        QTest::keyClick(form.get(), k);
     EXPECT_FALSE(form->Timer().Enabled());
     EXPECT_EQ(S().ClockStart, start);
     EXPECT_EQ(jobs, 0);
@@ -264,7 +265,8 @@ TEST_F(Keyboard, TabPassesCoveredToolButtonsAndReachesThemInARun) {
 TEST_F(Keyboard, EveryButtonHasAPolishAccessibleName) {
     KeyboardControl::NameButtons(units);
     KeyboardControl::NameButtons(about);
-    for (QWidget* root : {form->Stage(), static_cast<QWidget*>(units), static_cast<QWidget*>(about)}) {
+    for (QWidget* root :
+         {form->Stage(), static_cast<QWidget*>(units), static_cast<QWidget*>(about)}) {
         for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
             EXPECT_FALSE(AccessibleName(b).trimmed().isEmpty()) << b->objectName().toStdString();
         }
@@ -290,7 +292,8 @@ TEST_F(Keyboard, ShownHintsNameTheKeysWhileTheHintsStayAsTheyAre) {
     }
     StartDiffusion();
     auto* pause = W<QAbstractButton>("BitBtn6");
-    QHelpEvent help(QEvent::ToolTip, pause->rect().center(), pause->mapToGlobal(pause->rect().center()));
+    QHelpEvent help(QEvent::ToolTip, pause->rect().center(),
+                    pause->mapToGlobal(pause->rect().center()));
     QApplication::sendEvent(pause, &help);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Pauza (spacja)"));
     QToolTip::hideText();

@@ -101,8 +101,7 @@ TEST_F(Screens, FullScreenAgainPutsTheStageBackAsItWas) {
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(form->isFullScreen());
     EXPECT_EQ(form->Stage()->size(), before.size());
-    EXPECT_EQ(form->Stage()->pos(),
-              QPoint((form->width() - 1024) / 2, (form->height() - 768) / 2));
+    EXPECT_EQ(form->Stage()->pos(), QPoint((form->width() - 1024) / 2, (form->height() - 768) / 2));
     // The window's controls are found from the window again, with their state kept.
     EXPECT_NE(form->findChild<QWidget*>(QStringLiteral("BitBtn7")), nullptr);
     EXPECT_TRUE(Shown("Panel2"));
@@ -120,8 +119,9 @@ TEST_F(Screens, AnExerciseOpensByNameAsTwoClicksWould) {
         QWidget* pane = fresh.Stage()->findChild<QWidget*>(QLatin1String(e.Pane));
         ASSERT_NE(pane, nullptr) << e.Pane;
         EXPECT_TRUE(pane->isVisibleTo(fresh.Stage())) << e.Name;
-        EXPECT_TRUE(fresh.Stage()->findChild<QWidget*>(QStringLiteral("Panel1"))->isVisibleTo(
-            fresh.Stage()));
+        EXPECT_TRUE(fresh.Stage()
+                        ->findChild<QWidget*>(QStringLiteral("Panel1"))
+                        ->isVisibleTo(fresh.Stage()));
         EXPECT_FALSE(fresh.Timer().Enabled());
         EXPECT_EQ(fresh.Sim().S.SimulationMode, 0) << "nothing runs yet";
     }
