@@ -126,6 +126,9 @@ void KeyboardControl::UpdateToolButtonFocus() {
 
 QWidget* KeyboardControl::FocusedControl() const {
     QWidget* focus = QApplication::focusWidget();
+    // Right after a change of window flags Qt may not count the window as active yet, though
+    // it gets the keys; its own record of the focus is the one to go by then.
+    if (!focus) focus = form_->focusWidget();
     // In a window the stage sits in a view; the control with the focus is inside the stage.
     if (qobject_cast<QGraphicsView*>(focus)) return form_->Stage()->focusWidget();
     return focus;

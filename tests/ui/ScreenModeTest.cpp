@@ -5,6 +5,7 @@
 
 #include "FormTest.h"
 #include "ui/Exercises.h"
+#include "ui/Keyboard.h"
 #include "ui/ScreenMode.h"
 
 class Screens : public FormTest {
@@ -130,4 +131,28 @@ TEST_F(Screens, AnExerciseOpensByNameAsTwoClicksWould) {
     for (const char* topic : {"Panel3", "Panel4", "Panel6", "Panel7", "Panel9", "Panel10"}) {
         EXPECT_TRUE(fresh.Stage()->findChild<QWidget*>(QLatin1String(topic))->isHidden());
     }
+}
+
+TEST_F(Screens, KeysReachTheStageThroughTheWindowsView) {
+    new KeyboardControl(form.get(), [this] { mode->Toggle(); });
+    mode->ShowWindowed();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->resize(800, 600);
+    // Keys as the window system delivers them, to the window.
+    auto press = [this](Qt::Key key) { QTest::keyClick(form->windowHandle(), key); };
+    QTest::mouseClick(mode->View()->viewport(), Qt::LeftButton, {}, InView("BitBtn8"));
+    QTest::mouseClick(mode->View()->viewport(), Qt::LeftButton, {}, InView("Label11"));
+    QTest::mouseClick(mode->View()->viewport(), Qt::LeftButton, {}, InView("BitBtn5"));
+    QTest::mouseClick(mode->View()->viewport(), Qt::LeftButton, {}, InView("BitBtn3"));
+    ASSERT_TRUE(form->Timer().Enabled());
+    mode->View()->setFocus();
+    press(Qt::Key_Space);
+    EXPECT_FALSE(form->Timer().Enabled());
+    press(Qt::Key_Space);
+    EXPECT_TRUE(form->Timer().Enabled());
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(Shown("Panel1"));
+    press(Qt::Key_F11);
+    EXPECT_FALSE(mode->Windowed());
+    EXPECT_TRUE(Shown("Panel1"));
 }
