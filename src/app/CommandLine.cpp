@@ -98,6 +98,20 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
                                       QStringLiteral("Otwiera od razu opis ćwiczenia <nazwa>."),
                                       QStringLiteral("nazwa"));
     parser.addOptions({help, version, window, fullScreen, language, exercise});
+    // Qt reads its own options (-platform offscreen, -style Fusion, ...) from the same command
+    // line; they pass here unmentioned.
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowtitle", "qwindowicon", "style", "stylesheet", "display", "geometry", "session"}) {
+        QCommandLineOption qtOption(QLatin1String(name), QString(), QStringLiteral("x"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "nograb", "dograb", "sync", "widgetcount"}) {
+        QCommandLineOption qtOption{QLatin1String(name)};
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
 
     if (!parser.parse(arguments)) {
         return Stop(

@@ -100,6 +100,15 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefusedByName) {
     ExpectRefused({QStringLiteral("--help"), QStringLiteral("--bogus")}, QStringLiteral("„bogus”"));
 }
 
+TEST(CommandLine, QtsOwnOptionsPassUnmentioned) {
+    const CommandLineOutcome r = Parse({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                        QStringLiteral("-reverse"), QStringLiteral("--window")});
+    EXPECT_TRUE(r.Run);
+    EXPECT_TRUE(r.Options.Windowed);
+    EXPECT_FALSE(Parse({QStringLiteral("--help")}).Output.contains(QStringLiteral("platform")));
+    ExpectRefused({QStringLiteral("-platform")}, QStringLiteral("platform"));
+}
+
 TEST(CommandLine, ExerciseNamesAreUniqueAndLeadToPanes) {
     QStringList names;
     for (const Exercise& e : Exercises()) {
