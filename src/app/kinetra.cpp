@@ -1,14 +1,21 @@
-// Program start: the main window, the About dialog and the Units dialog, in that order; the main
-// window covers the whole screen until it is closed.
+// Program start: reads the command line, then creates the main window, the About dialog and the
+// Units dialog, in that order; the main window covers the whole screen (or, when asked, sits in
+// a window) until it is closed.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
+#include "app/CommandLine.h"
+#include "ui/Exercises.h"
+#include "ui/Keyboard.h"
+#include "ui/ScreenMode.h"
 #include "ui/jedn_Unit.h"
 #include "ui/kinetra_u.h"
 #include "ui/o_programie_Unit.h"
@@ -31,12 +38,26 @@ void ScaleToScreen(int argc, char** argv) {
     if (factor > 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 6));
 }
 
+// Read before any window system is touched, so that --help and --version work anywhere.
+CommandLineOutcome ReadCommandLine(int argc, char** argv) {
+    QCoreApplication reader(argc, argv);
+    return ParseCommandLine(QCoreApplication::arguments());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const CommandLineOutcome command = ReadCommandLine(argc, argv);
+    if (!command.Run) {
+        std::fputs(command.Output.toUtf8().constData(), stdout);
+        std::fputs(command.Error.toUtf8().constData(), stderr);
+        return command.ExitCode;
+    }
+
     ScaleToScreen(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kinetra"));
+    QApplication::setApplicationVersion(ProgramVersion());
 
     // Qt's own dialogs (the file dialog of a saved page, standard buttons) speak Polish too.
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
@@ -50,12 +71,17 @@ int main(int argc, char** argv) {
     TFO_programie FO_programie(&Form1);
     Tjednostki jednostki(&Form1);
     Form1.SetDialogs(&FO_programie, &jednostki);
+    KeyboardControl::NameButtons(&FO_programie);
+    KeyboardControl::NameButtons(&jednostki);
 
-    // No window manager may be there to size a full-screen window, so give it the screen first.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        Form1.setGeometry(screen->geometry());
+    auto* screenMode = new ScreenMode(&Form1);
+    new KeyboardControl(&Form1, [screenMode] { screenMode->Toggle(); });
+    if (!command.Options.Exercise.isEmpty()) OpenExercise(Form1, command.Options.Exercise);
+
+    if (command.Options.Windowed) {
+        screenMode->ShowWindowed();
+    } else {
+        screenMode->ShowFullScreen();
     }
-    Form1.showFullScreen();
-    Form1.activateWindow();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "display/Surface.h"
 
@@ -14,5 +15,11 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Scaled by a whole factor, every surface pixel becomes a sharp square; at any other factor
+    // nearest-neighbour would make some pixels wider than others, so blend instead.
+    const double scale = painter.deviceTransform().m11();
+    if (std::abs(scale - std::round(scale)) > 1e-6) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
     painter.drawImage(event->rect(), surface_.Front(), event->rect());
 }

@@ -1,0 +1,240 @@
+#include "ui/Keyboard.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QGraphicsView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSlider>
+#include <QToolTip>
+
+#include "ui/SpinEdit.h"
+#include "ui/Widgets.h"
+#include "ui/kinetra_u.h"
+
+namespace {
+
+const char* const kToolButtons[] = {"BitBtn7", "BitBtn6", "BitBtn18", "BitBtn19", "BitBtn1"};
+
+bool IsToolButton(const QObject* object) {
+    for (const char* name : kToolButtons) {
+        if (object->objectName() == QLatin1String(name)) return true;
+    }
+    return false;
+}
+
+bool TakesText(const QWidget* w) {
+    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w)) return true;
+    const auto* memo = qobject_cast<const QPlainTextEdit*>(w);
+    return memo && !memo->isReadOnly();
+}
+
+void SetLinkColour(QWidget* link, const QColor& colour) {
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    link->setPalette(pal);
+}
+
+// Names for the controls that show no caption of their own.
+void NameInputs(QWidget* stage) {
+    const std::pair<const char*, const char*> names[] = {
+        {"SpinEdit1", "Liczba cząsteczek"},
+        {"SpinEdit2", "Szerokość naczynia"},
+        {"SpinEdit3", "Wysokość naczynia"},
+        {"SpinEdit4", "Maksymalna szybkość cząsteczek"},
+        {"SpinEdit6", "Liczba zderzeń"},
+        {"TrackBar1", "Liczba cząsteczek"},
+        {"TrackBar2", "Średnia prędkość cząsteczek"},
+        {"TrackBar3", "Masa cząsteczek gazu"},
+        {"TrackBar4", "Szerokość naczynia"},
+    };
+    for (const auto& [name, text] : names) {
+        if (QWidget* w = stage->findChild<QWidget*>(QLatin1String(name))) {
+            w->setAccessibleName(QString::fromUtf8(text));
+        }
+    }
+}
+
+}  // namespace
+
+KeyboardControl::KeyboardControl(TForm1* form, std::function<void()> toggleScreen)
+    : QObject(form),
+      form_(form),
+      toggleScreen_(std::move(toggleScreen)),
+      panel1_(form->Stage()->findChild<QWidget*>(QStringLiteral("Panel1"))),
+      panel2_(form->Stage()->findChild<QWidget*>(QStringLiteral("Panel2"))) {
+    QWidget* stage = form_->Stage();
+    NameButtons(stage);
+    NameInputs(stage);
+    for (const char* name : kToolButtons) {
+        auto* button = stage->findChild<QAbstractButton*>(QLatin1String(name));
+        const QString key = KeyOf(button->objectName());
+        if (!key.isEmpty()) button->setAccessibleDescription(QStringLiteral("Klawisz: ") + key);
+    }
+    for (ClickLabel* link : stage->findChildren<ClickLabel*>()) {
+        link->setFocusPolicy(Qt::TabFocus);
+        link->setAccessibleName(link->text());
+    }
+    UpdateToolButtonFocus();
+    qApp->installEventFilter(this);
+}
+
+KeyboardControl::~KeyboardControl() {
+    qApp->removeEventFilter(this);
+}
+
+QString KeyboardControl::KeyOf(const QString& toolButton) {
+    if (toolButton == QLatin1String("BitBtn7")) return QStringLiteral("R");
+    if (toolButton == QLatin1String("BitBtn6")) return QStringLiteral("spacja");
+    if (toolButton == QLatin1String("BitBtn19")) return QStringLiteral("P");
+    if (toolButton == QLatin1String("BitBtn1")) return QStringLiteral("Esc");
+    return {};
+}
+
+QString KeyboardControl::ShownHint(const QAbstractButton* toolButton) {
+    const QString key = KeyOf(toolButton->objectName());
+    if (key.isEmpty()) return toolButton->toolTip();
+    return QStringLiteral("%1 (%2)").arg(toolButton->toolTip(), key);
+}
+
+void KeyboardControl::NameButtons(QWidget* root) {
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!button->accessibleName().isEmpty()) continue;
+        QString name = button->text();
+        name.remove(QLatin1Char('&'));
+        if (name.trimmed().isEmpty()) name = button->toolTip();
+        button->setAccessibleName(name.trimmed());
+    }
+}
+
+bool KeyboardControl::ToolButtonsUncovered() const {
+    return panel1_->isHidden() && panel2_->isHidden();
+}
+
+void KeyboardControl::UpdateToolButtonFocus() {
+    // Covered buttons cannot be reached by the mouse, so Tab passes them by too.
+    const Qt::FocusPolicy policy = ToolButtonsUncovered() ? Qt::TabFocus : Qt::NoFocus;
+    for (const char* name : kToolButtons) {
+        auto* button = form_->Stage()->findChild<QWidget*>(QLatin1String(name));
+        button->setFocusPolicy(policy);
+        if (policy == Qt::NoFocus && button->hasFocus()) button->clearFocus();
+    }
+}
+
+QWidget* KeyboardControl::FocusedControl() const {
+    QWidget* focus = QApplication::focusWidget();
+    // Right after a change of window flags Qt may not count the window as active yet, though
+    // it gets the keys; its own record of the focus is the one to go by then.
+    if (!focus) focus = form_->focusWidget();
+    // In a window the stage sits in a view; the control with the focus is inside the stage.
+    if (qobject_cast<QGraphicsView*>(focus)) return form_->Stage()->focusWidget();
+    return focus;
+}
+
+bool KeyboardControl::Click(const char* name) const {
+    auto* button = form_->Stage()->findChild<QAbstractButton*>(QLatin1String(name));
+    if (!button || !button->isEnabled()) return false;
+    button->click();
+    return true;
+}
+
+bool KeyboardControl::LeaveToMenu() const {
+    auto* close = form_->Stage()->findChild<QWidget*>(QStringLiteral("BitBtn25"));
+    if (!panel2_->isHidden() && close && !close->isHidden()) return Click("BitBtn25");
+    if (!panel1_->isHidden()) return false;
+    // The set-up panel lies over the tool buttons; leaving closes it as well.
+    panel2_->hide();
+    return Click("BitBtn1");
+}
+
+bool KeyboardControl::OnKey(QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier) return false;
+    QWidget* focus = FocusedControl();
+    switch (key->key()) {
+        case Qt::Key_F11:
+            if (key->isAutoRepeat() || !toggleScreen_) return false;
+            toggleScreen_();
+            return true;
+        case Qt::Key_F1:
+            return !key->isAutoRepeat() && Click("BitBtn26");
+        case Qt::Key_Escape:
+            return LeaveToMenu();
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
+                button->click();
+                return true;
+            }
+            if (auto* link = qobject_cast<ClickLabel*>(focus)) {
+                emit link->clicked();
+                return true;
+            }
+            return false;
+        default:
+            break;
+    }
+    const bool runKey =
+        key->key() == Qt::Key_Space || key->key() == Qt::Key_R || key->key() == Qt::Key_P;
+    if (!runKey || !ToolButtonsUncovered() || (focus && TakesText(focus))) {
+        // Space on a focused exercise link opens it, as on a button.
+        if (key->key() == Qt::Key_Space) {
+            if (auto* link = qobject_cast<ClickLabel*>(focus)) {
+                emit link->clicked();
+                return true;
+            }
+        }
+        return false;
+    }
+    if (key->isAutoRepeat()) return true;
+    if (key->key() == Qt::Key_Space) Click("BitBtn6");
+    if (key->key() == Qt::Key_R) Click("BitBtn7");
+    if (key->key() == Qt::Key_P) Click("BitBtn19");
+    return true;
+}
+
+bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (!w || QApplication::activeModalWidget()) break;
+            const QWidget* top = w->window();
+            if (top != form_ && top != form_->Stage()) break;
+            if (OnKey(static_cast<QKeyEvent*>(event))) return true;
+            break;
+        }
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            if (watched == panel1_ || watched == panel2_) UpdateToolButtonFocus();
+            break;
+        case QEvent::ToolTip:
+            if (auto* button = qobject_cast<QAbstractButton*>(watched);
+                button && IsToolButton(button)) {
+                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ShownHint(button),
+                                   button);
+                return true;
+            }
+            break;
+        case QEvent::ToolTipChange:
+            // The pause button's hint turns to "Wznów" and back; its name follows.
+            if (auto* button = qobject_cast<QAbstractButton*>(watched);
+                button && IsToolButton(button)) {
+                button->setAccessibleName(button->toolTip());
+            }
+            break;
+        case QEvent::FocusIn:
+            if (auto* link = qobject_cast<ClickLabel*>(watched)) SetLinkColour(link, Qt::blue);
+            break;
+        case QEvent::FocusOut:
+            if (auto* link = qobject_cast<ClickLabel*>(watched)) SetLinkColour(link, Qt::black);
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}

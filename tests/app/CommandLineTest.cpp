@@ -1,0 +1,122 @@
+// The command line: help and version in Polish, the screen mode, the language and the exercise
+// to open, and every mistake refused with exit code 2 before anything starts.
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "ui/Exercises.h"
+
+namespace {
+
+CommandLineOutcome Parse(QStringList args) {
+    args.prepend(QStringLiteral("/usr/bin/kinetra"));
+    return ParseCommandLine(args);
+}
+
+void ExpectRefused(const QStringList& args, const QString& named) {
+    const CommandLineOutcome r = Parse(args);
+    EXPECT_FALSE(r.Run) << args.join(' ').toStdString();
+    EXPECT_EQ(r.ExitCode, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.Output.isEmpty());
+    EXPECT_TRUE(r.Error.contains(named)) << r.Error.toStdString();
+}
+
+}  // namespace
+
+TEST(CommandLine, NoArgumentsStartFullScreenInPolishAtTheMenu) {
+    const CommandLineOutcome r = Parse({});
+    EXPECT_TRUE(r.Run);
+    EXPECT_FALSE(r.Options.Windowed);
+    EXPECT_EQ(r.Options.Language, QStringLiteral("pl"));
+    EXPECT_TRUE(r.Options.Exercise.isEmpty());
+    EXPECT_TRUE(r.Output.isEmpty());
+    EXPECT_TRUE(r.Error.isEmpty());
+}
+
+TEST(CommandLine, HelpIsPolishAndListsEveryOptionAndExercise) {
+    for (const char* flag : {"--help", "-h"}) {
+        const CommandLineOutcome r = Parse({QLatin1String(flag)});
+        EXPECT_FALSE(r.Run);
+        EXPECT_EQ(r.ExitCode, 0);
+        EXPECT_TRUE(r.Error.isEmpty());
+        EXPECT_TRUE(r.Output.startsWith(QStringLiteral("Użycie: kinetra [opcje]")))
+            << r.Output.toStdString();
+        EXPECT_TRUE(r.Output.contains(QStringLiteral("Opcje:")));
+        EXPECT_FALSE(r.Output.contains(QStringLiteral("Usage")));
+        for (const char* option :
+             {"--window", "--fullscreen", "--lang <język>", "--exercise <nazwa>", "--version"}) {
+            EXPECT_TRUE(r.Output.contains(QString::fromUtf8(option))) << option;
+        }
+        for (const Exercise& e : Exercises()) {
+            EXPECT_TRUE(r.Output.contains(QLatin1String(e.Name))) << e.Name;
+        }
+    }
+}
+
+TEST(CommandLine, VersionNamesTheBuiltVersion) {
+    const CommandLineOutcome r = Parse({QStringLiteral("--version")});
+    EXPECT_FALSE(r.Run);
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_EQ(r.Output, QStringLiteral("KINETRA, wersja " KINETRA_TEST_VERSION "\n"));
+    EXPECT_EQ(ProgramVersion(), QStringLiteral(KINETRA_TEST_VERSION));
+}
+
+TEST(CommandLine, WindowOrFullScreen) {
+    EXPECT_TRUE(Parse({QStringLiteral("--window")}).Options.Windowed);
+    EXPECT_TRUE(Parse({QStringLiteral("-window")}).Options.Windowed);
+    const CommandLineOutcome full = Parse({QStringLiteral("--fullscreen")});
+    EXPECT_TRUE(full.Run);
+    EXPECT_FALSE(full.Options.Windowed);
+    ExpectRefused({QStringLiteral("--window"), QStringLiteral("--fullscreen")},
+                  QStringLiteral("--fullscreen"));
+}
+
+TEST(CommandLine, OnlyPolishIsOfferedForNow) {
+    const CommandLineOutcome pl = Parse({QStringLiteral("--lang"), QStringLiteral("pl")});
+    EXPECT_TRUE(pl.Run);
+    EXPECT_EQ(pl.Options.Language, QStringLiteral("pl"));
+    EXPECT_TRUE(Parse({QStringLiteral("--lang=pl")}).Run);
+    ExpectRefused({QStringLiteral("--lang"), QStringLiteral("en")}, QStringLiteral("„en”"));
+    ExpectRefused({QStringLiteral("--lang=de")}, QStringLiteral("„de”"));
+    ExpectRefused({QStringLiteral("--lang")}, QStringLiteral("lang"));
+}
+
+TEST(CommandLine, ExerciseByName) {
+    for (const Exercise& e : Exercises()) {
+        const CommandLineOutcome r = Parse({QStringLiteral("--exercise"), QLatin1String(e.Name)});
+        EXPECT_TRUE(r.Run) << e.Name;
+        EXPECT_EQ(r.Options.Exercise, QLatin1String(e.Name));
+    }
+    ExpectRefused({QStringLiteral("--exercise"), QStringLiteral("Dyfuzja")},
+                  QStringLiteral("„Dyfuzja”"));
+    ExpectRefused({QStringLiteral("--exercise")}, QStringLiteral("exercise"));
+}
+
+TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefusedByName) {
+    ExpectRefused({QStringLiteral("--bogus")}, QStringLiteral("„bogus”"));
+    ExpectRefused({QStringLiteral("-x")}, QStringLiteral("„x”"));
+    ExpectRefused({QStringLiteral("--window"), QStringLiteral("--full")}, QStringLiteral("„full”"));
+    ExpectRefused({QStringLiteral("plik.txt")}, QStringLiteral("„plik.txt”"));
+    // Refused even beside --help: a mistyped shortcut should not pass unseen.
+    ExpectRefused({QStringLiteral("--help"), QStringLiteral("--bogus")}, QStringLiteral("„bogus”"));
+}
+
+TEST(CommandLine, QtsOwnOptionsPassUnmentioned) {
+    const CommandLineOutcome r = Parse({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                        QStringLiteral("-reverse"), QStringLiteral("--window")});
+    EXPECT_TRUE(r.Run);
+    EXPECT_TRUE(r.Options.Windowed);
+    EXPECT_FALSE(Parse({QStringLiteral("--help")}).Output.contains(QStringLiteral("platform")));
+    ExpectRefused({QStringLiteral("-platform")}, QStringLiteral("platform"));
+}
+
+TEST(CommandLine, ExerciseNamesAreUniqueAndLeadToPanes) {
+    QStringList names;
+    for (const Exercise& e : Exercises()) {
+        EXPECT_FALSE(names.contains(QLatin1String(e.Name))) << e.Name;
+        names << QLatin1String(e.Name);
+        EXPECT_EQ(FindExercise(QLatin1String(e.Name)), &e);
+        EXPECT_TRUE(QLatin1String(e.Pane).startsWith(QLatin1String("ScrollBox")));
+    }
+    EXPECT_EQ(names.size(), 16);
+    EXPECT_EQ(FindExercise(QStringLiteral("")), nullptr);
+}
