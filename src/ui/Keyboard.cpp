@@ -1,6 +1,8 @@
 #include "ui/Keyboard.h"
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <array>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QGraphicsView>
@@ -17,13 +19,8 @@
 
 namespace {
 
-const char* const kToolButtons[] = {"BitBtn7", "BitBtn6", "BitBtn18", "BitBtn19", "BitBtn1"};
-
-bool IsToolButton(const QObject* object) {
-    for (const char* name : kToolButtons) {
-        if (object->objectName() == QLatin1String(name)) return true;
-    }
-    return false;
+std::array<QAbstractButton*, 5> ToolButtonsOf(const ToolButtons& t) {
+    return {t.BitBtn7, t.BitBtn6, t.BitBtn18, t.BitBtn19, t.BitBtn1};
 }
 
 bool TakesText(const QWidget* w) {
@@ -39,23 +36,19 @@ void SetLinkColour(QWidget* link, const QColor& colour) {
 }
 
 // Names for the controls that show no caption of their own.
-void NameInputs(QWidget* stage) {
-    const std::pair<const char*, const char*> names[] = {
-        {"SpinEdit1", "Liczba cząsteczek"},
-        {"SpinEdit2", "Szerokość naczynia"},
-        {"SpinEdit3", "Wysokość naczynia"},
-        {"SpinEdit4", "Maksymalna szybkość cząsteczek"},
-        {"SpinEdit6", "Liczba zderzeń"},
-        {"TrackBar1", "Liczba cząsteczek"},
-        {"TrackBar2", "Średnia prędkość cząsteczek"},
-        {"TrackBar3", "Masa cząsteczek gazu"},
-        {"TrackBar4", "Szerokość naczynia"},
+void NameInputs(const InitialConditionsPanel& c, const ExperimentControls& e) {
+    const std::pair<QWidget*, const char*> names[] = {
+        {c.SpinEdit1, "Liczba cząsteczek"},
+        {c.SpinEdit2, "Szerokość naczynia"},
+        {c.SpinEdit3, "Wysokość naczynia"},
+        {c.SpinEdit4, "Maksymalna szybkość cząsteczek"},
+        {c.SpinEdit6, "Liczba zderzeń"},
+        {e.TrackBar(1), "Liczba cząsteczek"},
+        {e.TrackBar(2), "Średnia prędkość cząsteczek"},
+        {e.TrackBar(3), "Masa cząsteczek gazu"},
+        {e.TrackBar(4), "Szerokość naczynia"},
     };
-    for (const auto& [name, text] : names) {
-        if (QWidget* w = stage->findChild<QWidget*>(QLatin1String(name))) {
-            w->setAccessibleName(QString::fromUtf8(text));
-        }
-    }
+    for (const auto& [w, text] : names) w->setAccessibleName(QString::fromUtf8(text));
 }
 
 }  // namespace
@@ -64,13 +57,12 @@ KeyboardControl::KeyboardControl(TForm1* form, std::function<void()> toggleScree
     : QObject(form),
       form_(form),
       toggleScreen_(std::move(toggleScreen)),
-      panel1_(form->Stage()->findChild<QWidget*>(QStringLiteral("Panel1"))),
-      panel2_(form->Stage()->findChild<QWidget*>(QStringLiteral("Panel2"))) {
+      panel1_(form->Menu().Panel1),
+      panel2_(form->Conditions().Panel2) {
     QWidget* stage = form_->Stage();
     NameButtons(stage);
-    NameInputs(stage);
-    for (const char* name : kToolButtons) {
-        auto* button = stage->findChild<QAbstractButton*>(QLatin1String(name));
+    NameInputs(form_->Conditions(), form_->Experiment());
+    for (QAbstractButton* button : ToolButtonsOf(form_->Tools())) {
         const QString key = KeyOf(button->objectName());
         if (!key.isEmpty()) button->setAccessibleDescription(QStringLiteral("Klawisz: ") + key);
     }
@@ -117,8 +109,7 @@ bool KeyboardControl::ToolButtonsUncovered() const {
 void KeyboardControl::UpdateToolButtonFocus() {
     // Covered buttons cannot be reached by the mouse, so Tab passes them by too.
     const Qt::FocusPolicy policy = ToolButtonsUncovered() ? Qt::TabFocus : Qt::NoFocus;
-    for (const char* name : kToolButtons) {
-        auto* button = form_->Stage()->findChild<QWidget*>(QLatin1String(name));
+    for (QAbstractButton* button : ToolButtonsOf(form_->Tools())) {
         button->setFocusPolicy(policy);
         if (policy == Qt::NoFocus && button->hasFocus()) button->clearFocus();
     }
@@ -134,20 +125,24 @@ QWidget* KeyboardControl::FocusedControl() const {
     return focus;
 }
 
-bool KeyboardControl::Click(const char* name) const {
-    auto* button = form_->Stage()->findChild<QAbstractButton*>(QLatin1String(name));
+bool KeyboardControl::IsToolButton(const QObject* object) const {
+    const auto buttons = ToolButtonsOf(form_->Tools());
+    return std::find(buttons.begin(), buttons.end(), object) != buttons.end();
+}
+
+bool KeyboardControl::Click(QAbstractButton* button) const {
     if (!button || !button->isEnabled()) return false;
     button->click();
     return true;
 }
 
 bool KeyboardControl::LeaveToMenu() const {
-    auto* close = form_->Stage()->findChild<QWidget*>(QStringLiteral("BitBtn25"));
-    if (!panel2_->isHidden() && close && !close->isHidden()) return Click("BitBtn25");
+    QAbstractButton* close = form_->Conditions().BitBtn25;
+    if (!panel2_->isHidden() && !close->isHidden()) return Click(close);
     if (!panel1_->isHidden()) return false;
     // The set-up panel lies over the tool buttons; leaving closes it as well.
     panel2_->hide();
-    return Click("BitBtn1");
+    return Click(form_->Tools().BitBtn1);
 }
 
 bool KeyboardControl::OnKey(QKeyEvent* key) {
@@ -160,7 +155,7 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
             toggleScreen_();
             return true;
         case Qt::Key_F1:
-            return !key->isAutoRepeat() && Click("BitBtn26");
+            return !key->isAutoRepeat() && Click(form_->Menu().BitBtn26);
         case Qt::Key_Escape:
             return LeaveToMenu();
         case Qt::Key_Return:
@@ -190,9 +185,9 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
         return false;
     }
     if (key->isAutoRepeat()) return true;
-    if (key->key() == Qt::Key_Space) Click("BitBtn6");
-    if (key->key() == Qt::Key_R) Click("BitBtn7");
-    if (key->key() == Qt::Key_P) Click("BitBtn19");
+    if (key->key() == Qt::Key_Space) Click(form_->Tools().BitBtn6);
+    if (key->key() == Qt::Key_R) Click(form_->Tools().BitBtn7);
+    if (key->key() == Qt::Key_P) Click(form_->Tools().BitBtn19);
     return true;
 }
 

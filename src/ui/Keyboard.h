@@ -38,7 +38,8 @@ class KeyboardControl : public QObject {
     bool ToolButtonsUncovered() const;
     void UpdateToolButtonFocus();
     QWidget* FocusedControl() const;
-    bool Click(const char* name) const;
+    bool Click(QAbstractButton* button) const;
+    bool IsToolButton(const QObject* object) const;
     bool LeaveToMenu() const;
 
     TForm1* form_;

@@ -40,6 +40,12 @@ class TForm1 : public QWidget {
     FrameTimer& Timer() { return DXTimer1; }
     QWidget* Stage() { return stage_; }
 
+    // The controls, by type, for the keyboard and the screen modes.
+    const ToolButtons& Tools() const { return tools_; }
+    const MainMenuControls& Menu() const { return menu_; }
+    const InitialConditionsPanel& Conditions() const { return conditions_; }
+    const ExperimentControls& Experiment() const { return experiment_; }
+
     // Copies the panel's spin boxes, the size choice, the free-path option and the experiment
     // panel's track bars into the simulation's controls. Runs before every engine call.
     void SyncControls();
