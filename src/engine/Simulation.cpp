@@ -70,11 +70,11 @@ bool RenderMode(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas
 
 bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
     if (!RenderMode(sim, texts, canvas)) return false;
-    if (!sim.ShowSpeedHistogram) return true;
-    if (const auto place = HistogramPlaceOf(sim.S.SimulationMode)) {
-        RenderSpeedHistogram(sim.S, *place, texts.SpeedHistogram, canvas);
-        canvas.ReleaseText();
-    }
+    // Additions only when chosen, after the mode's own frame, which stays as it is.
+    const auto place = HistogramPlaceOf(sim.S.SimulationMode);
+    if (sim.ShowSpeedHistogram && place) RenderSpeedHistogram(sim.S, *place, texts.SpeedHistogram, canvas);
+    if (sim.Model == GasModel::Exact) canvas.SurfaceTextOut(20, 745, 10, texts.ExactModel);
+    if ((sim.ShowSpeedHistogram && place) || sim.Model == GasModel::Exact) canvas.ReleaseText();
     return true;
 }
 

@@ -74,6 +74,7 @@ struct SurfaceTexts {
     std::string MassUnit;
     std::string CaptionSide;
 
-    // Speed histogram, when shown.
+    // Speed histogram, when shown; the name of the exact model, when chosen.
     std::string SpeedHistogram;
+    std::string ExactModel;
 };

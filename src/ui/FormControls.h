@@ -23,6 +23,8 @@ class SpinEdit;
 // controls.
 
 // The row of tool buttons over the surface.
+class ModelChoice;
+
 struct ToolButtons {
     QPushButton* BitBtn7 = nullptr;   // restart
     QPushButton* BitBtn6 = nullptr;   // pause / resume
@@ -43,6 +45,7 @@ struct InitialConditionsPanel {
     SpinEdit* SpinEdit6 = nullptr;
     QPushButton* BitBtn3 = nullptr;   // "Start"
     QPushButton* BitBtn25 = nullptr;  // "Zamknij", over Start
+    ModelChoice* Model = nullptr;     // gas model and histogram, under the title
     static constexpr int kSizeChoices = 9;
     // RadioButton1 .. RadioButton9, the particle sizes.
     QRadioButton* RadioButton(int n) const { return radioButtons[static_cast<size_t>(n - 1)]; }
@@ -56,6 +59,7 @@ struct ExperimentControls {
     QLabel* Label59 = nullptr;  // over TrackBar2, the mean speed
     QLabel* Label60 = nullptr;  // over TrackBar3, the mass
     QLabel* Label61 = nullptr;  // over TrackBar4, the vessel's side
+    ModelChoice* Model = nullptr;  // gas model and histogram, on a small panel below
     static constexpr int kTrackBars = 4;
     // TrackBar1 .. TrackBar4.
     QSlider* TrackBar(int n) const { return trackBars[static_cast<size_t>(n - 1)]; }

@@ -17,6 +17,7 @@
 #include "engine/SimulationState.h"
 #include "ui/ChartBox.h"
 #include "ui/MainMenu.h"
+#include "ui/ModelChoice.h"
 #include "ui/Pictures.h"
 #include "ui/SpinEdit.h"
 #include "ui/StudyTexts.h"
@@ -192,6 +193,8 @@ InitialConditionsPanel BuildInitialConditionsPanel(QWidget* stage) {
                            QRect(32, 352, 465, 33));
     c.BitBtn25->setFont(bold);
     c.BitBtn25->hide();
+    c.Model = new ModelChoice(panel, QStringLiteral("ConditionsModel"), false);
+    c.Model->move(40, 46);
     return c;
 }
 
@@ -214,6 +217,7 @@ ExperimentControls BuildExperimentPanel(QWidget* stage) {
     // The initialisers rewrite these captions with longer texts.
     for (QLabel* label : {e.Label49, e.Label59, e.Label60, e.Label61})
         label->setFixedWidth(201 - 16 - 4);
+    e.Model = AddModelChoiceUnder(stage, panel);
     return e;
 }
 

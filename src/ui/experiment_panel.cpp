@@ -7,6 +7,7 @@
 #include "engine/Experiment.h"
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
+#include "ui/ModelChoice.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 #include "ui/texts/PolishTexts.h"
@@ -21,6 +22,25 @@ void TForm1::ConnectExperimentPanel() {
     };
     for (const auto& [n, handler] : bars)
         connect(experiment_.TrackBar(n), &QSlider::valueChanged, this, handler);
+    for (ModelChoice* choice : {conditions_.Model, experiment_.Model})
+        connect(choice, &ModelChoice::Changed, this, [this, choice] { ModelChoiceChange(choice); });
+}
+
+void TForm1::ModelChoiceChange(const ModelChoice* from) {
+    const GasModel model = from->Model();
+    const bool histogram = from->Histogram();
+    conditions_.Model->Show(model, histogram);
+    experiment_.Model->Show(model, histogram);
+    const bool restart = sim_->Model != model;
+    sim_->Model = model;
+    sim_->ShowSpeedHistogram = histogram;
+    sim_->Exact.Reset();
+    if (!restart || !menu_.Panel1->isHidden() || !conditions_.Panel2->isHidden()) return;
+    // A run on screen starts again with the current settings on the new model.
+    if (!experiment_.Panel8->isHidden())
+        RestartExperiment();
+    else
+        BitBtn7Click();
 }
 
 void TForm1::ShowExperimentCaptions() {

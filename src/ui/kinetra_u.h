@@ -207,6 +207,9 @@ class TForm1 : public QWidget {
   private:
     void ConnectModeStarts();
     void ConnectExperimentPanel();
+    // The gas model and histogram chosen on either panel: both show it, the simulation uses
+    // it from now on, and a run on screen starts again with it.
+    void ModelChoiceChange(const ModelChoice* from);
     // A panel mode's run button: initialise, then the initial-conditions panel over the menu.
     void OpenPanelFor(void (*init)(Simulation&));
     // Copies the captions the experiment initialisers wrote into the experiment panel.

@@ -16,6 +16,7 @@ namespace {
 SurfaceTexts Texts() {
     SurfaceTexts t;
     t.SpeedHistogram = "speeds";
+    t.ExactModel = "exact";
     return t;
 }
 
@@ -67,6 +68,22 @@ TEST(SpeedHistogram, DrawnOnlyWhenChosenAndOnlyWhereThereIsRoom) {
                 << "mode " << int(mode) << ": \"" << text.text << "\" at " << text.y;
         }
     }
+}
+
+TEST(SpeedHistogram, TheExactModelIsNamedOnTheSurfaceTheDescribedOneIsNot) {
+    TestSim t(4);
+    PanelControls(t.C(), 100, 400, 400, 50, 4);
+    InitDiffusion(*t.sim);
+    Advance(*t.sim);
+    RecordingCanvas described, exact;
+    Render(*t.sim, Texts(), described);
+    t.sim->Model = GasModel::Exact;
+    Render(*t.sim, Texts(), exact);
+    ASSERT_EQ(exact.ops.size(), described.ops.size() + 2);
+    EXPECT_TRUE(std::equal(described.ops.begin(), described.ops.end(), exact.ops.begin()));
+    EXPECT_EQ(exact.texts.back().text, "exact");
+    EXPECT_GT(exact.texts.back().y, t.S().VesselTop + t.S().VesselHeight);
+    for (const auto& text : described.texts) EXPECT_NE(text.text, "exact");
 }
 
 TEST(SpeedHistogram, BarsFollowTheCurveForAMaxwellGas) {

@@ -62,6 +62,7 @@ const SurfaceTexts& PolishSurfaceTexts() {
         .CaptionSide = "Szerokość naczynia: ",
 
         .SpeedHistogram = "Rozkład prędkości cząsteczek",
+        .ExactModel = "Model dokładny: zderzenia sprężystych krążków",
     };
     return texts;
 }
