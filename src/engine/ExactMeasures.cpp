@@ -55,26 +55,38 @@ double FreePath2D(double area, int n, double d) {
     return area / (2.0 * std::sqrt(2.0) * n * d);
 }
 
+namespace {
+
+// Ten minutes at 60 ticks a second: more than any thin gas needs.
+constexpr std::size_t kKeptTicks = 36000;
+
+}  // namespace
+
 void PressureWindow::Reset(int64_t now) {
     since_ = now;
-    hits_.clear();
-    sum_ = 0.0;
+    ticks_.clear();
 }
 
-void PressureWindow::Add(int64_t ms, double impulse) {
-    hits_.emplace_back(ms, impulse);
-    sum_ += impulse;
-}
-
-double PressureWindow::Pressure(int64_t now, double wallLength) {
-    const int64_t from = std::max(since_, now - windowMs_);
-    while (!hits_.empty() && hits_.front().first < from) {
-        sum_ -= hits_.front().second;
-        hits_.pop_front();
+void PressureWindow::Add(int64_t tick, double impulse, int64_t hits) {
+    ticks_.push_back({tick, impulse, hits});
+    if (ticks_.size() > kKeptTicks) {
+        since_ = ticks_.front().at;
+        ticks_.pop_front();
     }
-    // Summing anew now and then keeps the running sum from drifting.
-    if (hits_.empty()) sum_ = 0.0;
-    const int64_t span = now - from;
-    if (span <= 0 || wallLength <= 0.0) return 0.0;
-    return sum_ / (static_cast<double>(span) * wallLength);
+}
+
+double PressureWindow::Pressure(int64_t now, double wallLength) const {
+    if (now <= since_ || wallLength <= 0.0) return 0.0;
+    double impulse = 0.0;
+    int64_t hits = 0;
+    int64_t from = now;
+    for (auto it = ticks_.rbegin(); it != ticks_.rend(); ++it) {
+        if (now - from >= window_ && hits >= minHits_) break;
+        impulse += it->impulse;
+        hits += it->hits;
+        from = it->at - 1;  // the tick covers the time since the one before
+    }
+    from = std::max(from, since_);
+    if (now - from < window_) from = std::max(since_, now - window_);
+    return impulse / (static_cast<double>(now - from) * wallLength);
 }

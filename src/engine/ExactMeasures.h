@@ -28,22 +28,30 @@ std::vector<int> SpeedHistogram(const SimulationState& s, int from, int to, int 
 // Mean free path of a dilute 2-D gas of n discs of diameter d on an area: A / (2 sqrt2 n d).
 double FreePath2D(double area, int n, double d);
 
-// Impulses given to the walls, averaged over a sliding window of time.
+// Impulses given to the walls, averaged over a sliding window of time: at least windowTicks,
+// and longer while that holds fewer than minHits bounces, so that a thin gas shows a steady
+// value too (back to the last Reset at most).
 class PressureWindow {
   public:
-    explicit PressureWindow(int64_t windowMs = 2000) : windowMs_(windowMs) {}
+    explicit PressureWindow(int64_t windowTicks = 120, int64_t minHits = 800)
+        : window_(windowTicks), minHits_(minHits) {}
 
     // Starts measuring anew at time now.
     void Reset(int64_t now);
-    // impulse: momentum given to a wall at time ms (any unit; Pressure keeps it).
-    void Add(int64_t ms, double impulse);
-    // Momentum per millisecond and unit of wall length over the window ending at now (the time
-    // since Reset while that is shorter); 0 before any time has passed.
-    double Pressure(int64_t now, double wallLength);
+    // The momentum given to the walls in `hits` bounces during the tick that ended at `tick`.
+    void Add(int64_t tick, double impulse, int64_t hits);
+    // Momentum per tick and unit of wall length over the window ending at now; 0 before any
+    // time has passed.
+    double Pressure(int64_t now, double wallLength) const;
 
   private:
-    int64_t windowMs_;
+    struct Tick {
+        int64_t at;
+        double impulse;
+        int64_t hits;
+    };
+    int64_t window_;
+    int64_t minHits_;
     int64_t since_ = 0;
-    std::deque<std::pair<int64_t, double>> hits_;
-    double sum_ = 0.0;
+    std::deque<Tick> ticks_;
 };

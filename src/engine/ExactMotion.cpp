@@ -260,6 +260,7 @@ void ExactMotion::Bounce(int i, Wall wall, double divisor, ExactHooks& hooks) {
     }
     ++count_[q];
     ++totals_.WallBounces;
+    totals_.Impulse += impulse * divisor;
     Show(i);
     hooks.WallBounce(i + 1, wall, impulse * divisor);
 }

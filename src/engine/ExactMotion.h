@@ -24,6 +24,7 @@ struct ExactTotals {
     double Distance = 0.0;  // path length of all particles, pixels
     double Time = 0.0;      // ticks advanced
     int64_t CutTicks = 0;   // ticks that ran out of events allowed (should stay 0)
+    double Impulse = 0.0;   // momentum given to the walls per unit mass, speed units
 };
 
 // Particles 1..ParticleCount as hard discs of diameter ParticleSize in the rectangle the

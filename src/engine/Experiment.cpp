@@ -33,6 +33,10 @@ double KineticTemperature(double gasMass, double meanSpeed) {
     return gasMass * meanSpeed * meanSpeed * 2 / 3 / 1.38e-23;
 }
 
+double ExactTemperature(double particleMass, double meanSquare) {
+    return particleMass * meanSquare / (2 * 1.38e-23) * kExactTemperatureScale;
+}
+
 void WriteExperimentCaptions(Simulation& sim) {
     const SimulationState& s = sim.S;
     const Controls& c = sim.C;
@@ -164,5 +168,6 @@ bool ChangeVesselSide(Simulation& sim) {
     }
 
     sim.Captions.VesselSide = sim.C.VesselSide;
+    ResetExactPressure(sim);  // a new vessel: the pressure is measured anew
     return true;
 }

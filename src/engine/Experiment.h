@@ -21,6 +21,12 @@ double GasMassOf(int particleMass, int count);
 // The kinetic temperature (2/3) M v^2 / k in the program's units, evaluated left to right.
 double KineticTemperature(double gasMass, double meanSpeed);
 
+// The exact model's temperature of particles of mass particleMass (kg) with mean square speed
+// meanSquare: the mean kinetic energy per particle of a 2-D gas, m <v^2> / (2k), scaled so that
+// the experiments' start values read about as they do on the described model.
+inline constexpr double kExactTemperatureScale = 117.0;
+double ExactTemperature(double particleMass, double meanSquare);
+
 // Sets the four captions of the experiment panel from the current state and track bars.
 void WriteExperimentCaptions(Simulation& sim);
 

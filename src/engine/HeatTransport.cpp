@@ -81,9 +81,13 @@ void ConfinePartition(SimulationState& s) {
 }
 
 // Mean speed, temperature and column height of the slots first..last, left in the state.
-double MeasureGroup(SimulationState& s, int first, int last) {
+double MeasureGroup(SimulationState& s, int first, int last, GasModel model) {
     s.MeanSpeed = MeanSpeedOf(s, first, last);
-    s.GasTemperature = KineticTemperature(s.GasMass, s.MeanSpeed);
+    if (model == GasModel::Exact && s.ParticleCount > 0)
+        s.GasTemperature =
+            ExactTemperature(s.GasMass / s.ParticleCount, MeanSquareSpeed(s, first, last));
+    else
+        s.GasTemperature = KineticTemperature(s.GasMass, s.MeanSpeed);
     return s.GasTemperature;
 }
 
@@ -171,9 +175,9 @@ void AdvanceHeatTransport(Simulation& sim) {
     ConfinePartition(s);
 
     // The state keeps the partition's measurement, the last one made.
-    f.RightTemperature = MeasureGroup(s, s.SideCount + 1, 2 * s.SideCount);
-    f.LeftTemperature = MeasureGroup(s, 1, s.SideCount);
-    f.PartitionTemperature = MeasureGroup(s, first, LastPartitionSlot(s));
+    f.RightTemperature = MeasureGroup(s, s.SideCount + 1, 2 * s.SideCount, sim.Model);
+    f.LeftTemperature = MeasureGroup(s, 1, s.SideCount, sim.Model);
+    f.PartitionTemperature = MeasureGroup(s, first, LastPartitionSlot(s), sim.Model);
     s.ThermoHeight = ColumnOf(f.PartitionTemperature);
 }
 

@@ -24,6 +24,29 @@ constexpr int kTextX = 790;
 constexpr int kPressureLineY = 480;
 
 // The program's pressure in units of 10^-26, the manometer's gauge height, and Pressure.
+void ShowPressure(SimulationState& s, double raw) {
+    s.ThermoHeight = kGaugeScale * raw;
+    s.Pressure = raw / 1e-26;
+    if (s.ThermoHeight > kGaugeFull) s.ThermoHeight = kGaugeFull;
+}
+
+// The exact model's pressure: the momentum the particles gave the walls over the last 2 s or more,
+// per unit of time and wall length, on the scale of the described formula (which gives twice
+// the 2-D ideal-gas pressure N m <v^2> / (2 A)).
+void MeasureExactPressure(Simulation& sim) {
+    SimulationState& s = sim.S;
+    const ExactTotals& totals = sim.Exact.Totals();
+    const auto tick = static_cast<int64_t>(totals.Time);
+    sim.ExactPressure.Add(tick, totals.Impulse - sim.ExactImpulseSeen,
+                          totals.WallBounces - sim.ExactBouncesSeen);
+    sim.ExactImpulseSeen = totals.Impulse;
+    sim.ExactBouncesSeen = totals.WallBounces;
+    const double wall = 2.0 * ((s.RightLimit() - s.VesselLeft) + (s.BottomLimit() - s.VesselTop));
+    const double perTick = sim.ExactPressure.Pressure(tick, wall);
+    const double mass = s.ParticleCount > 0 ? s.GasMass / s.ParticleCount : 0.0;
+    ShowPressure(s, 2.0 * mass * perTick * s.StepDivisor);
+}
+
 void MeasurePressure(SimulationState& s) {
     double sumX = 0.0;
     double sumY = 0.0;
@@ -34,9 +57,7 @@ void MeasurePressure(SimulationState& s) {
     const double meanSquare = (sumX + sumY) / s.ParticleCount;
     const int sideSquared = s.VesselWidth * s.VesselWidth;
     const double raw = s.GasMass * meanSquare / sideSquared;
-    s.ThermoHeight = kGaugeScale * raw;
-    s.Pressure = raw / 1e-26;
-    if (s.ThermoHeight > kGaugeFull) s.ThermoHeight = kGaugeFull;
+    ShowPressure(s, raw);
 }
 
 // The U-tube: its liquid falls in the left arm as it rises in the right one; then the clamps
@@ -86,11 +107,15 @@ void DrawVelocityLines(const SimulationState& s, Canvas& canvas) {
 
 void InitPressure(Simulation& sim) {
     InitExperimentGas(sim, kModePressure);
+    ResetExactPressure(sim);
 }
 
 void AdvancePressure(Simulation& sim) {
     AdvanceExperimentGas(sim);
-    MeasurePressure(sim.S);
+    if (sim.Model == GasModel::Exact)
+        MeasureExactPressure(sim);
+    else
+        MeasurePressure(sim.S);
 }
 
 void RenderPressure(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,

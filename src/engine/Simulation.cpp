@@ -78,6 +78,12 @@ bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
     return true;
 }
 
+void ResetExactPressure(Simulation& sim) {
+    sim.ExactPressure.Reset(static_cast<int64_t>(sim.Exact.Totals().Time));
+    sim.ExactImpulseSeen = sim.Exact.Totals().Impulse;
+    sim.ExactBouncesSeen = sim.Exact.Totals().WallBounces;
+}
+
 bool InitCurrentMode(Simulation& sim) {
     switch (sim.S.SimulationMode) {
         case kModeDiffusion:

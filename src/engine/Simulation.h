@@ -6,6 +6,7 @@
 
 #include "engine/Clock.h"
 #include "engine/ContactGrid.h"
+#include "engine/ExactMeasures.h"
 #include "engine/ExactMotion.h"
 #include "engine/Random.h"
 #include "engine/SimulationState.h"
@@ -84,6 +85,9 @@ struct Simulation {
     GasModel Model = GasModel::Described;
     ExactMotion Exact;  // work arrays and totals of the exact model
     bool ShowSpeedHistogram = false;  // beside the vessel, in the modes that have room
+    PressureWindow ExactPressure{120, 800};  // wall impulses of the exact model, 2 s or more
+    double ExactImpulseSeen = 0.0;  // the exact model's totals at the last tick
+    int64_t ExactBouncesSeen = 0;
 
     explicit Simulation(Clock& clock) : Clk(&clock) {}
     int64_t Stamp() { return Clk->MillisecondStamp(); }
@@ -93,6 +97,9 @@ struct Simulation {
 struct FrameResult {
     bool PauseRequested = false;
 };
+
+// Starts the exact model's pressure measurement anew (a new gas, a new model).
+void ResetExactPressure(Simulation& sim);
 
 // One tick of the current SimulationMode: the window advances the state, renders it with its
 // texts and presents the surface. Mode 0 neither moves nor draws: Render then returns false

@@ -28,7 +28,11 @@ void AdvanceTemperature(Simulation& sim) {
     SimulationState& s = sim.S;
     AdvanceExperimentGas(sim);
     // MeanSpeed is the initialiser's: only the track bars change the temperature.
-    s.GasTemperature = KineticTemperature(s.GasMass, s.MeanSpeed);
+    if (sim.Model == GasModel::Exact && s.ParticleCount > 0)
+        s.GasTemperature = ExactTemperature(s.GasMass / s.ParticleCount,
+                                            MeanSquareSpeed(s, 1, s.ParticleCount));
+    else
+        s.GasTemperature = KineticTemperature(s.GasMass, s.MeanSpeed);
     s.ThermoHeight = kColumnScale * s.GasTemperature;
     if (s.ThermoHeight > kColumnFull) s.ThermoHeight = kColumnFull;
 }

@@ -35,6 +35,7 @@ void TForm1::ModelChoiceChange(const ModelChoice* from) {
     sim_->Model = model;
     sim_->ShowSpeedHistogram = histogram;
     sim_->Exact.Reset();
+    ResetExactPressure(*sim_);
     if (!restart || !menu_.Panel1->isHidden() || !conditions_.Panel2->isHidden()) return;
     // A run on screen starts again with the current settings on the new model.
     if (!experiment_.Panel8->isHidden())

@@ -259,15 +259,24 @@ TEST(ExactMeasures, MaxwellDistanceHistogramAndPressureWindow) {
     EXPECT_LT(MaxwellDistance(s, 1, 4), 0.2);
     EXPECT_EQ(MaxwellDistance(s, 1, 1), 0.0);
 
-    PressureWindow window(2000);
-    window.Reset(1000);
-    EXPECT_EQ(window.Pressure(1000, 10), 0.0);
-    window.Add(1500, 30);
-    window.Add(2500, 10);
-    EXPECT_DOUBLE_EQ(window.Pressure(3000, 10), 40.0 / (2000 * 10));
-    // 1500 has left the window ending at 4000; only 10 over 2 s remains.
-    EXPECT_DOUBLE_EQ(window.Pressure(4000, 10), 10.0 / (2000 * 10));
-    EXPECT_DOUBLE_EQ(window.Pressure(5000, 10), 0.0);
+    // At least 4 ticks, longer until it holds 10 bounces, never before the Reset.
+    PressureWindow window(4, 10);
+    window.Reset(100);
+    EXPECT_EQ(window.Pressure(100, 10), 0.0);
+    window.Add(101, 30, 6);
+    EXPECT_DOUBLE_EQ(window.Pressure(101, 10), 30.0 / (1 * 10));
+    window.Add(102, 10, 2);
+    window.Add(103, 0, 0);
+    window.Add(104, 20, 4);
+    window.Add(105, 20, 4);
+    // 4 ticks (102..105) hold 10 bounces: the window is 4 ticks long.
+    EXPECT_DOUBLE_EQ(window.Pressure(105, 10), 50.0 / (4 * 10));
+    window.Add(106, 0, 0);
+    window.Add(107, 0, 0);
+    // 104..107 hold only 8; it reaches back to 102, which makes 10.
+    EXPECT_DOUBLE_EQ(window.Pressure(107, 10), 50.0 / (6 * 10));
+    window.Reset(107);
+    EXPECT_EQ(window.Pressure(107, 10), 0.0);
 }
 
 }  // namespace
