@@ -134,6 +134,7 @@ bool ChangeVesselSide(Simulation& sim) {
         std::vector<double> oldX(s.PosX.Data(), s.PosX.Data() + kMaxParticles);
         std::vector<double> oldY(s.PosY.Data(), s.PosY.Data() + kMaxParticles);
         int attempts = 0;
+        PlacementIndex placed(s);
         for (int i = 1; i <= kMaxParticles;) {
             if (++attempts > kVesselSideBudget) {
                 // Too crowded for the smaller vessel: leave the gas as it was.
@@ -150,7 +151,8 @@ bool ChangeVesselSide(Simulation& sim) {
             }
             s.PosX[i] = s.VesselLeft + sim.Rng.Random(s.VesselWidth - s.ParticleSize);
             s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
-            if (OverlapsAny(s, i)) continue;
+            if (placed.Overlaps(s, i)) continue;
+            placed.Moved(s, i);
             ++i;
         }
     }

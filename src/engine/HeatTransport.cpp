@@ -52,12 +52,14 @@ struct Group {
 bool PlaceGroup(Simulation& sim, const Group& g) {
     SimulationState& s = sim.S;
     int attempts = 0;
+    PlacementIndex placed(s);
     for (int i = g.first; i <= g.last;) {
         ++attempts;
         s.PosX[i] = g.xBase + sim.Rng.Random(g.xRange);
         s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
         if (attempts > g.budget) return false;
-        if (OverlapsAny(s, i)) continue;
+        if (placed.Overlaps(s, i)) continue;
+        placed.Moved(s, i);
         DrawVelocity(sim, i, g.speedBound);
         s.Kind[i] = g.kind;
         ++i;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/ContactSquare.h"
+#include "engine/PlacementIndex.h"
 #include "engine/Simulation.h"
 
 inline constexpr int kPlacementBudget = 300000;
@@ -39,12 +40,14 @@ template <class OnPlaced>
 bool PlaceGas(Simulation& sim, int vmax, OnPlaced&& onPlaced) {
     SimulationState& s = sim.S;
     int attempts = 0;
+    PlacementIndex placed(s);
     for (int i = 1; i <= kMaxParticles;) {
         ++attempts;
         s.PosX[i] = s.VesselLeft + sim.Rng.Random(s.VesselWidth - s.ParticleSize);
         s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
         if (attempts > kPlacementBudget) return false;
-        if (OverlapsAny(s, i)) continue;
+        if (placed.Overlaps(s, i)) continue;
+        placed.Moved(s, i);
         DrawVelocity(sim, i, vmax);
         onPlaced(i);
         ++i;
