@@ -18,14 +18,7 @@ const QString kHeatTransportFailed = QStringLiteral(
     "Nie udało się rozmieścić cząsteczek gazu i przegrody w naczyniu. "
     "Spróbuj uruchomić symulację jeszcze raz.");
 
-// Shows the wait cursor while the heat transport looks for places for its particles.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+const QString kPlacingNote = QStringLiteral("Trwa rozmieszczanie cząsteczek…");
 
 }  // namespace
 
@@ -120,18 +113,27 @@ void TForm1::SetHeatTransportRetries(int maxTries, int milliseconds) {
 void TForm1::BitBtn34Click() {
     RadioButtons[3]->setChecked(true);
     SyncControls();
-    bool placed = false;
-    {
-        const WaitCursor wait;
+    // The dense partition often needs a few tries. They run on a copy of the simulation off the
+    // window's thread, so that the window answers meanwhile and "Wyjście" still leaves.
+    const int tries = heatTransportTries_;
+    const int milliseconds = heatTransportMilliseconds_;
+    auto work = [tries, milliseconds](Simulation& sim, const std::function<bool()>& mayGoOn) {
         QElapsedTimer spent;
         spent.start();
-        // The dense partition often needs a few tries; between them the window repaints, but
-        // takes no clicks, so that nothing else starts meanwhile.
-        placed = InitHeatTransportRetrying(*sim_, heatTransportTries_, [&] {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return spent.elapsed() < heatTransportMilliseconds_;
+        return InitHeatTransportRetrying(sim, tries, [&] {
+            return mayGoOn() && spent.elapsed() < milliseconds;
         });
-    }
+    };
+    heatPlacement_->Start(*sim_, work, [this](Simulation& placed, bool ok) {
+        sim_->S = placed.S;
+        sim_->Rng = placed.Rng;
+        sim_->Captions = placed.Captions;
+        StartHeatTransport(ok);
+    });
+    ShowPlacementNote(true);
+}
+
+void TForm1::StartHeatTransport(bool placed) {
     if (!placed) {
         // The exercise page stays as it is, with no run behind it.
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kHeatTransportFailed);
@@ -143,4 +145,36 @@ void TForm1::BitBtn34Click() {
     Panel8->hide();
     Control("BitBtn18")->setEnabled(false);
     Control("BitBtn19")->setEnabled(true);
+}
+
+void TForm1::ShowPlacementNote(bool shown) {
+    auto* note = stage_->findChild<QLabel*>(QStringLiteral("PlacementNote"));
+    if (!note && !shown) return;
+    if (!note) {
+        note = new QLabel(kPlacingNote, stage_);
+        note->setObjectName(QStringLiteral("PlacementNote"));
+        note->setAlignment(Qt::AlignCenter);
+        QFont font = note->font();
+        font.setBold(true);
+        font.setPixelSize(20);
+        note->setFont(font);
+        note->setStyleSheet(QStringLiteral(
+            "QLabel { color: rgb(250, 250, 250); background: rgb(0, 12, 115);"
+            " border: 2px solid rgb(250, 250, 250); }"));
+        note->setGeometry(312, 680, 400, 48);
+        connect(heatPlacement_.get(), &BackgroundPlacement::Finished, this,
+                [this] { ShowPlacementNote(false); });
+    }
+    if (shown == note->isVisible()) return;
+    note->setVisible(shown);
+    if (shown) {
+        note->raise();
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void TForm1::CancelPlacement() {
+    heatPlacement_->Cancel();
 }

@@ -39,6 +39,7 @@ void TForm1::ConnectMenu() {
 }
 
 void TForm1::ShowTopic(const char* panel, std::initializer_list<const char*> hidden) {
+    CancelPlacement();
     Show(panel);
     for (const char* name : hidden)
         Hide(name);

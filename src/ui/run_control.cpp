@@ -36,6 +36,7 @@ void TForm1::ConnectRunControl() {
 }
 
 bool TForm1::RunInitialiser(const std::function<bool(Simulation&)>& init) {
+    CancelPlacement();
     SyncControls();
     if (!init(*sim_)) return false;
     ShowExperimentCaptions();
@@ -99,6 +100,7 @@ void TForm1::BitBtn18Click() {
 }
 
 void TForm1::BitBtn1Click() {
+    CancelPlacement();
     DXTimer1.SetEnabled(false);
     Panel1->show();
     Panel8->hide();
