@@ -18,6 +18,7 @@
 #include "ui/MenuTexts.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
+#include "ui/SafePaste.h"
 
 namespace {
 
@@ -113,9 +114,9 @@ int MemoHeightForLines(int lines) {
 
 // A read-only text. A memo short enough to show whole hands the mouse wheel to the pane it
 // stands in, so that turning the wheel anywhere over a pane scrolls it.
-class Memo : public QPlainTextEdit {
+class Memo : public SafePlainTextEdit {
   public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using SafePlainTextEdit::SafePlainTextEdit;
 
   protected:
     void wheelEvent(QWheelEvent* event) override {

@@ -17,6 +17,7 @@
 #include "ui/Pictures.h"
 #include "ui/StudyTexts.h"
 #include "ui/kinetra_u.h"
+#include "ui/SafePaste.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void AddTableRows(QWidget* parent, int firstCell, int numberX, int leftX, int ri
 }
 
 QPlainTextEdit* AddMemo(QWidget* parent, const char* name, const QString& text, QRect place) {
-    auto* memo = new QPlainTextEdit(parent);
+    auto* memo = new SafePlainTextEdit(parent);
     memo->setObjectName(QLatin1String(name));
     memo->setReadOnly(true);
     memo->setFrameShape(QFrame::NoFrame);
@@ -209,10 +210,10 @@ QStringList TForm1::CellTexts(int firstCell) const {
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
-    // Writing a different text changes the cell again and brings us back here, so a bad
-    // character typed inside the text takes the rest of the text with it, one character at a
-    // time, until what is left passes.
-    const QString checked = ValidateCellText(cell->text());
+    // A bad character inside the text takes the rest of the text with it, as if the check
+    // ran again after every change until what is left passes; the settled text is written at
+    // once, so that a long pasted text costs one change, not one per character.
+    const QString checked = SettleCellText(cell->text());
     if (checked != cell->text()) cell->setText(checked);
 }
 
