@@ -1,6 +1,9 @@
 #include "ui/SafePaste.h"
 
 #include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <algorithm>
 
 QString PasteableText(const QString& text, bool multiLine) {
     QString out;
@@ -33,6 +36,15 @@ bool SafePlainTextEdit::canInsertFromMimeData(const QMimeData* source) const {
 
 void SafePlainTextEdit::insertFromMimeData(const QMimeData* source) {
     if (!canInsertFromMimeData(source)) return;
-    const QString text = PasteableText(source->text(), true);
+    QString text = PasteableText(source->text(), true);
+    const QTextCursor cursor = textCursor();
+    const qsizetype kept = document()->characterCount() - 1 -
+                           (cursor.selectionEnd() - cursor.selectionStart());
+    const qsizetype room = std::max<qsizetype>(kMaxLength - kept, 0);
+    if (text.size() > room) {
+        text.truncate(room);
+        // Never half of a character beyond 16 bits.
+        if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
+    }
     if (!text.isEmpty()) insertPlainText(text);
 }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <functional>
 
 #include "FormTest.h"
@@ -184,9 +185,22 @@ TEST_F(Paste, TheUnitsMemoTakesCleanTextAndACellItsCheckedPart) {
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
     PasteInto(memo, 1);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("1,5\n\t2"));
+    // A long text fills the memo up to its limit, and no further.
     QGuiApplication::clipboard()->setMimeData(WithText(QString(100000, QLatin1Char('7'))));
     PasteInto(memo, 0);
-    EXPECT_EQ(memo->toPlainText().size(), 6 + 100000);
+    EXPECT_EQ(memo->toPlainText().size(), SafePlainTextEdit::kMaxLength);
+    EXPECT_TRUE(memo->toPlainText().startsWith(QStringLiteral("1,5\n\t27777")));
+    PasteInto(memo, 0);
+    EXPECT_EQ(memo->toPlainText().size(), SafePlainTextEdit::kMaxLength);
+    // Over a selection, the selected text makes room.
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    QGuiApplication::clipboard()->setMimeData(WithText(QStringLiteral("ab") + QString::fromUtf8("\xF0\x9F\x98\x80")));
+    PasteInto(memo, 0);
+    EXPECT_EQ(memo->toPlainText().size(), SafePlainTextEdit::kMaxLength - 1);
+    EXPECT_TRUE(memo->toPlainText().startsWith(QStringLiteral("ab\n\t2")));
 
     auto* cell = W<QLineEdit>("Edit1");
     QGuiApplication::clipboard()->setMimeData(WithText(QStringLiteral("12,5x9")));
