@@ -329,9 +329,12 @@ class Monkey : public QObject {
             if (!ByName(t.topic)) ClickNamed(back);
         }
         if (!ByName(t.topic)) {
-            Note(QStringLiteral("tour: no way to %1 (BitBtn1 %2)")
-                     .arg(QLatin1String(t.topic))
-                     .arg(ByName("BitBtn1") ? "reachable" : "out of reach"));
+            QStringList shown;
+            for (QWidget* w : form_.Stage()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (w->isVisible()) shown << w->objectName();
+            }
+            Note(QStringLiteral("tour: no way to %1; shown: %2")
+                     .arg(QLatin1String(t.topic), shown.join(QLatin1Char(' '))));
         }
         ClickNamed(t.topic);
         if (!t.link) return;
