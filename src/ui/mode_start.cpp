@@ -161,7 +161,7 @@ void TForm1::ShowPlacementNote(bool shown) {
         note->setStyleSheet(QStringLiteral(
             "QLabel { color: rgb(250, 250, 250); background: rgb(0, 12, 115);"
             " border: 2px solid rgb(250, 250, 250); }"));
-        note->setGeometry(312, 680, 400, 48);
+        note->setGeometry(432, 600, 400, 48);  // on the exercise page, below its text
         connect(heatPlacement_.get(), &BackgroundPlacement::Finished, this,
                 [this] { ShowPlacementNote(false); });
     }
