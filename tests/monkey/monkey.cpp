@@ -120,6 +120,9 @@ class Monkey : public QObject {
 
     void Act() {
         if (pingSentAt_ != 0) return;
+        modes_.insert(form_.Sim().S.SimulationMode);
+        // After a tour, the pupil waits a little for the particles to find their places.
+        if (NowMs() < settleUntil_ && form_.HeatPlacement().Busy()) return;
         if (sent_ >= target_) {
             Finish();
             return;
@@ -346,6 +349,7 @@ class Monkey : public QObject {
             }
         }
         if (ByName("BitBtn3")) ClickNamed("BitBtn3");
+        settleUntil_ = NowMs() + 10000;
     }
 
     void RandomEvent() {
@@ -515,6 +519,7 @@ class Monkey : public QObject {
     std::atomic<int64_t> pingSentAt_{0};
     int pingedAt_ = -1;
     bool pending_ = false;
+    int64_t settleUntil_ = 0;
     static constexpr int kKeysPerEvent = 8;
     QString typing_;
     QPointer<QWidget> typingInto_;
@@ -580,6 +585,8 @@ int main(int argc, char** argv) {
     std::printf("seed %llu: %d events, %d pings, longest ping %lld ms, modes run: %s\n",
                 static_cast<unsigned long long>(seed), sent, pings, static_cast<long long>(longest),
                 qPrintable(seen));
+    // Before a leak check at exit can end the process without flushing.
+    std::fflush(stdout);
     if (log != stdout) std::fclose(log);
     return 0;
 }
