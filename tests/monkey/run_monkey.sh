@@ -19,7 +19,8 @@ modes=""
 for seed in "${seeds[@]}"; do
     log="$work/monkey-$seed.log"
     out="$work/monkey-$seed.out"
-    xvfb-run -a -s "-screen 0 1024x768x24" \
+    # A display number of its own, away from other X servers that may start at the same time.
+    xvfb-run -a -n $((200 + RANDOM % 600)) -s "-screen 0 1024x768x24" \
         "$monkey" --seed "$seed" --events "$events" --ping-ms "$ping" --log "$log" > "$out" 2>&1
     rc=$?
     if [ $rc -ne 0 ] || grep -q -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$out"; then

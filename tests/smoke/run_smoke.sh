@@ -70,7 +70,7 @@ wait \$pid 2>/dev/null || true
 INNER
 
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner"
+xvfb-run -a -n $((200 + RANDOM % 600)) -s "-screen 0 1024x768x24" bash "$inner"
 status=0
 "$checker" menu "$menu" || status=1
 "$checker" diffusion "$diffusion" || status=1
