@@ -1,5 +1,6 @@
 #include "engine/NumberFormat.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -78,15 +79,42 @@ std::string FormatGeneral(double value, GeneralFormat format) {
 }
 
 std::string FormatFixed(double value, int decimals) {
-    // Halves round away from zero, as a display format does; -0,00 is shown as 0,00.
-    const double scale = std::pow(10.0, decimals);
-    double rounded = std::round(value * scale) / scale;
-    if (rounded == 0.0) rounded = 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
-    std::string out = buffer;
-    for (char& c : out) {
+    // Rounds the shortest decimal text of the value, the number as the pupil typed it, so that
+    // 2,675 and 1,005 both round up; halves go away from zero; -0,00 is shown as 0,00.
+    char buffer[400];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                            std::chars_format::fixed);
+    if (error != std::errc() || !std::isfinite(value)) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+        return buffer;
+    }
+    std::string text(buffer, end);
+    std::size_t point = text.find('.');
+    if (point == std::string::npos) {
+        point = text.size();
+        text += '.';
+    }
+    text.append(static_cast<std::size_t>(decimals) + 1, '0');
+    const bool roundUp = text[point + static_cast<std::size_t>(decimals) + 1] >= '5';
+    text.resize(point + static_cast<std::size_t>(decimals) + 1);
+    if (decimals == 0) text.pop_back();
+    if (roundUp) {
+        std::size_t k = text.size();
+        while (k > 0) {
+            --k;
+            if (text[k] == '.') continue;
+            if (text[k] != '9') {
+                ++text[k];
+                break;
+            }
+            text[k] = '0';
+            if (k == 0) text.insert(text.begin(), '1');
+        }
+    }
+    const bool zero = text.find_first_not_of("0.") == std::string::npos;
+    if (value < 0 && !zero) text.insert(text.begin(), '-');
+    for (char& c : text) {
         if (c == '.') c = ',';
     }
-    return out;
+    return text;
 }

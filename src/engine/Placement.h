@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/ContactSquare.h"
+#include "engine/PlacementIndex.h"
 #include "engine/Simulation.h"
 
 inline constexpr int kPlacementBudget = 300000;
@@ -50,13 +51,15 @@ template <class OnPlaced>
 bool PlaceSlots(Simulation& sim, const PlacementArea& area, OnPlaced&& onPlaced) {
     SimulationState& s = sim.S;
     int attempts = 0;
+    PlacementIndex placed(s);
     for (int i = area.First; i <= area.Last;) {
         ++attempts;
         if (!area.DrawPastBudget && attempts > area.Budget) return false;
         s.PosX[i] = area.XBase + sim.Rng.Random(area.XRange);
         s.PosY[i] = s.VesselTop + sim.Rng.Random(s.VesselHeight - s.ParticleSize);
         if (attempts > area.Budget) return false;
-        if (OverlapsAny(s, i)) continue;
+        if (placed.Overlaps(s, i)) continue;
+        placed.Moved(s, i);
         onPlaced(i);
         ++i;
     }

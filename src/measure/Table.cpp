@@ -12,6 +12,25 @@ QString ValidateCellText(const QString& text) {
     return result;
 }
 
+QString SettleCellText(const QString& text) {
+    // One pass of the check settles the comma rules: a second comma empties the cell, a
+    // leading one makes it "0,", and both results pass.
+    if (text.count(QLatin1Char(',')) > 1 || text.startsWith(QLatin1Char(','))) {
+        return ValidateCellText(text);
+    }
+    // Otherwise the tail goes until the text holds digits and at most one comma only, and a
+    // lone "0" goes too.
+    qsizetype good = 0;
+    while (good < text.size()) {
+        const QChar c = text[good];
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char(',')) break;
+        ++good;
+    }
+    QString settled = text.left(good);
+    if (settled == QStringLiteral("0")) settled.clear();
+    return settled;
+}
+
 double CellValue(const QString& text) {
     if (text.isEmpty()) return -1.0;
     QString number = text;

@@ -10,6 +10,11 @@
 // a leading comma becomes "0," and a second comma empties the cell.
 QString ValidateCellText(const QString& text);
 
+// The text a cell ends with once ValidateCellText, applied again after every change, changes it
+// no more. Worked out in one pass: a long pasted text would otherwise lose its tail one
+// character, one change and one level of nesting at a time.
+QString SettleCellText(const QString& text);
+
 // The number a validated cell holds, with the comma as decimal separator; -1.0 when empty.
 double CellValue(const QString& text);
 

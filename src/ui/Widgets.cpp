@@ -7,11 +7,15 @@
 #include <QWheelEvent>
 #include <QtMath>
 
+#include "ui/SafePaste.h"
+
 namespace {
 
-class Memo : public QPlainTextEdit {
+// Read-only texts too: a paste key or middle click must not reach Qt's own paste with a
+// clipboard that holds no data at all.
+class Memo : public SafePlainTextEdit {
   public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using SafePlainTextEdit::SafePlainTextEdit;
 
   protected:
     void wheelEvent(QWheelEvent* event) override {

@@ -7,6 +7,7 @@
 
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
+#include "ui/SafePaste.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ Tjednostki::Tjednostki(QWidget* parent) : QDialog(parent) {
     setFixedSize(603, 248);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* memo = new QPlainTextEdit(this);
+    auto* memo = new SafePlainTextEdit(this);
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setFont(ArialPixels(11));
     memo->setGeometry(8, 16, 585, 185);

@@ -10,8 +10,10 @@
 #include "engine/Simulation.h"
 #include "measure/Chart.h"
 #include "measure/PrintService.h"
+#include "ui/BackgroundPlacement.h"
 #include "ui/FormControls.h"
 
+class QLabel;
 class QLineEdit;
 class QPainter;
 class QPushButton;
@@ -218,4 +220,19 @@ class TForm1 : public QWidget {
     void RestartExperiment();
     int heatTransportTries_ = 50;
     int heatTransportMilliseconds_ = 3000;
+
+    // ---- the heat transport's placement off the window's thread (mode_start.cpp)
+  public:
+    BackgroundPlacement& HeatPlacement() { return *heatPlacement_; }  // for tests
+
+  private:
+    // After the placement: the run starts, or the failure is reported.
+    void StartHeatTransport(bool placed);
+    // "Trwa rozmieszczanie cząsteczek…" over the stage, with the busy cursor, while it works.
+    void ShowPlacementNote(bool shown);
+    QLabel* placementNote_ = nullptr;  // made the first time it is needed
+    // Leaving, another run or another topic drops a placement still at work.
+    void CancelPlacement();
+    // Last, so that its worker stops before the clock it reads goes.
+    std::unique_ptr<BackgroundPlacement> heatPlacement_ = std::make_unique<BackgroundPlacement>();
 };

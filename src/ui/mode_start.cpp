@@ -17,14 +17,7 @@ const QString kHeatTransportFailed = QStringLiteral(
     "Nie udało się rozmieścić cząsteczek gazu i przegrody w naczyniu. "
     "Spróbuj uruchomić symulację jeszcze raz.");
 
-// Shows the wait cursor while the heat transport looks for places for its particles.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+const QString kPlacingNote = QStringLiteral("Trwa rozmieszczanie cząsteczek…");
 
 }  // namespace
 
@@ -112,18 +105,27 @@ void TForm1::SetHeatTransportRetries(int maxTries, int milliseconds) {
 void TForm1::BitBtn34Click() {
     conditions_.RadioButton(4)->setChecked(true);
     SyncControls();
-    bool placed = false;
-    {
-        const WaitCursor wait;
+    // The dense partition often needs a few tries. They run on a copy of the simulation off the
+    // window's thread, so that the window answers meanwhile and "Wyjście" still leaves.
+    const int tries = heatTransportTries_;
+    const int milliseconds = heatTransportMilliseconds_;
+    auto work = [tries, milliseconds](Simulation& sim, const std::function<bool()>& mayGoOn) {
         QElapsedTimer spent;
         spent.start();
-        // The dense partition often needs a few tries; between them the window repaints, but
-        // takes no clicks, so that nothing else starts meanwhile.
-        placed = InitHeatTransportRetrying(*sim_, heatTransportTries_, [&] {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return spent.elapsed() < heatTransportMilliseconds_;
+        return InitHeatTransportRetrying(sim, tries, [&] {
+            return mayGoOn() && spent.elapsed() < milliseconds;
         });
-    }
+    };
+    heatPlacement_->Start(*sim_, work, [this](Simulation& placed, bool ok) {
+        sim_->S = placed.S;
+        sim_->Rng = placed.Rng;
+        sim_->Captions = placed.Captions;
+        StartHeatTransport(ok);
+    });
+    ShowPlacementNote(true);
+}
+
+void TForm1::StartHeatTransport(bool placed) {
     if (!placed) {
         // The exercise page stays as it is, with no run behind it.
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kHeatTransportFailed);
@@ -135,4 +137,36 @@ void TForm1::BitBtn34Click() {
     experiment_.Panel8->hide();
     tools_.BitBtn18->setEnabled(false);
     tools_.BitBtn19->setEnabled(true);
+}
+
+void TForm1::ShowPlacementNote(bool shown) {
+    QLabel*& note = placementNote_;
+    if (!note && !shown) return;
+    if (!note) {
+        note = new QLabel(kPlacingNote, stage_);
+        note->setObjectName(QStringLiteral("PlacementNote"));
+        note->setAlignment(Qt::AlignCenter);
+        QFont font = note->font();
+        font.setBold(true);
+        font.setPixelSize(20);
+        note->setFont(font);
+        note->setStyleSheet(QStringLiteral(
+            "QLabel { color: rgb(250, 250, 250); background: rgb(0, 12, 115);"
+            " border: 2px solid rgb(250, 250, 250); }"));
+        note->setGeometry(432, 600, 400, 48);  // on the exercise page, below its text
+        connect(heatPlacement_.get(), &BackgroundPlacement::Finished, this,
+                [this] { ShowPlacementNote(false); });
+    }
+    if (shown == note->isVisible()) return;
+    note->setVisible(shown);
+    if (shown) {
+        note->raise();
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void TForm1::CancelPlacement() {
+    heatPlacement_->Cancel();
 }

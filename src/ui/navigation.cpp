@@ -41,6 +41,7 @@ void TForm1::ConnectNavigation() {
 }
 
 void TForm1::ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden) {
+    CancelPlacement();
     panel->show();
     for (QWidget* other : hidden)
         other->hide();

@@ -37,6 +37,7 @@ void TForm1::ConnectRunControl() {
 }
 
 bool TForm1::RunInitialiser(const std::function<bool(Simulation&)>& init) {
+    CancelPlacement();
     SyncControls();
     if (!init(*sim_)) return false;
     ShowExperimentCaptions();
@@ -100,6 +101,7 @@ void TForm1::BitBtn18Click() {
 }
 
 void TForm1::BitBtn1Click() {
+    CancelPlacement();
     DXTimer1.SetEnabled(false);
     menu_.Panel1->show();
     experiment_.Panel8->hide();

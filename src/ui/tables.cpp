@@ -28,10 +28,10 @@ void TForm1::ConnectTables() {
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
-    // Writing a different text changes the cell again and brings us back here, so a bad
-    // character typed inside the text takes the rest of the text with it, one character at a
-    // time, until what is left passes.
-    const QString checked = ValidateCellText(cell->text());
+    // A bad character inside the text takes the rest of the text with it, as if the check
+    // ran again after every change until what is left passes; the settled text is written at
+    // once, so that a long pasted text costs one change, not one per character.
+    const QString checked = SettleCellText(cell->text());
     if (checked != cell->text()) cell->setText(checked);
 }
 

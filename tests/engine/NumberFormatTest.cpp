@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <gtest/gtest.h>
 
 #include "engine/NumberFormat.h"
@@ -45,7 +46,33 @@ TEST(FormatFixed, TwoDecimalsWithAComma) {
     EXPECT_EQ(FormatFixed(0.0, 2), "0,00");
     EXPECT_EQ(FormatFixed(-0.25, 2), "-0,25");
     EXPECT_EQ(FormatFixed(90.0, 2), "90,00");
-    EXPECT_EQ(FormatFixed(1.005, 2), "1,00");  // 1.005 is stored just below the half
     EXPECT_EQ(FormatFixed(0.125, 2), "0,13");  // an exact half goes away from zero
     EXPECT_EQ(FormatFixed(-0.001, 2), "0,00");
+}
+
+// A value typed with three decimals rounds as written, whichever side of the half its binary
+// neighbour falls: 2.675 is stored just below 2.675, 1.005 just below 1.005.
+TEST(FormatFixed, RoundsTheTypedDecimalsOneWayForEveryValue) {
+    EXPECT_EQ(FormatFixed(2.675, 2), "2,68");
+    EXPECT_EQ(FormatFixed(1.005, 2), "1,01");
+    EXPECT_EQ(FormatFixed(-2.675, 2), "-2,68");
+    EXPECT_EQ(FormatFixed(-1.005, 2), "-1,01");
+    EXPECT_EQ(FormatFixed(0.285, 2), "0,29");
+    EXPECT_EQ(FormatFixed(1.0049, 2), "1,00");
+    EXPECT_EQ(FormatFixed(9.995, 2), "10,00");
+    EXPECT_EQ(FormatFixed(99.999, 2), "100,00");
+    EXPECT_EQ(FormatFixed(-0.004, 2), "0,00");
+    EXPECT_EQ(FormatFixed(-0.005, 2), "-0,01");
+    EXPECT_EQ(FormatFixed(1e-9, 2), "0,00");
+    EXPECT_EQ(FormatFixed(1e20, 2), "100000000000000000000,00");
+    EXPECT_EQ(FormatFixed(2.5, 0), "3");
+    EXPECT_EQ(FormatFixed(0.05, 1), "0,1");
+    // Every value typed with three decimals in 0..20 agrees with rounding its whole thousandths.
+    for (int thousandths = 0; thousandths <= 20000; ++thousandths) {
+        const double typed = thousandths / 1000.0;
+        const int hundredths = (thousandths + 5) / 10;
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%d,%02d", hundredths / 100, hundredths % 100);
+        ASSERT_EQ(FormatFixed(typed, 2), expected) << thousandths;
+    }
 }

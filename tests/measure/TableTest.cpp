@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "measure/Table.h"
 
 namespace {
@@ -33,6 +36,28 @@ TEST(CellValidator, SettlesTypedTextsAsTheCellShowsThem) {
     EXPECT_EQ(Settle("2e3"), "2");
     EXPECT_EQ(Settle("12 "), "12");
     EXPECT_EQ(Settle(""), "");
+}
+
+// The one-pass settling the cells use ends where the repeated check ends, for every text of up
+// to seven characters from digits, commas, a letter and a blank, and for long pasted texts.
+TEST(CellValidator, SettlingInOnePassEndsWhereTheRepeatedCheckEnds) {
+    const QString alphabet = QStringLiteral("0,1x ");
+    std::vector<QString> texts{QString()};
+    for (int length = 1; length <= 7; ++length) {
+        const std::size_t from = texts.size();
+        for (std::size_t k = from - static_cast<std::size_t>(std::pow(5, length - 1)); k < from; ++k) {
+            for (const QChar c : alphabet)
+                texts.push_back(texts[k] + c);
+        }
+    }
+    ASSERT_EQ(texts.size(), 1u + 5 + 25 + 125 + 625 + 3125 + 15625 + 78125);
+    for (const QString& text : texts)
+        ASSERT_EQ(SettleCellText(text), Settle(text)) << text.toStdString();
+
+    const QString digits(30000, QLatin1Char('7'));
+    EXPECT_EQ(SettleCellText(digits + QStringLiteral("x") + digits), digits);
+    EXPECT_EQ(SettleCellText(QStringLiteral("\u0663") + digits), "");  // an Arabic-Indic digit
+    EXPECT_EQ(SettleCellText(digits + QStringLiteral(",5\n")), digits + QStringLiteral(",5"));
 }
 
 TEST(GatherTable, EmptyCellsBecomeMinusOneAndTextsReadWithTheComma) {

@@ -3,7 +3,8 @@
 # clicks "Dyfuzja", "1. Ilustracja zjawiska dyfuzji", "Uruchom symulację" and "Start" with the
 # mouse, waits for the diffusion to run and checks a second screenshot. From there it goes back
 # to the menu and starts the pressure experiment and then the heat transport the same way,
-# checking a screenshot of each.
+# checking a screenshot of each. Each screenshot is taken again until it passes its check (or two
+# minutes have gone by), so that a slow machine or build only makes the test slower.
 # Usage: run_smoke.sh <kinetra> <screenshot_check> <work dir> <control_places>
 set -euo pipefail
 program=$1
@@ -33,37 +34,43 @@ set -e
 "$program" &
 pid=\$!
 trap 'kill \$pid 2>/dev/null || true' EXIT
-sleep 2
-import -window root "$menu"
+# Takes the screenshot until it shows what it should.
+shoot() {
+    for _ in \$(seq 240); do
+        kill -0 \$pid || { echo "the program ended" >&2; exit 1; }
+        import -window root "\$2"
+        "$checker" "\$1" "\$2" >/dev/null 2>&1 && return 0
+        sleep 0.5
+    done
+}
+shoot menu "$menu"
 for at in "${clicks[0]}" "${clicks[1]}" "${clicks[2]}" "${clicks[3]}"; do
     xdotool mousemove \$at click 1
     sleep 0.5
 done
 # Off the tool buttons, so that no tool tip covers the picture.
 xdotool mousemove 1000 400
-sleep 2
-import -window root "$diffusion"
+sleep 1
+shoot diffusion "$diffusion"
 for at in "${clicks[4]}" "${clicks[5]}" "${clicks[6]}" "${clicks[7]}"; do
     xdotool mousemove \$at click 1
     sleep 0.5
 done
 xdotool mousemove 1000 700
-sleep 1.5
-import -window root "$pressure"
+shoot pressure "$pressure"
 for at in "${clicks[8]}" "${clicks[9]}" "${clicks[10]}" "${clicks[11]}"; do
     xdotool mousemove \$at click 1
     sleep 0.5
 done
 xdotool mousemove 1000 700
 # The partition may need a few tries before the run starts.
-sleep 3
-import -window root "$heat"
+shoot heat "$heat"
 kill \$pid
 wait \$pid 2>/dev/null || true
 INNER
 
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner"
+xvfb-run -a -n $((200 + RANDOM % 600)) -s "-screen 0 1024x768x24" bash "$inner"
 status=0
 "$checker" menu "$menu" || status=1
 "$checker" diffusion "$diffusion" || status=1

@@ -57,6 +57,11 @@ class ModeStart : public FormTest {
         Click(e.run);
     }
     bool Enabled(const char* name) { return W(name)->isEnabled(); }
+    // The heat transport places its particles off the window's thread; wait for the answer,
+    // however long this machine takes.
+    void WaitForPlacement() {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form->HeatPlacement().Busy(); }, 600'000));
+    }
     QString Caption(const char* name) { return W<QLabel>(name)->text(); }
     // The pressure experiment running from exercise 1 of its topic.
     void StartPressure() {
@@ -224,6 +229,7 @@ TEST_F(ModeStart, HeatTransportTriesUntilItsPartitionIsPlacedThenRuns) {
     W("Panel8")->show();
     W<QSlider>("TrackBar3")->setValue(2);
     Click("BitBtn34");
+    WaitForPlacement();
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(S().SimulationMode, kModeHeatTransport);
     EXPECT_EQ(S().InitOk, 1);
@@ -243,11 +249,12 @@ TEST_F(ModeStart, HeatTransportGivesUpAfterItsTriesAndStaysOnTheExercise) {
     Click("BitBtn17");
     Click("Label69");
     BlockPartitionStrip(S());
-    form->SetHeatTransportRetries(2, 60'000);
-    // The window handles its events between two tries, before it gives up.
+    form->SetHeatTransportRetries(2, 600'000);
+    // The window handles its events while the tries go on, before it gives up.
     bool handledBeforeTheMessage = false;
     QTimer::singleShot(0, form.get(), [&] { handledBeforeTheMessage = recorder.messages.empty(); });
     Click("BitBtn34");
+    WaitForPlacement();
     EXPECT_TRUE(handledBeforeTheMessage);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].kind, MessageKind::Information);
@@ -287,6 +294,7 @@ TEST_F(ModeStart, RestartRenewsTheTemperatureButLeavesPressureAndHeatTransportAl
     Click("BitBtn17");
     Click("Label69");
     Click("BitBtn34");
+    WaitForPlacement();
     ASSERT_EQ(S().SimulationMode, kModeHeatTransport);
     const SimulationState heat = S();
     clock.Advance(3000);
@@ -295,4 +303,47 @@ TEST_F(ModeStart, RestartRenewsTheTemperatureButLeavesPressureAndHeatTransportAl
     EXPECT_EQ(S().PosX[700], heat.PosX[700]);
     EXPECT_TRUE(form->Timer().Enabled());
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+// While the particles look for their places, the window answers, says what it is doing and can
+// be left; the placement left behind changes nothing and reports nothing.
+TEST_F(ModeStart, HeatTransportPlacesItsParticlesWhileTheWindowAnswersAndCanBeLeft) {
+    Click("BitBtn17");
+    Click("Label69");
+    BlockPartitionStrip(S());
+    const SimulationState before = S();
+    // Hopeless tries, far more of them than the test takes: leaving stops them.
+    form->SetHeatTransportRetries(2000, 600'000'000);
+    Click("BitBtn34");
+    ASSERT_TRUE(form->HeatPlacement().Busy());
+    auto* note = W<QLabel>("PlacementNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QStringLiteral("Trwa rozmieszczanie cząsteczek…"));
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    // Queued events are handled meanwhile.
+    bool answered = false;
+    QTimer::singleShot(0, form.get(), [&] { answered = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 600'000));
+    EXPECT_TRUE(form->HeatPlacement().Busy());
+
+    Click("BitBtn1");  // "Wyjście"
+    EXPECT_FALSE(form->HeatPlacement().Busy());
+    QTest::qWait(50);
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_FALSE(form->Timer().Enabled());
+    EXPECT_TRUE(Shown("Panel1"));
+    EXPECT_EQ(S().SimulationMode, before.SimulationMode);
+    EXPECT_EQ(S().PosX[1], before.PosX[1]);
+    EXPECT_EQ(S().PosY[800], before.PosY[800]);
+
+    // Started again and left for another topic, it is dropped the same way.
+    Click("BitBtn34");
+    ASSERT_TRUE(form->HeatPlacement().Busy());
+    Click("BitBtn8");
+    EXPECT_FALSE(form->HeatPlacement().Busy());
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_EQ(S().PosX[700], before.PosX[700]);
 }

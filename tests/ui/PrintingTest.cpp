@@ -121,6 +121,8 @@ class Printing : public TableFormTest {
             Spin("SpinEdit1")->SetValue(60);
             Click("BitBtn3");
         }
+        // The heat transport places its particles off the window's thread.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form->HeatPlacement().Busy(); }, 600'000));
         ASSERT_EQ(S().SimulationMode, mode);
         ASSERT_TRUE(form->Timer().Enabled());
         for (int i = 0; i < 3; ++i) {
