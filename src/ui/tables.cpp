@@ -17,6 +17,7 @@
 #include "ui/Pictures.h"
 #include "ui/StudyTexts.h"
 #include "ui/kinetra_u.h"
+#include "ui/CellHint.h"
 
 namespace {
 
@@ -209,11 +210,18 @@ QStringList TForm1::CellTexts(int firstCell) const {
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
+    const QString text = NormalisedCellText(cell->text());
+    if (text != cell->text()) {
+        cell->setText(text);  // back here with the text as meant
+        return;
+    }
     // Writing a different text changes the cell again and brings us back here, so a bad
     // character typed inside the text takes the rest of the text with it, one character at a
-    // time, until what is left passes.
-    const QString checked = ValidateCellText(cell->text());
-    if (checked != cell->text()) cell->setText(checked);
+    // time, until what is left passes. The note under the cell says why.
+    const QString checked = ValidateCellText(text);
+    if (checked == text) return;
+    ShowCellHint(cell, CellHintFor(text));
+    cell->setText(checked);
 }
 
 ChartInput TForm1::CurrentChartInput() const {
