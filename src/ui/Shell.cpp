@@ -1,28 +1,40 @@
 #include "ui/Shell.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QUrlQuery>
 
 #include "engine/Publisher.h"
+#include "ui/Messages.h"
 
 namespace {
 
-std::function<void(const QUrl&)>& Opener() {
-    static std::function<void(const QUrl&)> opener;
+std::function<bool(const QUrl&)>& Opener() {
+    static std::function<bool(const QUrl&)> opener;
     return opener;
 }
 
 }  // namespace
 
-void OpenWithShell(const QUrl& address) {
-    if (Opener()) {
-        Opener()(address);
-    } else {
-        QDesktopServices::openUrl(address);
-    }
+QString ReadableAddress(const QUrl& address) {
+    if (address.scheme() == QStringLiteral("mailto")) return address.path();
+    return address.toString();
 }
 
-void SetShellOpener(std::function<void(const QUrl&)> opener) {
+void OpenWithShell(const QUrl& address, QWidget* parent) {
+    const bool opened = Opener() ? Opener()(address) : QDesktopServices::openUrl(address);
+    if (opened) return;
+    const QString readable = ReadableAddress(address);
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(readable);
+    ShowInformation(parent, QStringLiteral("Adres"),
+                    QStringLiteral("Nie udało się otworzyć adresu:\n\n%1\n\n"
+                                   "Adres skopiowano do schowka; można go wkleić do "
+                                   "przeglądarki lub programu pocztowego.")
+                        .arg(readable));
+}
+
+void SetShellOpener(std::function<bool(const QUrl&)> opener) {
     Opener() = std::move(opener);
 }
 

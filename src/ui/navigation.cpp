@@ -108,7 +108,7 @@ void TForm1::BitBtn26Click() {
 }
 
 void TForm1::BitBtn10Click() {
-    OpenWithShell(PublisherWebUrl());
+    OpenWithShell(PublisherWebUrl(), this);
 }
 
 void TForm1::BitBtn4Click() {

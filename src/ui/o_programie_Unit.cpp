@@ -70,11 +70,11 @@ TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
 }
 
 void TFO_programie::L() {
-    OpenWithShell(PublisherWebUrl());
+    OpenWithShell(PublisherWebUrl(), this);
 }
 
 void TFO_programie::Label17Click() {
-    OpenWithShell(PublisherMailUrl());
+    OpenWithShell(PublisherMailUrl(), this);
 }
 
 void TFO_programie::Button1Click() {

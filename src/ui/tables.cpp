@@ -11,6 +11,7 @@
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
+#include "ui/CellHint.h"
 
 void TForm1::ConnectTables() {
     for (const TableCells* table : {&freePathTable_.Cells, &studyTable_.Cells}) {
@@ -28,11 +29,19 @@ void TForm1::ConnectTables() {
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
+    const QString text = NormalisedCellText(cell->text());
+    if (text != cell->text()) {
+        cell->setText(text);  // back here with the text as meant
+        return;
+    }
     // A bad character inside the text takes the rest of the text with it, as if the check
     // ran again after every change until what is left passes; the settled text is written at
-    // once, so that a long pasted text costs one change, not one per character.
-    const QString checked = SettleCellText(cell->text());
-    if (checked != cell->text()) cell->setText(checked);
+    // once, so that a long pasted text costs one change, not one per character. The note
+    // under the cell says why.
+    const QString checked = SettleCellText(text);
+    if (checked == text) return;
+    ShowCellHint(cell, CellHintFor(text));
+    cell->setText(checked);
 }
 
 ChartInput TForm1::CurrentChartInput() const {

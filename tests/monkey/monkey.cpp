@@ -555,7 +555,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    SetShellOpener([](const QUrl&) {});  // no browser or mail program during the test
+    SetShellOpener([](const QUrl&) { return true; });  // no browser or mail program here
     TForm1 Form1;
     TFO_programie FO_programie(&Form1);
     Tjednostki jednostki(&Form1);

@@ -138,7 +138,10 @@ TEST(AboutDialog, ShowsTheProductAuthorsAndAddresses) {
 
 TEST(AboutDialog, LinksOpenTheWebPageAndAMailWithTheSubject) {
     std::vector<QUrl> opened;
-    SetShellOpener([&](const QUrl& url) { opened.push_back(url); });
+    SetShellOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
     TFO_programie about;
     about.show();
     auto click = [&](const char* name) {

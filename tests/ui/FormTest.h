@@ -35,7 +35,10 @@ class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         SetMessageSink(&recorder);
-        SetShellOpener([this](const QUrl& url) { opened.push_back(url); });
+        SetShellOpener([this](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        });
         form = std::make_unique<TForm1>(&clock);
         form->Sim().Rng.UseFixedSeeds(7);
         form->setGeometry(0, 0, 1024, 768);

@@ -50,7 +50,8 @@ TEST_F(Tables, CellsRepeatTheCheckUntilTheTextStands) {
     EXPECT_EQ(type(QStringLiteral(",k")), QStringLiteral("0,"));
     EXPECT_EQ(type(QStringLiteral("1,2")), QStringLiteral("1,2"));
     EXPECT_EQ(type(QStringLiteral("1,2,")), QString());
-    EXPECT_EQ(type(QStringLiteral("-3.5 e")), QStringLiteral("35"));
+    // A point is the comma; the sign, blank and exponent go.
+    EXPECT_EQ(type(QStringLiteral("-3.5 e")), QStringLiteral("3,5"));
     // A pasted text is checked as a whole, with the same repetition.
     cell->setText(QStringLiteral("7,5x9"));
     EXPECT_EQ(cell->text(), QStringLiteral("7,5"));
