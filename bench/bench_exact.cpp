@@ -17,7 +17,8 @@ void Described(benchmark::State& state) {
 void Exact(benchmark::State& state) {
     BenchRun run(1500, 600, static_cast<int>(state.range(0)), 4);
     ExactMotion motion;
-    for (int tick = 0; tick < kSettleTicks; ++tick) motion.Advance(run.sim->S);
+    for (int tick = 0; tick < kSettleTicks; ++tick)
+        motion.Advance(run.sim->S);
     motion.Reset();
     for (auto _ : state)
         motion.Advance(run.sim->S);

@@ -98,8 +98,8 @@ void AdvanceDiffusionChart(Simulation& sim) {
     AdvanceGas(sim, extras);
 }
 
-void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f,
-                          const SurfaceTexts& t, Canvas& canvas) {
+void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                          Canvas& canvas) {
     DrawVesselWall(s, canvas, kWallColour);
     for (int e = 0; e < kParts; ++e) {
         canvas.FillRect(PartLeft(s, e), s.VesselTop, PartRight(s, e), s.VesselTop + s.VesselHeight,

@@ -6,7 +6,8 @@
 double MeanSquareSpeed(const SimulationState& s, int from, int to) {
     if (to < from) return 0.0;
     double sum = 0.0;
-    for (int i = from; i <= to; ++i) sum += s.VelX[i] * s.VelX[i] + s.VelY[i] * s.VelY[i];
+    for (int i = from; i <= to; ++i)
+        sum += s.VelX[i] * s.VelX[i] + s.VelY[i] * s.VelY[i];
     return sum / (to - from + 1);
 }
 
@@ -24,21 +25,21 @@ double MaxwellDistance(const SimulationState& s, int from, int to) {
     if (to - from + 1 < 2) return 0.0;
     std::vector<double> speeds;
     speeds.reserve(static_cast<std::size_t>(to - from + 1));
-    for (int i = from; i <= to; ++i) speeds.push_back(std::hypot(s.VelX[i], s.VelY[i]));
+    for (int i = from; i <= to; ++i)
+        speeds.push_back(std::hypot(s.VelX[i], s.VelY[i]));
     std::sort(speeds.begin(), speeds.end());
     const double meanSquare = MeanSquareSpeed(s, from, to);
     const auto n = static_cast<double>(speeds.size());
     double worst = 0.0;
     for (std::size_t k = 0; k < speeds.size(); ++k) {
         const double f = MaxwellCdf2D(speeds[k], meanSquare);
-        worst = std::max({worst, f - static_cast<double>(k) / n,
-                          static_cast<double>(k + 1) / n - f});
+        worst =
+            std::max({worst, f - static_cast<double>(k) / n, static_cast<double>(k + 1) / n - f});
     }
     return worst;
 }
 
-std::vector<int> SpeedHistogram(const SimulationState& s, int from, int to, int bins,
-                                double top) {
+std::vector<int> SpeedHistogram(const SimulationState& s, int from, int to, int bins, double top) {
     std::vector<int> counts(static_cast<std::size_t>(std::max(bins, 0)), 0);
     if (bins <= 0 || !(top > 0.0)) return counts;
     for (int i = from; i <= to; ++i) {

@@ -10,7 +10,9 @@ namespace {
 constexpr double kNever = std::numeric_limits<double>::infinity();
 constexpr int kMaxCellsPerSide = 1024;
 
-std::size_t At(int i) { return static_cast<std::size_t>(i); }
+std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 }  // namespace
 
@@ -23,7 +25,8 @@ void ExactMotion::Load(const SimulationState& s) {
     right_ = std::max<double>(s.RightLimit(), left_);
     bottom_ = std::max<double>(s.BottomLimit(), top_);
     const auto size = At(n_);
-    for (auto* a : {&x_, &y_, &u_, &v_, &t_, &speed_}) a->assign(size, 0.0);
+    for (auto* a : {&x_, &y_, &u_, &v_, &t_, &speed_})
+        a->assign(size, 0.0);
     count_.assign(size, 0);
     const double divisor = s.StepDivisor;
     for (int k = 0; k < n_; ++k) {
@@ -63,7 +66,8 @@ void ExactMotion::BuildGrid() {
     cellW_ = width / cols_;
     cellH_ = height / rows_;
     head_.assign(At(cols_ * rows_), -1);
-    for (auto* a : {&cellX_, &cellY_, &next_, &prev_}) a->assign(At(n_), -1);
+    for (auto* a : {&cellX_, &cellY_, &next_, &prev_})
+        a->assign(At(n_), -1);
     for (int k = 0; k < n_; ++k) {
         const auto q = At(k);
         const int cx = cellW_ > 0.0 ? static_cast<int>((x_[q] - left_) / cellW_) : 0;
@@ -187,7 +191,8 @@ void ExactMotion::Predict(int i, double now) {
     PredictWall(i, now);
     PredictCrossing(i, now);
     for (int cy = cellY_[q] - 1; cy <= cellY_[q] + 1; ++cy)
-        for (int cx = cellX_[q] - 1; cx <= cellX_[q] + 1; ++cx) PredictCell(i, cx, cy, now);
+        for (int cx = cellX_[q] - 1; cx <= cellX_[q] + 1; ++cx)
+            PredictCell(i, cx, cy, now);
 }
 
 // Particle i enters a neighbouring cell: it may now meet the row or column of cells that has
@@ -277,7 +282,8 @@ void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
         const auto q = At(i);
         PredictWall(i, 0.0);
         PredictCrossing(i, 0.0);
-        for (int j = next_[q]; j >= 0; j = next_[At(j)]) PredictPair(i, j, 0.0);
+        for (int j = next_[q]; j >= 0; j = next_[At(j)])
+            PredictPair(i, j, 0.0);
         const int cx = cellX_[q];
         const int cy = cellY_[q];
         PredictCell(i, cx + 1, cy - 1, 0.0);
@@ -310,7 +316,8 @@ void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
         }
     }
     queue_.clear();
-    for (int k = 0; k < n_; ++k) MoveTo(k, 1.0);
+    for (int k = 0; k < n_; ++k)
+        MoveTo(k, 1.0);
     totals_.Time += 1.0;
     Store(s);
 }

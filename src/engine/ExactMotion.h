@@ -83,7 +83,7 @@ class ExactMotion {
     // Cells at least a particle wide, so that touching particles stand in neighbouring cells;
     // each particle is linked into the cell it stands in.
     std::vector<int32_t> cellX_, cellY_, head_, next_, prev_;
-    std::vector<Event> queue_;  // a heap, earliest first
+    std::vector<Event> queue_;          // a heap, earliest first
     SimulationState* state_ = nullptr;  // during Advance
     int n_ = 0;
     double d_ = 0.0, d2_ = 0.0;

@@ -94,8 +94,8 @@ void DrawExperimentVessel(const SimulationState& s, Canvas& canvas) {
     DrawParticles(s, canvas);
 }
 
-void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f,
-                           const SurfaceTexts& t, Canvas& canvas, int x) {
+void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                           Canvas& canvas, int x) {
     canvas.SurfaceTextOut(x, 400, 12, t.ExperimentCount + FormatInt(s.ParticleCount));
     canvas.SurfaceTextOut(x, 420, 12, t.ExperimentVmax + FormatInt(f.MaxSpeed) + t.Units);
     canvas.SurfaceTextOut(

@@ -53,8 +53,8 @@ void AdvanceExperimentGas(Simulation& sim);
 void DrawExperimentVessel(const SimulationState& s, Canvas& canvas);
 
 // Their status lines at x, from y = 400 down: count, Vmax, mean speed and time.
-void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f,
-                           const SurfaceTexts& t, Canvas& canvas, int x);
+void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                           Canvas& canvas, int x);
 
 // One pixel row of liquid per unit of height, standing on the row baseY - 1 at column x.
 // A height below one row draws nothing.

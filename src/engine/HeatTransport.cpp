@@ -181,8 +181,8 @@ void AdvanceHeatTransport(Simulation& sim) {
     s.ThermoHeight = ColumnOf(f.PartitionTemperature);
 }
 
-void RenderHeatTransport(const SimulationState& s, const FrameReadings& f,
-                         const SurfaceTexts& t, Canvas& canvas) {
+void RenderHeatTransport(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                         Canvas& canvas) {
     DrawVesselWall(s, canvas, kHeatWall);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kHeatFloor);

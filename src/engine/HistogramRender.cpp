@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint16_t kBarColour = 0x4C9F;    // light blue
+constexpr uint16_t kBarColour = 0x4C9F;  // light blue
 constexpr Rgb kCurveColour = MakeRgb(255, 200, 0);
 constexpr Rgb kAxisColour = MakeRgb(200, 200, 200);
 
@@ -59,7 +59,8 @@ void RenderSpeedHistogram(const SimulationState& s, const HistogramPlace& place,
     canvas.SetPenColour(kCurveColour);
     for (int x = 0; x <= place.Width; x += 2) {
         const double v = top * x / place.Width;
-        const int y = bottom - static_cast<int>(std::lround(MaxwellDensity2D(v, meanSquare) * scale));
+        const int y =
+            bottom - static_cast<int>(std::lround(MaxwellDensity2D(v, meanSquare) * scale));
         if (x == 0)
             canvas.MoveTo(place.Left + x, y);
         else

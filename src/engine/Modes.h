@@ -32,14 +32,14 @@ double MeanFreePath(const SimulationState& s);
 // Mode 3: diffusion with a bar chart of the second substance in eight parts of the vessel.
 void InitDiffusionChart(Simulation& sim);
 void AdvanceDiffusionChart(Simulation& sim);
-void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f,
-                          const SurfaceTexts& t, Canvas& canvas);
+void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                          Canvas& canvas);
 
 // Mode 4: the gas with every wall bounce counted per wall and shown as four bars.
 void InitWallCollisions(Simulation& sim);
 void AdvanceWallCollisions(Simulation& sim);
-void RenderWallCollisions(const SimulationState& s, const FrameReadings& f,
-                          const SurfaceTexts& t, Canvas& canvas);
+void RenderWallCollisions(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                          Canvas& canvas);
 
 // Mode 5: the experiment gas with a thermometer; the temperature follows the track bars.
 void InitTemperature(Simulation& sim);
@@ -52,8 +52,8 @@ void RenderTemperature(const SimulationState& s, const FrameReadings& f, const S
 void InitHeatTransport(Simulation& sim);
 void AdvanceHeatTransport(Simulation& sim);
 // Draws the partition where it moved to, before its confinement (f.PartitionX).
-void RenderHeatTransport(const SimulationState& s, const FrameReadings& f,
-                         const SurfaceTexts& t, Canvas& canvas);
+void RenderHeatTransport(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                         Canvas& canvas);
 // Runs InitHeatTransport until it places every particle, at most maxTries times, asking
 // mayGoOn() between two tries whether to go on (the window keeps itself responsive there and
 // watches its deadline). False when no try succeeded.

@@ -113,8 +113,7 @@ inline void MoveAndCollide(SimulationState& s, int i, Extras& extras, Contacts& 
 
 // M8 for one particle at (x, y): its sprite at the truncated corner.
 inline void DrawParticle(const SimulationState& s, int i, double x, double y, Canvas& canvas) {
-    canvas.DrawSprite(SpriteSet::DXImageList1, s.Kind[i], static_cast<int>(x),
-                      static_cast<int>(y));
+    canvas.DrawSprite(SpriteSet::DXImageList1, s.Kind[i], static_cast<int>(x), static_cast<int>(y));
 }
 
 // M8 for i = 1..ParticleCount, in index order.

@@ -82,8 +82,8 @@ std::string FormatFixed(double value, int decimals) {
     // Rounds the shortest decimal text of the value, the number as the pupil typed it, so that
     // 2,675 and 1,005 both round up; halves go away from zero; -0,00 is shown as 0,00.
     char buffer[400];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                            std::chars_format::fixed);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
     if (error != std::errc() || !std::isfinite(value)) {
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
         return buffer;

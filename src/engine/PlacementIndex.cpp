@@ -7,8 +7,8 @@
 
 namespace {
 // Cells wider than the contact square (by a margin for the rounding of its bounds), so that
-// touching slots sit in the same or in neighbouring cells; the grid covers twice the surface, and anything beyond lies in the edge
-// cells, which keeps neighbours neighbours.
+// touching slots sit in the same or in neighbouring cells; the grid covers twice the surface, and
+// anything beyond lies in the edge cells, which keeps neighbours neighbours.
 constexpr double kMinimumCell = 8.0;
 constexpr double kCoveredSide = 2048.0;
 
@@ -28,7 +28,8 @@ PlacementIndex::PlacementIndex(const SimulationState& s)
       next_(static_cast<std::size_t>(count_) + 1, 0),
       prev_(static_cast<std::size_t>(count_) + 1, 0),
       cellOf_(static_cast<std::size_t>(count_) + 1, 0) {
-    for (int i = 1; i <= count_; ++i) Link(i, CellOf(s.PosX[i], s.PosY[i]));
+    for (int i = 1; i <= count_; ++i)
+        Link(i, CellOf(s.PosX[i], s.PosY[i]));
 }
 
 int PlacementIndex::CellOf(double x, double y) const {

@@ -29,8 +29,8 @@ class PlacementIndex {
     int columns_;
     int rows_;
     int count_;
-    std::vector<int> head_;   // first slot of each cell, 0 for none
-    std::vector<int> next_;   // per slot, the next slot of its cell
-    std::vector<int> prev_;   // per slot, the slot before it in its cell, 0 for the first
-    std::vector<int> cellOf_; // per slot, the cell it is linked into
+    std::vector<int> head_;    // first slot of each cell, 0 for none
+    std::vector<int> next_;    // per slot, the next slot of its cell
+    std::vector<int> prev_;    // per slot, the slot before it in its cell, 0 for the first
+    std::vector<int> cellOf_;  // per slot, the cell it is linked into
 };

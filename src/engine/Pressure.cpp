@@ -80,8 +80,8 @@ void WritePressureLine(const SimulationState& s, const SurfaceTexts& t, Canvas& 
         canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, t.PressureUnsettled);
         return;
     }
-    std::string line = t.Pressure + FormatGeneral(s.Pressure, GeneralFormat::G5) +
-                       t.PressureTimesTen;
+    std::string line =
+        t.Pressure + FormatGeneral(s.Pressure, GeneralFormat::G5) + t.PressureTimesTen;
     canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, line);
     canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY - 5, 10,
                           t.PressureExponent);

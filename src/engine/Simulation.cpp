@@ -72,7 +72,8 @@ bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
     if (!RenderMode(sim, texts, canvas)) return false;
     // Additions only when chosen, after the mode's own frame, which stays as it is.
     const auto place = HistogramPlaceOf(sim.S.SimulationMode);
-    if (sim.ShowSpeedHistogram && place) RenderSpeedHistogram(sim.S, *place, texts.SpeedHistogram, canvas);
+    if (sim.ShowSpeedHistogram && place)
+        RenderSpeedHistogram(sim.S, *place, texts.SpeedHistogram, canvas);
     if (sim.Model == GasModel::Exact) canvas.SurfaceTextOut(20, 745, 10, texts.ExactModel);
     if ((sim.ShowSpeedHistogram && place) || sim.Model == GasModel::Exact) canvas.ReleaseText();
     return true;

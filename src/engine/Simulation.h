@@ -30,17 +30,17 @@ enum Mode : uint8_t {
 // the control each comes from. The window keeps them current; the engine never sees a widget.
 // Start values are those of the controls at program start.
 struct Controls {
-    int Particles = 500;           // SpinEdit1: number of particles
-    int VesselWidth = 600;         // SpinEdit2
-    int VesselHeight = 600;        // SpinEdit3
-    int MaxSpeed = 50;             // SpinEdit4: Vmax
-    int CollisionLimit = 300;      // SpinEdit6: collisions after which a free-path run stops
-    int SizeChoice = 8;            // RadioButton1..9: number of the checked size button
-    bool StopAtLimit = true;       // CheckBox2: stop after CollisionLimit collisions
-    int ExperimentParticles = 100; // TrackBar1: particle count of the experiments
-    int SpeedFactor = 1;           // TrackBar2: speed factor x 2
-    int ParticleMass = 1;          // TrackBar3: particle mass, u
-    int VesselSide = 400;          // TrackBar4: side of the square vessel
+    int Particles = 500;            // SpinEdit1: number of particles
+    int VesselWidth = 600;          // SpinEdit2
+    int VesselHeight = 600;         // SpinEdit3
+    int MaxSpeed = 50;              // SpinEdit4: Vmax
+    int CollisionLimit = 300;       // SpinEdit6: collisions after which a free-path run stops
+    int SizeChoice = 8;             // RadioButton1..9: number of the checked size button
+    bool StopAtLimit = true;        // CheckBox2: stop after CollisionLimit collisions
+    int ExperimentParticles = 100;  // TrackBar1: particle count of the experiments
+    int SpeedFactor = 1;            // TrackBar2: speed factor x 2
+    int ParticleMass = 1;           // TrackBar3: particle mass, u
+    int VesselSide = 400;           // TrackBar4: side of the square vessel
 };
 
 // What the experiment panel's captions show, as numbers; the window words them.
@@ -83,10 +83,10 @@ struct Simulation {
     ContactSearch Search = ContactSearch::Grid;
     ContactGrid Grid;  // work arrays of the grid search, kept from tick to tick
     GasModel Model = GasModel::Described;
-    ExactMotion Exact;  // work arrays and totals of the exact model
-    bool ShowSpeedHistogram = false;  // beside the vessel, in the modes that have room
+    ExactMotion Exact;                       // work arrays and totals of the exact model
+    bool ShowSpeedHistogram = false;         // beside the vessel, in the modes that have room
     PressureWindow ExactPressure{120, 800};  // wall impulses of the exact model, 2 s or more
-    double ExactImpulseSeen = 0.0;  // the exact model's totals at the last tick
+    double ExactImpulseSeen = 0.0;           // the exact model's totals at the last tick
     int64_t ExactBouncesSeen = 0;
 
     explicit Simulation(Clock& clock) : Clk(&clock) {}

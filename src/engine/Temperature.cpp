@@ -29,8 +29,8 @@ void AdvanceTemperature(Simulation& sim) {
     AdvanceExperimentGas(sim);
     // MeanSpeed is the initialiser's: only the track bars change the temperature.
     if (sim.Model == GasModel::Exact && s.ParticleCount > 0)
-        s.GasTemperature = ExactTemperature(s.GasMass / s.ParticleCount,
-                                            MeanSquareSpeed(s, 1, s.ParticleCount));
+        s.GasTemperature =
+            ExactTemperature(s.GasMass / s.ParticleCount, MeanSquareSpeed(s, 1, s.ParticleCount));
     else
         s.GasTemperature = KineticTemperature(s.GasMass, s.MeanSpeed);
     s.ThermoHeight = kColumnScale * s.GasTemperature;

@@ -37,8 +37,8 @@ void AdvanceWallCollisions(Simulation& sim) {
     AdvanceGas(sim, counter);
 }
 
-void RenderWallCollisions(const SimulationState& s, const FrameReadings& f,
-                          const SurfaceTexts& t, Canvas& canvas) {
+void RenderWallCollisions(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                          Canvas& canvas) {
     DrawVesselWall(s, canvas, kWallCollisionsWall);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kWallCollisionsFloor);

@@ -23,7 +23,8 @@ void BackgroundPlacement::Start(const Simulation& sim, Work work, Done done) {
     worker_ = std::thread([this, job, work = std::move(work)] {
         job->ok = work(*job->sim, [&job] { return !job->cancelled.load(); });
         // Queued to this object: dropped with it if the window is gone by then.
-        QMetaObject::invokeMethod(this, [this, job] { Deliver(job); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, job] { Deliver(job); }, Qt::QueuedConnection);
     });
 }
 

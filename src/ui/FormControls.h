@@ -55,10 +55,10 @@ struct InitialConditionsPanel {
 // The experiment panel Panel8: four track bars, each under its caption.
 struct ExperimentControls {
     BevelPanel* Panel8 = nullptr;
-    QLabel* Label49 = nullptr;  // over TrackBar1, the particle count
-    QLabel* Label59 = nullptr;  // over TrackBar2, the mean speed
-    QLabel* Label60 = nullptr;  // over TrackBar3, the mass
-    QLabel* Label61 = nullptr;  // over TrackBar4, the vessel's side
+    QLabel* Label49 = nullptr;     // over TrackBar1, the particle count
+    QLabel* Label59 = nullptr;     // over TrackBar2, the mean speed
+    QLabel* Label60 = nullptr;     // over TrackBar3, the mass
+    QLabel* Label61 = nullptr;     // over TrackBar4, the vessel's side
     ModelChoice* Model = nullptr;  // gas model and histogram, on a small panel below
     static constexpr int kTrackBars = 4;
     // TrackBar1 .. TrackBar4.

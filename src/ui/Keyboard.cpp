@@ -1,8 +1,6 @@
 #include "ui/Keyboard.h"
 
 #include <QAbstractButton>
-#include <algorithm>
-#include <array>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QGraphicsView>
@@ -12,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QToolTip>
+#include <algorithm>
+#include <array>
 
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
@@ -48,7 +48,8 @@ void NameInputs(const InitialConditionsPanel& c, const ExperimentControls& e) {
         {e.TrackBar(3), "Masa cząsteczek gazu"},
         {e.TrackBar(4), "Szerokość naczynia"},
     };
-    for (const auto& [w, text] : names) w->setAccessibleName(QString::fromUtf8(text));
+    for (const auto& [w, text] : names)
+        w->setAccessibleName(QString::fromUtf8(text));
 }
 
 }  // namespace

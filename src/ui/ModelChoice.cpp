@@ -109,7 +109,8 @@ ModelChoice* AddModelChoiceUnder(QWidget* stage, QWidget* panel) {
     const QRect above = panel->geometry();
     // Between the panel and the status lines below it, which start at y = 400.
     frame->setGeometry(above.left(), above.bottom() + 4, above.width(), 54);
-    auto* choice = new ModelChoice(frame, panel->objectName() + QStringLiteral("ModelChoice"), true);
+    auto* choice =
+        new ModelChoice(frame, panel->objectName() + QStringLiteral("ModelChoice"), true);
     choice->move(8, 6);
     frame->hide();
     new Follower(panel, frame);

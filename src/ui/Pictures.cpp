@@ -45,7 +45,6 @@ const QColor kRed(214, 28, 28);
 const QColor kBlue(40, 96, 220);
 const QColor kInk(25, 30, 40);
 
-
 // A shaded ball: lit from the upper left, with a thin darker rim.
 void Ball(QPainter& p, QPointF c, qreal r, const QColor& body) {
     QRadialGradient g(c + QPointF(-r * 0.35, -r * 0.4), r * 1.5);

@@ -38,8 +38,8 @@ void SafePlainTextEdit::insertFromMimeData(const QMimeData* source) {
     if (!canInsertFromMimeData(source)) return;
     QString text = PasteableText(source->text(), true);
     const QTextCursor cursor = textCursor();
-    const qsizetype kept = document()->characterCount() - 1 -
-                           (cursor.selectionEnd() - cursor.selectionStart());
+    const qsizetype kept =
+        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
     const qsizetype room = std::max<qsizetype>(kMaxLength - kept, 0);
     if (text.size() > room) {
         text.truncate(room);

@@ -82,8 +82,8 @@ void TForm1::TrackBar2Change() {
 void TForm1::TrackBar3Change() {
     SyncControls();
     ChangeParticleMass(*sim_);
-    experiment_.Label60->setText(QString::fromStdString(
-        WordCaptions(sim_->Captions, PolishSurfaceTexts()).ParticleMass));
+    experiment_.Label60->setText(
+        QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).ParticleMass));
 }
 
 void TForm1::TrackBar4Change() {
@@ -97,8 +97,8 @@ void TForm1::TrackBar4Change() {
             experiment_.TrackBar(4)->setValue(side);
         }
         SyncControls();
-        experiment_.Label61->setText(QString::fromStdString(
-            WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
+        experiment_.Label61->setText(
+            QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
                         QStringLiteral("W naczyniu o szerokości %1 jedn. nie zmieszczą się "
                                        "wszystkie cząsteczki gazu. Szerokość naczynia "

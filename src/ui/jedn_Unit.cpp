@@ -6,11 +6,10 @@
 #include <QScreen>
 
 #include "ui/Pictures.h"
-#include "ui/Widgets.h"
 #include "ui/SafePaste.h"
+#include "ui/Widgets.h"
 
 namespace {
-
 
 // A word followed by a run of blanks that lines up the explanations.
 QString Padded(const char* word, int blanks) {

@@ -112,9 +112,8 @@ void TForm1::BitBtn34Click() {
     auto work = [tries, milliseconds](Simulation& sim, const std::function<bool()>& mayGoOn) {
         QElapsedTimer spent;
         spent.start();
-        return InitHeatTransportRetrying(sim, tries, [&] {
-            return mayGoOn() && spent.elapsed() < milliseconds;
-        });
+        return InitHeatTransportRetrying(
+            sim, tries, [&] { return mayGoOn() && spent.elapsed() < milliseconds; });
     };
     heatPlacement_->Start(*sim_, work, [this](Simulation& placed, bool ok) {
         sim_->S = placed.S;
@@ -150,9 +149,9 @@ void TForm1::ShowPlacementNote(bool shown) {
         font.setBold(true);
         font.setPixelSize(20);
         note->setFont(font);
-        note->setStyleSheet(QStringLiteral(
-            "QLabel { color: rgb(250, 250, 250); background: rgb(0, 12, 115);"
-            " border: 2px solid rgb(250, 250, 250); }"));
+        note->setStyleSheet(
+            QStringLiteral("QLabel { color: rgb(250, 250, 250); background: rgb(0, 12, 115);"
+                           " border: 2px solid rgb(250, 250, 250); }"));
         note->setGeometry(432, 600, 400, 48);  // on the exercise page, below its text
         connect(heatPlacement_.get(), &BackgroundPlacement::Finished, this,
                 [this] { ShowPlacementNote(false); });

@@ -11,7 +11,6 @@ namespace {
 
 const QColor kNavy(0, 0, 128);
 
-
 template <typename Label>
 Label* AddLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
                 QPoint at, const QColor& colour = Qt::black) {

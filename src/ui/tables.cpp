@@ -7,11 +7,11 @@
 #include "engine/Publisher.h"
 #include "measure/DependencyChart.h"
 #include "measure/Table.h"
+#include "ui/CellHint.h"
 #include "ui/ChartBox.h"
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
-#include "ui/CellHint.h"
 
 void TForm1::ConnectTables() {
     for (const TableCells* table : {&freePathTable_.Cells, &studyTable_.Cells}) {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "RecordingCanvas.h"
 #include "FrameTick.h"
+#include "RecordingCanvas.h"
 #include "TestSim.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"

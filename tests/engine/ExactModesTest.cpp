@@ -40,8 +40,8 @@ void InitMode(Simulation& sim, Mode mode) {
 }
 
 bool Inside(const SimulationState& s, int i) {
-    return s.PosX[i] >= s.VesselLeft && s.PosX[i] <= s.RightLimit() &&
-           s.PosY[i] >= s.VesselTop && s.PosY[i] <= s.BottomLimit();
+    return s.PosX[i] >= s.VesselLeft && s.PosX[i] <= s.RightLimit() && s.PosY[i] >= s.VesselTop &&
+           s.PosY[i] <= s.BottomLimit();
 }
 
 TEST(ExactModel, EveryModeRunsOnItWithItsParticlesInTheVessel) {
@@ -77,10 +77,12 @@ TEST(ExactModel, DiffusionKeepsItsEnergyAndCountsWallsAsTheModeDoes) {
     t.sim->Model = GasModel::Exact;
     const int n = t.S().ParticleCount;
     const double before = MeanSquareSpeed(t.S(), 1, n);
-    for (int tick = 0; tick < 300; ++tick) Advance(*t.sim);
+    for (int tick = 0; tick < 300; ++tick)
+        Advance(*t.sim);
     EXPECT_NEAR(MeanSquareSpeed(t.S(), 1, n) / before, 1.0, 1e-9);
     int64_t hits = 0;
-    for (int w = 1; w <= 4; ++w) hits += t.S().WallHits[w];
+    for (int w = 1; w <= 4; ++w)
+        hits += t.S().WallHits[w];
     EXPECT_EQ(hits, t.sim->Exact.Totals().WallBounces);
 }
 
@@ -101,7 +103,8 @@ TEST(ExactModel, TheFreePathTrackRecordsWhereTheParticleMeetsAnother) {
     s.PosX[1] = x, s.PosY[1] = y, s.VelX[1] = 10 * s.StepDivisor, s.VelY[1] = 0;
     s.PosX[2] = x + 33, s.PosY[2] = y, s.VelX[2] = 0, s.VelY[2] = 0;
     const int before = s.PathCount;
-    for (int tick = 0; tick < 4; ++tick) Advance(*t.sim);
+    for (int tick = 0; tick < 4; ++tick)
+        Advance(*t.sim);
     ASSERT_EQ(s.PathCount, before + 1);
     EXPECT_EQ(s.PathPoints[s.PathCount].x, static_cast<int32_t>(x + 28));
     EXPECT_EQ(s.PathPoints[s.PathCount].y, static_cast<int32_t>(y));

@@ -167,7 +167,8 @@ TEST(ExactMotion, SpeedsRelaxToMaxwellWithinTenCollisionsPerParticle) {
         auto s = Gas(n, 5, 600, 600, 50, seed);
         const double start = MaxwellDistance(*s, 1, n);
         ExactMotion motion;
-        while (motion.Totals().Collisions < 10 * n / 2) motion.Advance(*s);
+        while (motion.Totals().Collisions < 10 * n / 2)
+            motion.Advance(*s);
         const double end = MaxwellDistance(*s, 1, n);
         EXPECT_GT(start, 0.08) << "seed " << seed;
         EXPECT_LT(end, 1.36 / std::sqrt(n)) << "seed " << seed;
@@ -185,9 +186,11 @@ TEST(ExactMotion, MeanFreePathMatchesKineticTheoryAtAnySpeed) {
     for (double vmax : {50.0, 300.0}) {
         auto s = Gas(n, 5, 600, 600, vmax, 11);
         ExactMotion motion;
-        for (int tick = 0; tick < 100; ++tick) motion.Advance(*s);  // settle
+        for (int tick = 0; tick < 100; ++tick)
+            motion.Advance(*s);  // settle
         motion.Reset();
-        while (motion.Totals().Collisions < 6000) motion.Advance(*s);
+        while (motion.Totals().Collisions < 6000)
+            motion.Advance(*s);
         const double area = (s->RightLimit() - s->VesselLeft) * (s->BottomLimit() - s->VesselTop);
         const double theory = FreePath2D(area, n, 5);
         EXPECT_NEAR(MeasuredFreePath(motion) / theory, 1.0, 0.05) << "Vmax " << vmax;
@@ -201,10 +204,12 @@ TEST(ExactMotion, WallImpulseGivesTheHardDiscGasPressure) {
     for (uint64_t seed : {5u, 7u}) {
         auto s = Gas(n, 4, 500, 500, 100, seed);
         ExactMotion motion;
-        for (int tick = 0; tick < 50; ++tick) motion.Advance(*s);
+        for (int tick = 0; tick < 50; ++tick)
+            motion.Advance(*s);
         Recorder hooks;
         const int ticks = 600;
-        for (int tick = 0; tick < ticks; ++tick) motion.Advance(*s, hooks);
+        for (int tick = 0; tick < ticks; ++tick)
+            motion.Advance(*s, hooks);
         const double w = s->RightLimit() - s->VesselLeft;
         const double h = s->BottomLimit() - s->VesselTop;
         const double div = s->StepDivisor;
@@ -232,7 +237,8 @@ TEST(ExactMotion, EndsEveryTickInCrampedOrDegenerateVessels) {
     s.PosX[2] = 50, s.PosY[2] = 58, s.VelX[2] = -40, s.VelY[2] = -300;
     s.PosX[3] = 900, s.PosY[3] = -40, s.VelX[3] = 0, s.VelY[3] = 100;
     ExactMotion motion;
-    for (int tick = 0; tick < 100; ++tick) motion.Advance(s);
+    for (int tick = 0; tick < 100; ++tick)
+        motion.Advance(s);
     EXPECT_EQ(motion.Totals().CutTicks, 0);
     EXPECT_LE(Check(s).outside, 0.0);
     EXPECT_DOUBLE_EQ(s.PosX[3], 50);
@@ -245,13 +251,15 @@ TEST(ExactMeasures, MaxwellDistanceHistogramAndPressureWindow) {
     SimulationState s;
     s.ParticleCount = 4;
     const double speeds[] = {1, 2, 3, 10};
-    for (int i = 1; i <= 4; ++i) s.VelX[i] = speeds[i - 1], s.VelY[i] = 0;
+    for (int i = 1; i <= 4; ++i)
+        s.VelX[i] = speeds[i - 1], s.VelY[i] = 0;
     EXPECT_DOUBLE_EQ(MeanSquareSpeed(s, 1, 4), (1 + 4 + 9 + 100) / 4.0);
     EXPECT_EQ(SpeedHistogram(s, 1, 4, 4, 4.0), (std::vector<int>{0, 1, 1, 2}));
     EXPECT_EQ(SpeedHistogram(s, 2, 3, 2, 0.0), (std::vector<int>{0, 0}));
     // The CDF is the integral of the density.
     double integral = 0.0;
-    for (double v = 0.0005; v < 3.0; v += 0.001) integral += MaxwellDensity2D(v, 2.0) * 0.001;
+    for (double v = 0.0005; v < 3.0; v += 0.001)
+        integral += MaxwellDensity2D(v, 2.0) * 0.001;
     EXPECT_NEAR(integral, MaxwellCdf2D(3.0, 2.0), 1e-6);
     // Exact quantiles of the distribution are as close to it as a sample of four can be.
     for (int i = 1; i <= 4; ++i)

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "GasChecks.h"
 #include "FrameTick.h"
+#include "GasChecks.h"
 #include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"

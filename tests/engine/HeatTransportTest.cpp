@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "FrameTick.h"
 #include "GasChecks.h"
 #include "RecordingCanvas.h"
-#include "FrameTick.h"
 #include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"

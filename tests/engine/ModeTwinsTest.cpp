@@ -194,7 +194,8 @@ TEST(ModeTwins, ModesFollowEachOtherOnStalePositions) {
     t.plain->C.SpeedFactor = 10;
     Start(t, 808, [](Simulation& sim) { InitHeatTransportRetrying(sim, 20, [] { return true; }); });
     ASSERT_TRUE(RunTwins(t, Ticks(5)));
-    PanelControls(t.plain->C, 400, 100, 100, 300, 9);  // far too many 20 px particles: placement fails
+    PanelControls(t.plain->C, 400, 100, 100, 300,
+                  9);  // far too many 20 px particles: placement fails
     PanelControls(t.grid->C, 400, 100, 100, 300, 9);
     InitDiffusion(*t.plain);
     InitDiffusion(*t.grid);

@@ -71,10 +71,9 @@ TEST(PlacementIndex, SeesContactsExactlyOnTheSquaresBounds) {
     const int a = t.Put(100, 100, 0, 0);
     const int b = t.Put(400, 400, 0, 0);
     PlacementIndex index(t.S());
-    for (const auto& [dx, dy, touching] : {std::tuple{20.0, 20.0, true},
-                                            std::tuple{-20.0, 20.0, true},
-                                            std::tuple{20.000001, 0.0, false},
-                                            std::tuple{0.0, -20.000001, false}}) {
+    for (const auto& [dx, dy, touching] :
+         {std::tuple{20.0, 20.0, true}, std::tuple{-20.0, 20.0, true},
+          std::tuple{20.000001, 0.0, false}, std::tuple{0.0, -20.000001, false}}) {
         t.S().PosX[b] = 100 + dx;
         t.S().PosY[b] = 100 + dy;
         EXPECT_EQ(index.Overlaps(t.S(), b), touching) << dx << ", " << dy;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "RecordingCanvas.h"
 #include "FrameTick.h"
+#include "RecordingCanvas.h"
 #include "TestSim.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"

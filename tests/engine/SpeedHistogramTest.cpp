@@ -83,7 +83,8 @@ TEST(SpeedHistogram, TheExactModelIsNamedOnTheSurfaceTheDescribedOneIsNot) {
     EXPECT_TRUE(std::equal(described.ops.begin(), described.ops.end(), exact.ops.begin()));
     EXPECT_EQ(exact.texts.back().text, "exact");
     EXPECT_GT(exact.texts.back().y, t.S().VesselTop + t.S().VesselHeight);
-    for (const auto& text : described.texts) EXPECT_NE(text.text, "exact");
+    for (const auto& text : described.texts)
+        EXPECT_NE(text.text, "exact");
 }
 
 TEST(SpeedHistogram, BarsFollowTheCurveForAMaxwellGas) {

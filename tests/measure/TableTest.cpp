@@ -45,7 +45,8 @@ TEST(CellValidator, SettlingInOnePassEndsWhereTheRepeatedCheckEnds) {
     std::vector<QString> texts{QString()};
     for (int length = 1; length <= 7; ++length) {
         const std::size_t from = texts.size();
-        for (std::size_t k = from - static_cast<std::size_t>(std::pow(5, length - 1)); k < from; ++k) {
+        for (std::size_t k = from - static_cast<std::size_t>(std::pow(5, length - 1)); k < from;
+             ++k) {
             for (const QChar c : alphabet)
                 texts.push_back(texts[k] + c);
         }

@@ -73,23 +73,28 @@ struct Tour {
     const char* link;
 };
 const Tour kTours[] = {
-    {"BitBtn8", "Label11"},   {"BitBtn8", "Label13"},   {"BitBtn11", "Label20"},
-    {"BitBtn11", "Label22"},  {"BitBtn11", "Label23"},  {"BitBtn9", "Label26"},
-    {"BitBtn12", "Label46"},  {"BitBtn12", "Label47"},  {"BitBtn12", "Label75"},
-    {"BitBtn12", "Label76"},  {"BitBtn16", "Label64"},  {"BitBtn16", "Label65"},
-    {"BitBtn16", "Label97"},  {"BitBtn16", "Label98"},  {"BitBtn16", "Label99"},
-    {"BitBtn16", "Label100"}, {"BitBtn17", "Label69"},  {"BitBtn26", nullptr},
+    {"BitBtn8", "Label11"},   {"BitBtn8", "Label13"},  {"BitBtn11", "Label20"},
+    {"BitBtn11", "Label22"},  {"BitBtn11", "Label23"}, {"BitBtn9", "Label26"},
+    {"BitBtn12", "Label46"},  {"BitBtn12", "Label47"}, {"BitBtn12", "Label75"},
+    {"BitBtn12", "Label76"},  {"BitBtn16", "Label64"}, {"BitBtn16", "Label65"},
+    {"BitBtn16", "Label97"},  {"BitBtn16", "Label98"}, {"BitBtn16", "Label99"},
+    {"BitBtn16", "Label100"}, {"BitBtn17", "Label69"}, {"BitBtn26", nullptr},
     {"BitBtn4", nullptr},
 };
-const char* const kRunButtons[] = {"BitBtn5",  "BitBtn21", "BitBtn22", "BitBtn24", "BitBtn20",
-                                   "BitBtn29", "BitBtn30", "BitBtn32", "BitBtn13", "BitBtn15",
-                                   "BitBtn39", "BitBtn34"};
+const char* const kRunButtons[] = {"BitBtn5",  "BitBtn21", "BitBtn22", "BitBtn24",
+                                   "BitBtn20", "BitBtn29", "BitBtn30", "BitBtn32",
+                                   "BitBtn13", "BitBtn15", "BitBtn39", "BitBtn34"};
 
 class Monkey : public QObject {
   public:
     Monkey(TForm1& form, uint64_t seed, int events, FILE* log, int pingLimitMs)
-        : form_(form), seed_(seed), rng_(seed), target_(events), log_(log),
-          pingLimitMs_(pingLimitMs), tour_(static_cast<std::size_t>(seed % std::size(kTours))) {
+        : form_(form),
+          seed_(seed),
+          rng_(seed),
+          target_(events),
+          log_(log),
+          pingLimitMs_(pingLimitMs),
+          tour_(static_cast<std::size_t>(seed % std::size(kTours))) {
         lastStep_ = NowMs();
         connect(&timer_, &QTimer::timeout, this, &Monkey::Step);
         timer_.start(3);
@@ -266,11 +271,20 @@ class Monkey : public QObject {
 
     QString SomeText() {
         static const QString pieces[] = {
-            QStringLiteral("12"),    QStringLiteral("0"),     QStringLiteral(","),
-            QStringLiteral("1,5"),   QStringLiteral("300"),   QStringLiteral("-7"),
-            QStringLiteral("abc"),   QStringLiteral("źdźbło"), QStringLiteral("1e9"),
-            QStringLiteral(" "),     QStringLiteral("99999999999999999999"),
-            QStringLiteral("\t"),    QStringLiteral("0,0001"), QString::fromUtf8("\xF0\x9F\x98\x80"),
+            QStringLiteral("12"),
+            QStringLiteral("0"),
+            QStringLiteral(","),
+            QStringLiteral("1,5"),
+            QStringLiteral("300"),
+            QStringLiteral("-7"),
+            QStringLiteral("abc"),
+            QStringLiteral("źdźbło"),
+            QStringLiteral("1e9"),
+            QStringLiteral(" "),
+            QStringLiteral("99999999999999999999"),
+            QStringLiteral("\t"),
+            QStringLiteral("0,0001"),
+            QString::fromUtf8("\xF0\x9F\x98\x80"),
         };
         QString text;
         const int count = 1 + Below(Chance(5) ? 60 : 4);
@@ -295,7 +309,9 @@ class Monkey : public QObject {
                 clipboard->setText(QString(100000, QLatin1Char(Chance(50) ? '7' : 'x')));
                 break;
             case 3:
-                clipboard->setText(QStringLiteral("1\x01,\x07" "5\r\n\t2\x1b") + QChar(0xD83D));
+                clipboard->setText(QStringLiteral("1\x01,\x07"
+                                                  "5\r\n\t2\x1b") +
+                                   QChar(0xD83D));
                 break;
             case 4:
                 clipboard->setMimeData(new QMimeData);
@@ -377,7 +393,8 @@ class Monkey : public QObject {
             Note(QStringLiteral("nothing to touch: wait"));
             return;
         }
-        QPointer<QWidget> w = controls[static_cast<std::size_t>(Below(static_cast<int>(controls.size())))];
+        QPointer<QWidget> w =
+            controls[static_cast<std::size_t>(Below(static_cast<int>(controls.size())))];
         const int kind = Below(100);
         if (kind < 40) {
             const QPoint at = Chance(60) ? w->rect().center() : SomePoint(w);
@@ -398,19 +415,28 @@ class Monkey : public QObject {
             Key(w);
         } else if (kind < 74) {
             const std::vector<QWidget*> boxes = TextBoxes();
-            QPointer<QWidget> box = boxes.empty() ? w.data() : boxes[static_cast<std::size_t>(Below(static_cast<int>(boxes.size())))];
+            QPointer<QWidget> box =
+                boxes.empty()
+                    ? w.data()
+                    : boxes[static_cast<std::size_t>(Below(static_cast<int>(boxes.size())))];
             const QString text = SomeText();
-            Note(QStringLiteral("type \"%1\" into %2").arg(text.left(kKeysPerEvent)).arg(Name(box)));
+            Note(
+                QStringLiteral("type \"%1\" into %2").arg(text.left(kKeysPerEvent)).arg(Name(box)));
             box->setFocus();
             TypeText(box, text.left(kKeysPerEvent));
             typing_ = text.mid(kKeysPerEvent);
             typingInto_ = box;
         } else if (kind < 82) {
             const std::vector<QWidget*> boxes = TextBoxes();
-            QPointer<QWidget> box = boxes.empty() ? w.data() : boxes[static_cast<std::size_t>(Below(static_cast<int>(boxes.size())))];
+            QPointer<QWidget> box =
+                boxes.empty()
+                    ? w.data()
+                    : boxes[static_cast<std::size_t>(Below(static_cast<int>(boxes.size())))];
             FillClipboard();
             const bool shiftInsert = Chance(30);
-            Note(QStringLiteral("paste by %1 into %2").arg(shiftInsert ? "Shift+Insert" : "Ctrl+V").arg(Name(box)));
+            Note(QStringLiteral("paste by %1 into %2")
+                     .arg(shiftInsert ? "Shift+Insert" : "Ctrl+V")
+                     .arg(Name(box)));
             box->setFocus();
             if (shiftInsert) {
                 QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
@@ -436,10 +462,10 @@ class Monkey : public QObject {
         for (const QChar c : text) {
             if (!guard) return;
             const char16_t u = c.toUpper().unicode();
-            const auto key = (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || u == u' ' ||
-                                     u == u','
-                                 ? static_cast<Qt::Key>(u)
-                                 : Qt::Key_unknown;
+            const auto key =
+                (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || u == u' ' || u == u','
+                    ? static_cast<Qt::Key>(u)
+                    : Qt::Key_unknown;
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
             QApplication::sendEvent(w, &press);
             if (!guard) return;
@@ -450,15 +476,30 @@ class Monkey : public QObject {
 
     void Key(QWidget* w) {
         static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-            {Qt::Key_Return, {}},   {Qt::Key_Escape, {}},    {Qt::Key_Space, {}},
-            {Qt::Key_Tab, {}},      {Qt::Key_Backtab, {}},   {Qt::Key_Up, {}},
-            {Qt::Key_Down, {}},     {Qt::Key_Left, {}},      {Qt::Key_Right, {}},
-            {Qt::Key_PageUp, {}},   {Qt::Key_PageDown, {}},  {Qt::Key_Home, {}},
-            {Qt::Key_End, {}},      {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}},
-            {Qt::Key_1, {}},        {Qt::Key_0, {}},         {Qt::Key_Comma, {}},
-            {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier},
-            {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
-            {Qt::Key_F4, Qt::AltModifier},    {Qt::Key_F1, {}},
+            {Qt::Key_Return, {}},
+            {Qt::Key_Escape, {}},
+            {Qt::Key_Space, {}},
+            {Qt::Key_Tab, {}},
+            {Qt::Key_Backtab, {}},
+            {Qt::Key_Up, {}},
+            {Qt::Key_Down, {}},
+            {Qt::Key_Left, {}},
+            {Qt::Key_Right, {}},
+            {Qt::Key_PageUp, {}},
+            {Qt::Key_PageDown, {}},
+            {Qt::Key_Home, {}},
+            {Qt::Key_End, {}},
+            {Qt::Key_Backspace, {}},
+            {Qt::Key_Delete, {}},
+            {Qt::Key_1, {}},
+            {Qt::Key_0, {}},
+            {Qt::Key_Comma, {}},
+            {Qt::Key_A, Qt::ControlModifier},
+            {Qt::Key_Z, Qt::ControlModifier},
+            {Qt::Key_C, Qt::ControlModifier},
+            {Qt::Key_X, Qt::ControlModifier},
+            {Qt::Key_F4, Qt::AltModifier},
+            {Qt::Key_F1, {}},
         };
         const auto& [key, modifiers] = keys[Below(static_cast<int>(std::size(keys)))];
         QWidget* to = QApplication::focusWidget();
@@ -474,7 +515,11 @@ class Monkey : public QObject {
         const QPoint from = Chance(50) ? w->rect().center() : SomePoint(w);
         const QPoint to = SomePoint(w);
         Note(QStringLiteral("drag on %1 from (%2, %3) to (%4, %5)")
-                 .arg(Name(w)).arg(from.x()).arg(from.y()).arg(to.x()).arg(to.y()));
+                 .arg(Name(w))
+                 .arg(from.x())
+                 .arg(from.y())
+                 .arg(to.x())
+                 .arg(to.y()));
         QPointer<QWidget> guard = w;
         QTest::mousePress(w, Qt::LeftButton, {}, from);
         for (int k = 1; k <= 4 && guard; ++k)
@@ -489,7 +534,8 @@ class Monkey : public QObject {
             const int64_t now = NowMs();
             const int64_t ping = pingSentAt_;
             if (ping != 0 && now - ping > pingLimitMs_) Hang("no answer to the ping", now - ping);
-            if (now - lastStep_ > pingLimitMs_) Hang("the event loop took no events", now - lastStep_);
+            if (now - lastStep_ > pingLimitMs_)
+                Hang("the event loop took no events", now - lastStep_);
         }
     }
 
@@ -543,10 +589,14 @@ int main(int argc, char** argv) {
     const char* logPath = nullptr;
     for (int k = 1; k + 1 < argc; k += 2) {
         const std::string option = argv[k];
-        if (option == "--seed") seed = std::strtoull(argv[k + 1], nullptr, 10);
-        else if (option == "--events") events = std::atoi(argv[k + 1]);
-        else if (option == "--ping-ms") pingMs = std::atoi(argv[k + 1]);
-        else if (option == "--log") logPath = argv[k + 1];
+        if (option == "--seed")
+            seed = std::strtoull(argv[k + 1], nullptr, 10);
+        else if (option == "--events")
+            events = std::atoi(argv[k + 1]);
+        else if (option == "--ping-ms")
+            pingMs = std::atoi(argv[k + 1]);
+        else if (option == "--log")
+            logPath = argv[k + 1];
     }
     FILE* log = logPath ? std::fopen(logPath, "w") : stdout;
     if (!log) {

@@ -43,8 +43,7 @@ struct TestSim {
 };
 
 // The initial-conditions panel of modes 1 to 4.
-inline void PanelControls(Controls& c, int count, int width, int height, int vmax,
-                          int sizeChoice) {
+inline void PanelControls(Controls& c, int count, int width, int height, int vmax, int sizeChoice) {
     c.Particles = count;
     c.VesselWidth = width;
     c.VesselHeight = height;
@@ -54,8 +53,7 @@ inline void PanelControls(Controls& c, int count, int width, int height, int vma
 
 // The experiment panel's track bars (modes 5 and 7), as a start handler leaves it: size
 // button "5" (5 px) checked.
-inline void ExperimentControls(Controls& c, int count, int speed, int mass, int side,
-                               int vmax) {
+inline void ExperimentControls(Controls& c, int count, int speed, int mass, int side, int vmax) {
     c.ExperimentParticles = count;
     c.SpeedFactor = speed;
     c.ParticleMass = mass;

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "FormTest.h"
-#include "ui/texts/PolishTexts.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
+#include "ui/texts/PolishTexts.h"
 
 // Failures show the texts, not their bytes.
 static void PrintTo(const QString& text, std::ostream* out) {
@@ -74,7 +74,9 @@ TEST_F(ExperimentPanel, CountAndSpeedRenewTheGasAndRestartTheClockInBothExperime
         Bar("TrackBar2")->setValue(8);
         EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
         EXPECT_GT(S().MeanSpeed, 2 * speed);  // eight times the factor, on fresh velocities
-        EXPECT_EQ(Caption("Label59"), QString::fromStdString(WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
+        EXPECT_EQ(Caption("Label59"),
+                  QString::fromStdString(
+                      WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
         Bar("TrackBar2")->setValue(1);
         Click("BitBtn1");
     }

@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "FormTest.h"
-#include "ui/texts/PolishTexts.h"
 #include "engine/Experiment.h"
 #include "engine/Modes.h"
+#include "ui/texts/PolishTexts.h"
 
 // Failures show the texts, not their bytes.
 static void PrintTo(const QString& text, std::ostream* out) {
@@ -215,7 +215,9 @@ TEST_F(ModeStart, TemperatureAndPressureStartAtOnceWithTheExperimentPanel) {
         EXPECT_EQ(Caption("Label49"), QStringLiteral("Liczba cząsteczek: 150"));
         EXPECT_EQ(Caption("Label60"), QStringLiteral("Masa cząsteczki gazu: 3 u"));
         EXPECT_EQ(Caption("Label61"), QStringLiteral("Szerokość naczynia: 450 jedn."));
-        EXPECT_EQ(Caption("Label59"), QString::fromStdString(WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
+        EXPECT_EQ(Caption("Label59"),
+                  QString::fromStdString(
+                      WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
         EXPECT_TRUE(Caption("Label59").startsWith(QStringLiteral("Vśr. cząsteczek = ")));
         Click("BitBtn1");
         EXPECT_FALSE(Shown("Panel8"));
@@ -279,7 +281,9 @@ TEST_F(ModeStart, RestartRenewsTheTemperatureButLeavesPressureAndHeatTransportAl
     Click("BitBtn7");
     EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
     EXPECT_NE(Caption("Label59"), speed);
-    EXPECT_EQ(Caption("Label59"), QString::fromStdString(WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
+    EXPECT_EQ(
+        Caption("Label59"),
+        QString::fromStdString(WordCaptions(form->Sim().Captions, PolishSurfaceTexts()).MeanSpeed));
     Click("BitBtn1");
 
     StartPressure();

@@ -30,7 +30,9 @@ QMimeData* WithText(const QString& text) {
     return data;
 }
 
-const QString kControls = QStringLiteral("1\x01,\x07" "5\r\n\t2\x1b\x7f");
+const QString kControls = QStringLiteral(
+    "1\x01,\x07"
+    "5\r\n\t2\x1b\x7f");
 const QString kBeyondBmp = QStringLiteral("3") + QString::fromUtf8("\xF0\x9F\x98\x80") +
                            QStringLiteral("4") + QChar(0xD83D);  // a lone half at the end
 
@@ -136,9 +138,9 @@ TEST_F(Paste, EveryTextBoxTakesOrIgnoresEveryKindOfClipboard) {
     for (const Clipboard& clipboard : Clipboards()) {
         for (QWidget* box : boxes) {
             const QString name = box->objectName();
-            if (clipboard.sampled && name != QLatin1String("Memo1") && name != QLatin1String("Memo24") &&
-                name != QLatin1String("Edit1") && name != QLatin1String("Edit102") &&
-                name != QLatin1String("SpinEdit2")) {
+            if (clipboard.sampled && name != QLatin1String("Memo1") &&
+                name != QLatin1String("Memo24") && name != QLatin1String("Edit1") &&
+                name != QLatin1String("Edit102") && name != QLatin1String("SpinEdit2")) {
                 continue;
             }
             for (int way = 0; way < 3; ++way) {
@@ -163,7 +165,8 @@ TEST_F(Paste, EveryTextBoxTakesOrIgnoresEveryKindOfClipboard) {
                     cell->clear();
                 } else if (auto* spin = qobject_cast<SpinEdit*>(box)) {
                     PasteInto(spin, way);
-                    ASSERT_TRUE(SpinTextAccepted(spin->Text(), spin->minimum())) << spin->Text().toStdString();
+                    ASSERT_TRUE(SpinTextAccepted(spin->Text(), spin->minimum()))
+                        << spin->Text().toStdString();
                     ASSERT_GE(spin->Value(), spin->minimum());
                     ASSERT_LE(spin->Value(), spin->maximum());
                 } else {
@@ -197,7 +200,8 @@ TEST_F(Paste, TheUnitsMemoTakesCleanTextAndACellItsCheckedPart) {
     cursor.setPosition(0);
     cursor.setPosition(3, QTextCursor::KeepAnchor);
     memo->setTextCursor(cursor);
-    QGuiApplication::clipboard()->setMimeData(WithText(QStringLiteral("ab") + QString::fromUtf8("\xF0\x9F\x98\x80")));
+    QGuiApplication::clipboard()->setMimeData(
+        WithText(QStringLiteral("ab") + QString::fromUtf8("\xF0\x9F\x98\x80")));
     PasteInto(memo, 0);
     EXPECT_EQ(memo->toPlainText().size(), SafePlainTextEdit::kMaxLength - 1);
     EXPECT_TRUE(memo->toPlainText().startsWith(QStringLiteral("ab\n\t2")));
@@ -207,8 +211,8 @@ TEST_F(Paste, TheUnitsMemoTakesCleanTextAndACellItsCheckedPart) {
     PasteInto(cell, 0);
     EXPECT_EQ(cell->text(), QStringLiteral("12,5"));
     cell->clear();
-    QGuiApplication::clipboard()->setMimeData(
-        WithText(QString(50000, QLatin1Char('3')) + QStringLiteral("x") + QString(50000, QLatin1Char('3'))));
+    QGuiApplication::clipboard()->setMimeData(WithText(
+        QString(50000, QLatin1Char('3')) + QStringLiteral("x") + QString(50000, QLatin1Char('3'))));
     PasteInto(cell, 0);
     // A line edit holds at most 32767 characters: all of them digits before the letter.
     EXPECT_EQ(cell->text(), QString(cell->maxLength(), QLatin1Char('3')));
