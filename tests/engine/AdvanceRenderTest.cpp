@@ -95,31 +95,7 @@ struct MarkerTexts {
 void Start(Simulation& sim, Mode mode) {
     PanelControls(sim.C, 120, 300, 300, 120, 4);
     ExperimentControls(sim.C, 120, 4, 2, 300, 120);
-    switch (mode) {
-        case kModeDiffusion:
-            InitDiffusion(sim);
-            break;
-        case kModeFreePath:
-            InitFreePath(sim);
-            break;
-        case kModeDiffusionChart:
-            InitDiffusionChart(sim);
-            break;
-        case kModeWallCollisions:
-            InitWallCollisions(sim);
-            break;
-        case kModeTemperature:
-            InitTemperature(sim);
-            break;
-        case kModeHeatTransport:
-            InitHeatTransportRetrying(sim, 50, [] { return true; });
-            break;
-        case kModePressure:
-            InitPressure(sim);
-            break;
-        default:
-            break;
-    }
+    InitMode(sim, mode);
 }
 
 }  // namespace

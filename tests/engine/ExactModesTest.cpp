@@ -12,34 +12,6 @@
 
 namespace {
 
-void InitMode(Simulation& sim, Mode mode) {
-    switch (mode) {
-        case kModeDiffusion:
-            InitDiffusion(sim);
-            break;
-        case kModeFreePath:
-            InitFreePath(sim);
-            break;
-        case kModeDiffusionChart:
-            InitDiffusionChart(sim);
-            break;
-        case kModeWallCollisions:
-            InitWallCollisions(sim);
-            break;
-        case kModeTemperature:
-            InitTemperature(sim);
-            break;
-        case kModeHeatTransport:
-            InitHeatTransportRetrying(sim, 50, nullptr);
-            break;
-        case kModePressure:
-            InitPressure(sim);
-            break;
-        default:
-            break;
-    }
-}
-
 bool Inside(const SimulationState& s, int i) {
     return s.PosX[i] >= s.VesselLeft && s.PosX[i] <= s.RightLimit() && s.PosY[i] >= s.VesselTop &&
            s.PosY[i] <= s.BottomLimit();

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/Clock.h"
+#include "engine/Modes.h"
 #include "engine/Simulation.h"
 
 // A simulation on a hand-driven clock with a fixed seed sequence.
@@ -60,4 +61,33 @@ inline void ExperimentControls(Controls& c, int count, int speed, int mass, int 
     c.VesselSide = side;
     c.MaxSpeed = vmax;
     c.SizeChoice = 4;
+}
+
+// Runs the initialiser of mode with the controls as they are (heat transport: up to 50 tries).
+inline void InitMode(Simulation& sim, Mode mode) {
+    switch (mode) {
+        case kModeDiffusion:
+            InitDiffusion(sim);
+            break;
+        case kModeFreePath:
+            InitFreePath(sim);
+            break;
+        case kModeDiffusionChart:
+            InitDiffusionChart(sim);
+            break;
+        case kModeWallCollisions:
+            InitWallCollisions(sim);
+            break;
+        case kModeTemperature:
+            InitTemperature(sim);
+            break;
+        case kModeHeatTransport:
+            InitHeatTransportRetrying(sim, 50, [] { return true; });
+            break;
+        case kModePressure:
+            InitPressure(sim);
+            break;
+        default:
+            break;
+    }
 }
