@@ -32,7 +32,9 @@ struct PathRecorder : NoExtras {
     void Contact(int i, int k) {
         if (k == 1) Append();
         if (i == 1) Append();
+        if (i == 1 || k == 1) ++meetings;
     }
+    int64_t meetings = 0;
 };
 
 // Draws the track from the first collision to where the particle is now.
@@ -67,6 +69,10 @@ double MeanFreePath(const SimulationState& s) {
     return segments > 0 ? PathLength(s) / segments : 0.0;
 }
 
+double MeanFreePathBetweenMeetings(const SimulationState& s, int64_t meetings) {
+    return meetings > 0 ? PathLength(s) / static_cast<double>(meetings) : 0.0;
+}
+
 void InitFreePath(Simulation& sim) {
     SimulationState& s = sim.S;
     s.PathPoints.Fill(PathPoint{});
@@ -76,12 +82,17 @@ void InitFreePath(Simulation& sim) {
     s.PathPoints[1] = {static_cast<int32_t>(std::trunc(s.PosX[1])),
                        static_cast<int32_t>(std::trunc(s.PosY[1]))};
     s.PathCount = 1;
+    sim.Frame.TrackedMeetings = sim.Model == GasModel::Exact ? 0 : -1;
 }
 
 FrameResult AdvanceFreePath(Simulation& sim) {
     SimulationState& s = sim.S;
     PathRecorder recorder(s);
     AdvanceGas(sim, recorder);
+    if (sim.Model == GasModel::Exact && sim.Frame.TrackedMeetings >= 0)
+        sim.Frame.TrackedMeetings += recorder.meetings;
+    else
+        sim.Frame.TrackedMeetings = -1;
 
     // The window pauses after presenting, so that the frame with the final count stays on
     // screen. A full track stops the run too: nothing more could be recorded.
@@ -105,7 +116,11 @@ void RenderFreePath(const SimulationState& s, const FrameReadings& f, const Surf
     DrawPath(s, canvas);
     canvas.SurfaceTextOut(
         750, 240, 12,
-        t.MeanFreePath + FormatGeneral(MeanFreePath(s), GeneralFormat::G3) + t.ShortUnits);
+        t.MeanFreePath +
+            FormatGeneral(f.TrackedMeetings >= 0 ? MeanFreePathBetweenMeetings(s, f.TrackedMeetings)
+                                                 : MeanFreePath(s),
+                          GeneralFormat::G3) +
+            t.ShortUnits);
     canvas.SurfaceTextOut(750, 260, 12, t.Diameter + FormatInt(s.ParticleSize) + t.ShortUnits);
     canvas.SurfaceTextOut(750, 280, 12, t.TrackedCollisions + FormatInt(s.PathCount - 1));
     canvas.ReleaseText();

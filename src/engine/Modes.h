@@ -28,6 +28,8 @@ void RenderFreePath(const SimulationState& s, const FrameReadings& f, const Surf
 // segment (0 before the second collision); the screen and the printed page both show it.
 double PathLength(const SimulationState& s);
 double MeanFreePath(const SimulationState& s);
+// The exact model's: the track's length over the tracked particle's meetings with others.
+double MeanFreePathBetweenMeetings(const SimulationState& s, int64_t meetings);
 
 // Mode 3: diffusion with a bar chart of the second substance in eight parts of the vessel.
 void InitDiffusionChart(Simulation& sim);

@@ -61,6 +61,9 @@ struct FrameReadings {
     // Heat transport: x of each partition particle as it moved, before its strip confined it;
     // the picture shows them there, the confinement from the next tick on.
     std::vector<double> PartitionX;
+    // Free path on the exact model: the tracked particle's meetings with others since the
+    // start, each once; -1 on the described model, whose track counts the walls too.
+    int64_t TrackedMeetings = -1;
 };
 
 // How the contact step finds partners: the plain all-pairs loop, kept as the reference, or

@@ -157,4 +157,29 @@ TEST(ExactModel, TemperatureIsTheEnergyPerParticleNotOfTheWholeGas) {
     EXPECT_NEAR(exact[0] / (described[0] * 100 / 200), 1.0, 0.15);
 }
 
+TEST(ExactModel, TheFreePathCountsOnlyMeetingsAndMatchesKineticTheory) {
+    TestSim t(13);
+    PanelControls(t.C(), 400, 600, 600, 300, 4);  // 5 px, 2.2% of the vessel covered
+    t.C().StopAtLimit = false;
+    t.sim->Model = GasModel::Exact;
+    InitFreePath(*t.sim);
+    ASSERT_TRUE(t.S().InitOk);
+    StartClock(*t.sim);
+    const SimulationState& s = t.S();
+    while (t.sim->Frame.TrackedMeetings < 1500)
+        Advance(*t.sim);
+    // The track also bends at walls; those are not meetings.
+    EXPECT_GT(s.PathCount - 1, t.sim->Frame.TrackedMeetings);
+    const double area = (s.RightLimit() - s.VesselLeft) * double(s.BottomLimit() - s.VesselTop);
+    const double theory = FreePath2D(area, s.ParticleCount, s.ParticleSize);
+    const double measured = MeanFreePathBetweenMeetings(s, t.sim->Frame.TrackedMeetings);
+    EXPECT_NEAR(measured / theory, 1.0, 0.12);
+    // The described model keeps its own count.
+    TestSim d(13);
+    PanelControls(d.C(), 400, 600, 600, 300, 4);
+    InitFreePath(*d.sim);
+    Advance(*d.sim);
+    EXPECT_EQ(d.sim->Frame.TrackedMeetings, -1);
+}
+
 }  // namespace
