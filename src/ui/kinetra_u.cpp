@@ -7,6 +7,7 @@
 #include <QSlider>
 
 #include "display/SurfaceView.h"
+#include "ui/Keyboard.h"
 #include "ui/MainMenu.h"
 #include "ui/Panels.h"
 #include "ui/SpinEdit.h"
@@ -58,6 +59,9 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
 
 TForm1::~TForm1() {
     DXTimer1.SetEnabled(false);
+    // The keyboard watches every event of the application; it must stop before the window's
+    // panels are hidden and deleted under it, while the window is no longer a TForm1.
+    qDeleteAll(findChildren<KeyboardControl*>(Qt::FindDirectChildrenOnly));
 }
 
 void TForm1::SetDialogs(TFO_programie* about, Tjednostki* units) {
