@@ -11,13 +11,14 @@
 #include "display/Surface.h"
 #include "ui/kinetra_u.h"
 
-ScreenMode::ScreenMode(TForm1* form) : QObject(form), form_(form) {
+ScreenMode::ScreenMode(TForm1* form)
+    : QObject(form), form_(form), window_(form), stage_(form->Stage()) {
     fullScreenTitle_ = form_->windowTitle();
     form_->installEventFilter(this);
 }
 
 ScreenMode::~ScreenMode() {
-    if (form_) form_->removeEventFilter(this);
+    window_->removeEventFilter(this);
 }
 
 QRect ScreenMode::FirstWindowPlace(const QRect& available) {
@@ -113,7 +114,7 @@ void ScreenMode::Unembed() {
 
 void ScreenMode::Fit() {
     if (!view_) return;
-    view_->setGeometry(form_->rect());
+    view_->setGeometry(window_->rect());
     // The stage stays where the window's own layout puts it; the view follows it.
     const QRectF stage = proxy_->sceneBoundingRect();
     scale_ = FitScale(view_->size());
@@ -127,12 +128,12 @@ bool ScreenMode::eventFilter(QObject* watched, QEvent* event) {
     // A press that no control took (a label's, say) would leave the scene without a mouse
     // grabber, and the release, which a link acts on, would never reach the stage. On a plain
     // window the release always follows the press, so take the press at the stage.
-    if (watched == form_->Stage() && (event->type() == QEvent::MouseButtonPress ||
-                                      event->type() == QEvent::MouseButtonDblClick)) {
+    if (watched == stage_ && (event->type() == QEvent::MouseButtonPress ||
+                              event->type() == QEvent::MouseButtonDblClick)) {
         event->accept();
         return true;
     }
-    if (watched == form_ && event->type() == QEvent::Resize && windowed_) {
+    if (watched == window_ && event->type() == QEvent::Resize && windowed_) {
         // The window's own handler moves the stage next, which fits the view again.
         Fit();
     }

@@ -6,6 +6,7 @@
 class QGraphicsProxyWidget;
 class QGraphicsScene;
 class QGraphicsView;
+class QWidget;
 class TForm1;
 
 // Full screen or a normal window for the main window. Full screen shows the 1024 x 768 stage as
@@ -43,6 +44,10 @@ class ScreenMode : public QObject {
     void Unembed();
 
     TForm1* form_;
+    // The same window and its stage, for the event filter: it still sees events while the
+    // window is being destroyed and is no longer a TForm1.
+    QWidget* window_;
+    QWidget* stage_;
     QGraphicsScene* scene_ = nullptr;
     QGraphicsView* view_ = nullptr;
     QGraphicsProxyWidget* proxy_ = nullptr;
