@@ -228,6 +228,8 @@ class TForm1 : public QWidget {
   private:
     // After the placement: the run starts, or the failure is reported.
     void StartHeatTransport(bool placed);
+    // Runs without the initial-conditions panel close it if it was left open.
+    void HideSetUpPanel();
     // "Trwa rozmieszczanie cząsteczek…" over the stage, with the busy cursor, while it works.
     void ShowPlacementNote(bool shown);
     QLabel* placementNote_ = nullptr;  // made the first time it is needed

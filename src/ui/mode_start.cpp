@@ -81,6 +81,7 @@ void TForm1::BitBtn32Click() {
     RunInitialiser(InitTemperature);
     StartTimer();
     menu_.Panel1->hide();
+    HideSetUpPanel();
     experiment_.Panel8->show();
     tools_.BitBtn18->setEnabled(false);
     // The temperature has no printout.
@@ -92,9 +93,17 @@ void TForm1::BitBtn15Click() {
     RunInitialiser(InitPressure);
     StartTimer();
     menu_.Panel1->hide();
+    HideSetUpPanel();
     experiment_.Panel8->show();
     tools_.BitBtn18->setEnabled(false);
     tools_.BitBtn19->setEnabled(true);
+}
+
+void TForm1::HideSetUpPanel() {
+    // The set-up panel of a panel exercise, left open from the menu, would stay over the tool
+    // buttons of a run that has no use for it, with no way back to the menu.
+    conditions_.Panel2->hide();
+    conditions_.BitBtn25->hide();
 }
 
 void TForm1::SetHeatTransportRetries(int maxTries, int milliseconds) {
@@ -133,6 +142,7 @@ void TForm1::StartHeatTransport(bool placed) {
     ShowExperimentCaptions();
     StartTimer();
     menu_.Panel1->hide();
+    HideSetUpPanel();
     experiment_.Panel8->hide();
     tools_.BitBtn18->setEnabled(false);
     tools_.BitBtn19->setEnabled(true);

@@ -129,4 +129,30 @@ TEST(CellHints, NameTheRuleTheValidatorApplies) {
     EXPECT_EQ(NormalisedCellText(QStringLiteral(",")), QStringLiteral(","));
 }
 
+using Trap = FormTest;
+
+TEST_F(Trap, AnExperimentStartedWithTheSetUpPanelLeftOpenClosesItAndLeadsBack) {
+    const struct {
+        const char* topic;
+        const char* link;
+        const char* run;
+    } runs[] = {{"BitBtn12", "Label46", "BitBtn32"}, {"BitBtn16", "Label64", "BitBtn15"}};
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.run);
+        // The free-path study's set-up panel, left open over the menu.
+        Click("BitBtn11");
+        Click("Label22");
+        Click("BitBtn23");
+        ASSERT_TRUE(W("Panel2")->isVisible());
+        Click(r.topic);
+        Click(r.link);
+        Click(r.run);
+        EXPECT_FALSE(W("Panel2")->isVisible());
+        EXPECT_FALSE(W("BitBtn25")->isVisible());
+        // The way back to the menu is open.
+        Click("BitBtn1");
+        EXPECT_TRUE(W("Panel1")->isVisible());
+    }
+}
+
 }  // namespace
