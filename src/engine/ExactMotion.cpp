@@ -156,6 +156,7 @@ void ExactMotion::PredictCrossing(int i, double now) {
 }
 
 void ExactMotion::PredictPair(int i, int j, double now) {
+    if (++pairs_ > kPairLimit) return;  // the tick is cut short below
     const auto a = At(i);
     const auto b = At(j);
     const double lag = now - t_[b];
@@ -274,6 +275,7 @@ void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
     Load(s);
     if (n_ == 0 || s.StepDivisor == 0.0) return;
     state_ = &s;
+    pairs_ = 0;
     BuildGrid();
 
     // Every pair of neighbouring cells once: each cell with itself and four of its neighbours.
@@ -300,7 +302,7 @@ void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
             queue_.pop_back();
             continue;
         }
-        if (++events > kEventLimit) {
+        if (++events > EventLimit(n_) || pairs_ > kPairLimit) {
             ++totals_.CutTicks;
             break;
         }

@@ -44,9 +44,15 @@ class ExactMotion {
     const ExactTotals& Totals() const { return totals_; }
     void Reset() { totals_ = {}; }
 
-    // Bound on events handled in one tick; past it the tick ends with a plain move and a clamp,
-    // so that a pathological heap can never freeze the program.
-    static constexpr int64_t kEventLimit = 2'000'000;
+    // Bound on events handled in one tick: a base plus some per particle, far above what a gas
+    // needs (a crowded 1500 uses about 2 per particle). Past it the tick ends with a plain move
+    // and a clamp, so that a heap of overlapping particles (left by a placement that ran out of
+    // attempts) cannot hold the window: about 40 ms at most here.
+    static constexpr int64_t kEventBase = 10'000;
+    static constexpr int64_t kEventsPerParticle = 40;
+    static int64_t EventLimit(int particles) { return kEventBase + kEventsPerParticle * particles; }
+    // And on the pairs looked at in one tick, which a heap makes many per event.
+    static constexpr int64_t kPairLimit = 1'000'000;
 
   private:
     // An event: a wall (j = -wall), a cell crossing (j = kCross) or a meeting with j >= 0.
@@ -85,6 +91,7 @@ class ExactMotion {
     std::vector<int32_t> cellX_, cellY_, head_, next_, prev_;
     std::vector<Event> queue_;          // a heap, earliest first
     SimulationState* state_ = nullptr;  // during Advance
+    int64_t pairs_ = 0;                 // pairs looked at in this tick
     int n_ = 0;
     double d_ = 0.0, d2_ = 0.0;
     double left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;

@@ -287,4 +287,33 @@ TEST(ExactMeasures, MaxwellDistanceHistogramAndPressureWindow) {
     EXPECT_EQ(window.Pressure(107, 10), 0.0);
 }
 
+TEST(ExactMotion, AHeapOfOverlappingParticlesCannotHoldATickLong) {
+    // 1500 discs of 20 px heaped on a few places, as a placement that ran out of attempts can
+    // leave them: every tick ends within its bound of events, and the ticks are counted.
+    auto s = std::make_unique<SimulationState>();
+    s->VesselLeft = 10;
+    s->VesselTop = 10;
+    s->VesselWidth = 200;
+    s->VesselHeight = 200;
+    s->ParticleSize = 20;
+    s->StepDivisor = 20.0;
+    s->ParticleCount = 1500;
+    std::mt19937_64 rng(3);
+    std::uniform_int_distribution<int> spot(0, 3);
+    std::uniform_real_distribution<double> speed(-300.0, 300.0);
+    for (int i = 1; i <= s->ParticleCount; ++i) {
+        s->PosX[i] = 40 + 30 * spot(rng);
+        s->PosY[i] = 40 + 30 * spot(rng);
+        s->VelX[i] = speed(rng);
+        s->VelY[i] = speed(rng);
+    }
+    ExactMotion motion;
+    for (int tick = 0; tick < 3; ++tick)
+        motion.Advance(*s);
+    const ExactTotals& t = motion.Totals();
+    EXPECT_LE(t.Collisions + t.WallBounces, 3 * ExactMotion::EventLimit(1500));
+    EXPECT_GT(t.CutTicks, 0);
+    EXPECT_LE(Check(*s).outside, 0.0);
+}
+
 }  // namespace
