@@ -18,8 +18,7 @@ bool Inside(const SimulationState& s, int i) {
 }
 
 TEST(ExactModel, EveryModeRunsOnItWithItsParticlesInTheVessel) {
-    for (Mode mode : {kModeDiffusion, kModeFreePath, kModeDiffusionChart, kModeWallCollisions,
-                      kModeTemperature, kModeHeatTransport, kModePressure}) {
+    for (Mode mode : kAllModes) {
         TestSim t(3);
         PanelControls(t.C(), 300, 500, 400, 300, 4);
         ExperimentControls(t.C(), 200, 10, 1, 400, 300);

@@ -21,23 +21,11 @@ SurfaceTexts Texts() {
 }
 
 TEST(SpeedHistogram, DrawnOnlyWhenChosenAndOnlyWhereThereIsRoom) {
-    for (Mode mode : {kModeDiffusion, kModeFreePath, kModeDiffusionChart, kModeWallCollisions,
-                      kModeTemperature, kModeHeatTransport, kModePressure}) {
+    for (Mode mode : kAllModes) {
         TestSim t(2);
         PanelControls(t.C(), 200, 500, 400, 100, 4);
         ExperimentControls(t.C(), 100, 1, 1, 400, 50);
-        t.S().SimulationMode = mode;
-        switch (mode) {
-            case kModeHeatTransport:
-                InitHeatTransportRetrying(*t.sim, 50, nullptr);
-                break;
-            default:
-                t.S().SimulationMode = mode;
-                InitCurrentMode(*t.sim);
-                if (mode == kModePressure) InitPressure(*t.sim);
-                if (mode == kModeDiffusionChart) InitDiffusionChart(*t.sim);
-                break;
-        }
+        InitMode(*t.sim, mode);
         Advance(*t.sim);
         RecordingCanvas plain, shown;
         Render(*t.sim, Texts(), plain);

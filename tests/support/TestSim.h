@@ -63,6 +63,11 @@ inline void ExperimentControls(Controls& c, int count, int speed, int mass, int 
     c.SizeChoice = 4;
 }
 
+// The seven simulation modes, in their order.
+inline constexpr Mode kAllModes[] = {kModeDiffusion,      kModeFreePath,    kModeDiffusionChart,
+                                     kModeWallCollisions, kModeTemperature, kModeHeatTransport,
+                                     kModePressure};
+
 // Runs the initialiser of mode with the controls as they are (heat transport: up to 50 tries).
 inline void InitMode(Simulation& sim, Mode mode) {
     switch (mode) {
