@@ -77,6 +77,8 @@ void TForm1::BitBtn27Click() {
 
 void TForm1::BitBtn36Click() {
     if (!GatherStudyTable()) return;
-    PrintPage(
-        TableAndChartJob(kTableRowCount, sim_->S.ChartKind, CurrentChartInput(), StudyHeadings()));
+    ChartInput input = CurrentChartInput();
+    // The study's own quantity, whichever experiment ran last.
+    if (studyChartMode_ != 0) input.SimulationMode = studyChartMode_;
+    PrintPage(TableAndChartJob(kTableRowCount, sim_->S.ChartKind, input, StudyHeadings()));
 }
