@@ -48,8 +48,8 @@ inline const QString kHeatMaxSpeed = QStringLiteral("Maksymalna szybkość cząs
 inline const QString kHeatSpeedFactor = QStringLiteral("Mnożnik prędkości (x/2):");
 inline const QString kHeatMass = QStringLiteral("Masa cząsteczki gazu [u]:");
 inline const QString kHeatDefaults = QStringLiteral("Wartości początkowe");
-inline const QString kHeatHint = QStringLiteral(
-    "Te same wartości ustawiają panel warunków początkowych i suwaki doświadczeń.");
+inline const QString kHeatHint =
+    QStringLiteral("Te same wartości ustawiają panel warunków początkowych i suwaki doświadczeń.");
 inline const QString kClearTable = QStringLiteral("Wyczyść tabelę");
 inline const QString kClearQuestion =
     QStringLiteral("Czy na pewno usunąć wszystkie liczby z tabeli pomiarów?");

@@ -67,9 +67,10 @@ void TForm1::BuildClassroom() {
     c.VelocityLines =
         AddChoice(c.ViewGroup, "VelocityLines", t::kVelocityLines, true, QRect(8, 18, 235, 18));
     c.LargeView = AddChoice(c.ViewGroup, "LargeView", t::kLargeView, false, QRect(8, 38, 235, 18));
-    c.LabelUndetermined = AddChoice(c.ViewGroup, "LabelUndetermined", t::kLabelUndetermined,
-                                    false, QRect(8, 58, 235, 18));
-    c.WhitePaper = AddChoice(c.ViewGroup, "WhitePaper", t::kWhitePaper, true, QRect(8, 78, 235, 18));
+    c.LabelUndetermined = AddChoice(c.ViewGroup, "LabelUndetermined", t::kLabelUndetermined, false,
+                                    QRect(8, 58, 235, 18));
+    c.WhitePaper =
+        AddChoice(c.ViewGroup, "WhitePaper", t::kWhitePaper, true, QRect(8, 78, 235, 18));
 
     // The tracked particle's stop, beside the vessel and below the status lines.
     // Over the picture, under every panel and button.
@@ -93,15 +94,15 @@ void TForm1::BuildClassroom() {
     c.HeatSettings->setFont(ArialPixels(12, true));
     const int top = menu_.BitBtn34->geometry().bottom() + 16;
     c.HeatSettings->setGeometry(16, top, 600, 160);
-    c.HeatMaxSpeed = AddSetting(c.HeatSettings, "HeatMaxSpeed", t::kHeatMaxSpeed, 24,
-                                conditions_.SpinEdit4->minimum(),
-                                conditions_.SpinEdit4->maximum(), 10);
+    c.HeatMaxSpeed =
+        AddSetting(c.HeatSettings, "HeatMaxSpeed", t::kHeatMaxSpeed, 24,
+                   conditions_.SpinEdit4->minimum(), conditions_.SpinEdit4->maximum(), 10);
     const QSlider* factor = experiment_.TrackBar(2);
     c.HeatSpeedFactor = AddSetting(c.HeatSettings, "HeatSpeedFactor", t::kHeatSpeedFactor, 52,
                                    factor->minimum(), factor->maximum(), 1);
     const QSlider* mass = experiment_.TrackBar(3);
-    c.HeatMass =
-        AddSetting(c.HeatSettings, "HeatMass", t::kHeatMass, 80, mass->minimum(), mass->maximum(), 1);
+    c.HeatMass = AddSetting(c.HeatSettings, "HeatMass", t::kHeatMass, 80, mass->minimum(),
+                            mass->maximum(), 1);
     c.HeatDefaults = AddButton(c.HeatSettings, QStringLiteral("HeatDefaults"), t::kHeatDefaults,
                                QRect(350, 24, 230, 30));
     auto* hint = new QLabel(t::kHeatHint, c.HeatSettings);
@@ -118,9 +119,9 @@ void TForm1::BuildClassroom() {
     area->resize(area->width(), area->height() + 34);
     QWidget* freePathPage = menu_.ScrollBox3->widget();
     freePathPage->resize(freePathPage->width(), freePathPage->height() + 34);
-    c.ClearStudyTable = AddButton(studyTable_.ScrollBox14->widget(),
-                                  QStringLiteral("ClearStudyTable"), t::kClearTable,
-                                  QRect(32, 630, 250, 24));
+    c.ClearStudyTable =
+        AddButton(studyTable_.ScrollBox14->widget(), QStringLiteral("ClearStudyTable"),
+                  t::kClearTable, QRect(32, 630, 250, 24));
 
     RefreshHeatSettings();
     ViewChoiceChange();
@@ -136,14 +137,16 @@ void TForm1::ConnectClassroom() {
         {c.ClearFreePathTable, &TForm1::ClearFreePathTableClick},
         {c.ClearStudyTable, &TForm1::ClearStudyTableClick},
         // The second "Uruchom" of the diffusion-chart pane runs the exercise like the first.
-        {menu_.ScrollBox2->findChild<QPushButton*>(QStringLiteral("BitBtn22")), &TForm1::BitBtn21Click},
+        {menu_.ScrollBox2->findChild<QPushButton*>(QStringLiteral("BitBtn22")),
+         &TForm1::BitBtn21Click},
     });
     for (QSpinBox* box : {c.HeatMaxSpeed, c.HeatSpeedFactor, c.HeatMass})
         connect(box, &QSpinBox::valueChanged, this, &TForm1::HeatSettingChange);
     // The page shows what the run would start with, whoever changed it.
     connect(conditions_.SpinEdit4, &SpinEdit::Change, this, &TForm1::RefreshHeatSettings);
     for (int n : {2, 3})
-        connect(experiment_.TrackBar(n), &QSlider::valueChanged, this, &TForm1::RefreshHeatSettings);
+        connect(experiment_.TrackBar(n), &QSlider::valueChanged, this,
+                &TForm1::RefreshHeatSettings);
 }
 
 void TForm1::ViewChoiceChange() {
@@ -167,7 +170,8 @@ void TForm1::HeatSettingChange() {
     // its gas until it runs again.
     settingHeat_ = true;
     conditions_.SpinEdit4->SetValue(classroom_.HeatMaxSpeed->value());
-    for (const auto& [n, box] : {std::pair{2, classroom_.HeatSpeedFactor}, {3, classroom_.HeatMass}}) {
+    for (const auto& [n, box] :
+         {std::pair{2, classroom_.HeatSpeedFactor}, {3, classroom_.HeatMass}}) {
         const QSignalBlocker quiet(experiment_.TrackBar(n));
         experiment_.TrackBar(n)->setValue(box->value());
     }

@@ -138,7 +138,8 @@ class TForm1 : public QWidget {
     ChartInput CurrentChartInput() const;
     void DrawChart(QWidget* box, ChartMemory& memory, int kind);
     TableHeadings StudyHeadings() const;
-    void PrintPage(const PageJob& job);
+    // Prints a page; the word after a printed page carries the note, if any.
+    void PrintPage(const PageJob& job, const QString& note = {});
     ChartMemory wykrChart_{{}, kHyperbola};
     ChartMemory paintBox2Chart_;
     std::unique_ptr<PrintService> printService_;
