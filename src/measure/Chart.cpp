@@ -152,10 +152,19 @@ std::array<QString, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int le
         shorter[i] = ShortTickLabel(ticks[i].Value);
     }
     if (apart(written, limit)) return written;
-    if (shorter != written && apart(shorter, limit)) return shorter;
-    // Labels that only touch the caption stay as they are.
-    if (apart(written, INT_MAX)) return written;
-    std::array<QString, 4> labels = shorter != written ? shorter : written;
+    std::array<QString, 4> labels = written;
+    if (shorter == written) {
+        // Everyday values that only touch the caption stay as they are.
+        if (apart(written, INT_MAX)) return written;
+    } else {
+        if (apart(shorter, limit)) return shorter;
+        labels = shorter;
+    }
+    // Apart, but into the caption: the last label gives way.
+    if (apart(labels, INT_MAX)) {
+        labels[3].clear();
+        if (apart(labels, limit)) return labels;
+    }
     for (std::size_t i = 1; i < ticks.size(); i += 2)
         labels[i].clear();
     return labels;

@@ -252,6 +252,10 @@ TEST(ChartLabels, EverydayLabelsStayAsWrittenAndLargeOnesNeverOverlap) {
     // The short form also keeps the last label off the caption.
     const auto beforeCaption = XTickLabels(TicksAt(80, 105000, 5000), 0, 310, EightEach);
     EXPECT_EQ(beforeCaption[3], QStringLiteral("1,20·10⁵"));
+    // Closer to it, the last label gives way and the others stay.
+    const auto intoCaption = XTickLabels(TicksAt(80, 105000, 5000), 0, 290, EightEach);
+    EXPECT_EQ(intoCaption[2], QStringLiteral("1,15·10⁵"));
+    EXPECT_TRUE(intoCaption[3].isEmpty());
 }
 
 TEST(ChartLabels, CurveStaysInsideThePlot) {
