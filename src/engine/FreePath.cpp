@@ -37,20 +37,19 @@ struct PathRecorder : NoExtras {
     int64_t meetings = 0;
 };
 
-// Draws the track from the first collision to where the particle is now.
-void DrawPath(const SimulationState& s, Canvas& canvas) {
+}  // namespace
+
+void DrawPath(const SimulationState& s, Canvas& canvas, int dx, int dy) {
     if (s.PathCount <= 1) return;
     const int h = s.ParticleSize / 2;
-    canvas.MoveTo(s.PathPoints[2].x + h, s.PathPoints[2].y + h);
+    canvas.MoveTo(s.PathPoints[2].x + h + dx, s.PathPoints[2].y + h + dy);
     for (int k = 3; k <= s.PathCount; ++k) {
-        canvas.LineTo(s.PathPoints[k].x + h, s.PathPoints[k].y + h);
+        canvas.LineTo(s.PathPoints[k].x + h + dx, s.PathPoints[k].y + h + dy);
     }
     const double half = s.ParticleSize / 2.0;
-    canvas.LineTo(static_cast<int>(std::trunc(half + s.PosX[1])),
-                  static_cast<int>(std::trunc(half + s.PosY[1])));
+    canvas.LineTo(static_cast<int>(std::trunc(half + s.PosX[1])) + dx,
+                  static_cast<int>(std::trunc(half + s.PosY[1])) + dy);
 }
-
-}  // namespace
 
 double PathLength(const SimulationState& s) {
     double length = 0.0;

@@ -96,14 +96,15 @@ double ColumnOf(double temperature) {
     return height > kColumnFull ? kColumnFull : height;
 }
 
-// A temperature beyond the thermometers' scale is not given as a number.
+// A temperature beyond the thermometers' scale is not given as a number; by default the word
+// stands alone, with keepLabel after its line's label.
 void WriteTemperatureLine(const SurfaceTexts& t, Canvas& canvas, int y, const std::string& label,
-                          double temperature) {
+                          double temperature, bool keepLabel) {
     if (ColumnOf(temperature) < kColumnFull) {
         canvas.SurfaceTextOut(30, y, 12,
                               label + FormatGeneral(temperature, GeneralFormat::G4) + t.Units);
     } else {
-        canvas.SurfaceTextOut(30, y, 12, t.Undetermined);
+        canvas.SurfaceTextOut(30, y, 12, keepLabel ? label + t.Undetermined : t.Undetermined);
     }
 }
 
@@ -182,7 +183,7 @@ void AdvanceHeatTransport(Simulation& sim) {
 }
 
 void RenderHeatTransport(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
-                         Canvas& canvas) {
+                         Canvas& canvas, bool labelUndetermined) {
     DrawVesselWall(s, canvas, kHeatWall);
     canvas.FillRect(s.VesselLeft, s.VesselTop, s.VesselLeft + s.VesselWidth,
                     s.VesselTop + s.VesselHeight, kHeatFloor);
@@ -203,8 +204,9 @@ void RenderHeatTransport(const SimulationState& s, const FrameReadings& f, const
     canvas.SurfaceTextOut(30, 80, 12, TimeLine(s, t));
     canvas.SurfaceTextOut(760, 35, 13, t.HeatTitle);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
-    WriteTemperatureLine(t, canvas, 100, t.LeftTemperature, f.LeftTemperature);
-    WriteTemperatureLine(t, canvas, 120, t.RightTemperature, f.RightTemperature);
-    WriteTemperatureLine(t, canvas, 140, t.PartitionTemperature, f.PartitionTemperature);
+    WriteTemperatureLine(t, canvas, 100, t.LeftTemperature, f.LeftTemperature, labelUndetermined);
+    WriteTemperatureLine(t, canvas, 120, t.RightTemperature, f.RightTemperature, labelUndetermined);
+    WriteTemperatureLine(t, canvas, 140, t.PartitionTemperature, f.PartitionTemperature,
+                         labelUndetermined);
     canvas.ReleaseText();
 }

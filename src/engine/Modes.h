@@ -24,6 +24,8 @@ void InitFreePath(Simulation& sim);
 FrameResult AdvanceFreePath(Simulation& sim);
 void RenderFreePath(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
                     Canvas& canvas);
+// The track from the first collision to the particle, shifted by (dx, dy) pixels.
+void DrawPath(const SimulationState& s, Canvas& canvas, int dx = 0, int dy = 0);
 // Length of the recorded track from the first to the last collision, and its mean per complete
 // segment (0 before the second collision); the screen and the printed page both show it.
 double PathLength(const SimulationState& s);
@@ -54,8 +56,9 @@ void RenderTemperature(const SimulationState& s, const FrameReadings& f, const S
 void InitHeatTransport(Simulation& sim);
 void AdvanceHeatTransport(Simulation& sim);
 // Draws the partition where it moved to, before its confinement (f.PartitionX).
+// With labelUndetermined, a temperature off the scale keeps its label before "nieokreślona".
 void RenderHeatTransport(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
-                         Canvas& canvas);
+                         Canvas& canvas, bool labelUndetermined = false);
 // Runs InitHeatTransport until it places every particle, at most maxTries times, asking
 // mayGoOn() between two tries whether to go on (the window keeps itself responsive there and
 // watches its deadline). False when no try succeeded.
@@ -65,4 +68,9 @@ bool InitHeatTransportRetrying(Simulation& sim, int maxTries, const std::functio
 void InitPressure(Simulation& sim);
 void AdvancePressure(Simulation& sim);
 void RenderPressure(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
-                    Canvas& canvas);
+                    Canvas& canvas, bool velocityLines = true);
+
+// Drawn over a panel mode's frame (modes 1 to 4) when the large view is chosen: particles
+// smaller than 4 pixels again as 5-pixel discs of their colour around the same centre, and in
+// mode 2 the track three pixels wide.
+void RenderLargeView(const SimulationState& s, Canvas& canvas);

@@ -119,7 +119,7 @@ void AdvancePressure(Simulation& sim) {
 }
 
 void RenderPressure(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
-                    Canvas& canvas) {
+                    Canvas& canvas, bool velocityLines) {
     DrawExperimentVessel(s, canvas);
     DrawManometer(s, canvas);
 
@@ -128,6 +128,6 @@ void RenderPressure(const SimulationState& s, const FrameReadings& f, const Surf
     canvas.SurfaceTextOut(770, 35, 13, t.PressureTitle);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
 
-    DrawVelocityLines(s, canvas);
+    if (velocityLines) DrawVelocityLines(s, canvas);
     canvas.ReleaseText();
 }

@@ -56,10 +56,10 @@ bool RenderMode(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas
             RenderTemperature(s, f, texts, canvas);
             return true;
         case kModeHeatTransport:
-            RenderHeatTransport(s, f, texts, canvas);
+            RenderHeatTransport(s, f, texts, canvas, sim.View.LabelUndetermined);
             return true;
         case kModePressure:
-            RenderPressure(s, f, texts, canvas);
+            RenderPressure(s, f, texts, canvas, sim.View.VelocityLines);
             return true;
         default:
             return false;
@@ -70,6 +70,7 @@ bool RenderMode(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas
 
 bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
     if (!RenderMode(sim, texts, canvas)) return false;
+    if (sim.View.LargeView) RenderLargeView(sim.S, canvas);
     // Additions only when chosen, after the mode's own frame, which stays as it is.
     const auto place = HistogramPlaceOf(sim.S.SimulationMode);
     if (sim.ShowSpeedHistogram && place)

@@ -74,6 +74,13 @@ enum class ContactSearch { Plain, Grid };
 // contact) or hard discs with exact, event-driven collisions.
 enum class GasModel { Described, Exact };
 
+// Classroom choices of how frames are drawn. The defaults draw every frame as it always was.
+struct ViewOptions {
+    bool VelocityLines = true;       // the pressure mode's velocity lines
+    bool LargeView = false;          // for a projector: a wide track, no particle under 5 px
+    bool LabelUndetermined = false;  // heat transport: "nieokreślona" keeps its line's label
+};
+
 // Everything a simulation runs on: the state record, the control values it reads, the clock
 // and the random numbers.
 struct Simulation {
@@ -86,8 +93,9 @@ struct Simulation {
     ContactSearch Search = ContactSearch::Grid;
     ContactGrid Grid;  // work arrays of the grid search, kept from tick to tick
     GasModel Model = GasModel::Described;
-    ExactMotion Exact;                       // work arrays and totals of the exact model
-    bool ShowSpeedHistogram = false;         // beside the vessel, in the modes that have room
+    ExactMotion Exact;                // work arrays and totals of the exact model
+    bool ShowSpeedHistogram = false;  // beside the vessel, in the modes that have room
+    ViewOptions View;
     PressureWindow ExactPressure{120, 800};  // wall impulses of the exact model, 2 s or more
     double ExactImpulseSeen = 0.0;           // the exact model's totals at the last tick
     int64_t ExactBouncesSeen = 0;

@@ -1,6 +1,7 @@
 #include "measure/Chart.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "engine/NumberFormat.h"
@@ -110,6 +111,63 @@ std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range
 
 QString TickLabel(double value) {
     return QString::fromStdString(FormatFixed(value, 2));
+}
+
+QString ShortTickLabel(double value) {
+    if (value == 0.0 || !std::isfinite(value)) return TickLabel(value);
+    int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    double mantissa = value / std::pow(10.0, exponent);
+    // 9,996 rounds up to 10,00: one power more.
+    if (std::fabs(std::round(mantissa * 100) / 100) >= 10.0) {
+        ++exponent;
+        mantissa /= 10.0;
+    }
+    if (exponent >= -2 && exponent <= 3) return TickLabel(value);
+    static const char16_t* kSuperscripts[] = {u"⁰", u"¹", u"²", u"³", u"⁴",
+                                              u"⁵", u"⁶", u"⁷", u"⁸", u"⁹"};
+    QString power;
+    for (const QChar digit : QString::number(std::abs(exponent)))
+        power += QString::fromUtf16(kSuperscripts[digit.digitValue()]);
+    if (exponent < 0) power.prepend(QChar(0x207B));
+    return TickLabel(mantissa) + QChar(0x00B7) + QStringLiteral("10") + power;
+}
+
+std::array<QString, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int left, int limit,
+                                   const std::function<int(const QString&)>& textWidth) {
+    constexpr int kGap = 4;
+    const auto apart = [&](const std::array<QString, 4>& labels, int end_limit) {
+        int end = INT_MIN / 2;
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            if (labels[i].isEmpty()) continue;
+            const int x = left + ticks[i].Offset;
+            if (x < end + kGap) return false;
+            end = x + textWidth(labels[i]);
+        }
+        return end <= end_limit;
+    };
+    std::array<QString, 4> written;
+    std::array<QString, 4> shorter;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        written[i] = TickLabel(ticks[i].Value);
+        shorter[i] = ShortTickLabel(ticks[i].Value);
+    }
+    if (apart(written, limit)) return written;
+    std::array<QString, 4> labels = written;
+    if (shorter == written) {
+        // Everyday values that only touch the caption stay as they are.
+        if (apart(written, INT_MAX)) return written;
+    } else {
+        if (apart(shorter, limit)) return shorter;
+        labels = shorter;
+    }
+    // Apart, but into the caption: the last label gives way.
+    if (apart(labels, INT_MAX)) {
+        labels[3].clear();
+        if (apart(labels, limit)) return labels;
+    }
+    for (std::size_t i = 1; i < ticks.size(); i += 2)
+        labels[i].clear();
+    return labels;
 }
 
 int MaxYLabelWidth(const TableRowArray& rows, int rowCount,

@@ -87,6 +87,16 @@ std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range
 // Tick labels: two decimals with a comma ("0.00").
 QString TickLabel(double value);
 
+// A tick label in a short form for large or small values: three significant digits and a power
+// of ten, "1,05·10⁵".
+QString ShortTickLabel(double value);
+
+// The x labels as they are written from their left edges: the two-decimal labels while they
+// stand apart and end before `limit`; otherwise the short form; and when even that runs
+// together, every other label (the others empty).
+std::array<QString, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int left, int limit,
+                                   const std::function<int(const QString&)>& textWidth);
+
 // The widest Y value of rows 1..rowCount written as a tick label (empty rows included, from
 // their -1.0): the y labels end this far left of the axis.
 int MaxYLabelWidth(const TableRowArray& rows, int rowCount,

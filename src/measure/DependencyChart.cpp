@@ -89,8 +89,14 @@ void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFram
         p.setFont(labelFont);
     }
 
-    for (const ChartTick& t : XTicks(f, range, style.Medium)) {
-        DrawTextTopLeft(p, f.Left + t.Offset + 3, bottom + 5, TickLabel(t.Value));
+    // Labels end before the x caption, or before the box's edge.
+    const auto xTicks = XTicks(f, range, style.Medium);
+    const int labelLimit = captions.Shown ? right - 10 - 3 : box.right() - 3;
+    const auto xLabels = XTickLabels(xTicks, f.Left + 3, labelLimit,
+                                     [&p](const QString& s) { return TextWidth(p, s); });
+    for (std::size_t i = 0; i < xTicks.size(); ++i) {
+        if (!xLabels[i].isEmpty())
+            DrawTextTopLeft(p, f.Left + xTicks[i].Offset + 3, bottom + 5, xLabels[i]);
     }
     const int labelWidth =
         MaxYLabelWidth(input.Rows, rowCount, [&p](const QString& s) { return TextWidth(p, s); });
@@ -102,7 +108,13 @@ void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFram
     if (input.DrawCurve) {
         const std::vector<QPoint> curve =
             CurvePolyline(FitCurve(input.Rows, rowCount, kind, range), map);
-        if (curve.size() > 1) p.drawPolyline(curve.data(), static_cast<int>(curve.size()));
+        if (curve.size() > 1) {
+            // A curve that leaves the plot stops at its edge.
+            p.save();
+            p.setClipRect(QRect(f.Left, f.Top, f.Width + 1, f.Height + 1));
+            p.drawPolyline(curve.data(), static_cast<int>(curve.size()));
+            p.restore();
+        }
     }
 
     if (range.CanPlot()) {

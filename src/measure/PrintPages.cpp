@@ -1,6 +1,7 @@
 #include "measure/PrintPages.h"
 
 #include <QFont>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -192,7 +193,8 @@ void PrintFreePathPage(QPainter& p, QSize page, const SimulationState& s, int vm
 }
 
 void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
-                        const ChartInput& input, const TableHeadings& headings) {
+                        const ChartInput& input, const TableHeadings& headings,
+                        const QString& heading) {
     p.save();
     PreparePage(p);
     const int pw = page.width();
@@ -206,6 +208,7 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
     const int tableTop = f.Top + ph / 2;
     const int column2 = f.Left + pw / 4;
     PaintChart(p, PaperChartStyle(pw), QRect(0, 0, pw, ph), f, rowCount, curveKind, input);
+    if (!heading.isEmpty()) DrawTextTopLeft(p, f.Left, f.Top / 4, heading);
 
     if (input.SimulationMode == 2) {
         DrawTextTopLeft(p, f.Left, tableTop, QStringLiteral("Liczba cząsteczek"));
@@ -251,7 +254,7 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
         case 2: {
             const auto state = std::make_shared<const SimulationState>(s);
             const bool diffusion = s.SimulationMode == 1;
-            return PageJob{kDiffusionJobTitle,
+            return PageJob{diffusion ? kDiffusionJobTitle : kFreePathJobTitle,
                            [state, diffusion, vmax = in.Vmax](QPainter& p, QSize page) {
                                if (diffusion) {
                                    PrintDiffusionPage(p, page, *state, vmax);
@@ -261,8 +264,9 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
                            }};
         }
         case 3:
-        case 4:
             return copyPage(kDiffusionJobTitle);
+        case 4:
+            return copyPage(kWallCollisionsJobTitle);
         case 6:
             return copyPage(kHeatTransportJobTitle);
         case 7:
@@ -273,9 +277,34 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
 }
 
 PageJob TableAndChartJob(int rowCount, int curveKind, const ChartInput& input,
-                         const TableHeadings& headings) {
-    return PageJob{kDiffusionJobTitle,
-                   [rowCount, curveKind, input, headings](QPainter& p, QSize page) {
-                       PrintTableAndChart(p, page, rowCount, curveKind, input, headings);
+                         const TableHeadings& headings, const StudyTitle& title) {
+    const QString study = title.Study.trimmed();
+    QString heading = study;
+    if (!title.Date.isEmpty())
+        heading += (heading.isEmpty() ? QString() : QStringLiteral(", ")) + title.Date;
+    return PageJob{study.isEmpty() ? kDiffusionJobTitle : kTableJobTitle + study,
+                   [rowCount, curveKind, input, headings, heading](QPainter& p, QSize page) {
+                       PrintTableAndChart(p, page, rowCount, curveKind, input, headings, heading);
                    }};
+}
+
+QImage TonerLightCopy(const QImage& screen) {
+    // Thresholds: the surfaces' grounds are black or deep blue, status texts RGB(250, 250, 250).
+    constexpr int kDark = 60;
+    constexpr int kLight = 200;
+    QImage copy = screen.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < copy.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+        for (int x = 0; x < copy.width(); ++x) {
+            const QRgb c = line[x];
+            const int high = std::max({qRed(c), qGreen(c), qBlue(c)});
+            const int low = std::min({qRed(c), qGreen(c), qBlue(c)});
+            if (high < kDark) {
+                line[x] = qRgb(255, 255, 255);
+            } else if (low > kLight) {
+                line[x] = qRgb(0, 0, 0);
+            }
+        }
+    }
+    return copy;
 }

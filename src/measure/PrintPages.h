@@ -22,6 +22,11 @@ inline const QString kHeatTransportJobTitle =
     QStringLiteral("Wydruk ekranu symulacji Transport ciepła");
 inline const QString kPressureJobTitle =
     QStringLiteral("Wydruk ekranu symulacji Pojęcie ciśnienia");
+inline const QString kFreePathJobTitle = QStringLiteral("Wydruk ekranu symulacji Droga swobodna");
+inline const QString kWallCollisionsJobTitle =
+    QStringLiteral("Wydruk ekranu symulacji Zderzenia ze ściankami naczynia");
+// A table's page: this, then the study's title.
+inline const QString kTableJobTitle = QStringLiteral("Wydruk tabeli pomiarów - ");
 
 // One page to print: its job title and how to draw it on a page of the given size.
 struct PageJob {
@@ -32,6 +37,10 @@ struct PageJob {
 // The surface picture, half a page wide, centred, a tenth of the page down, in the surface's
 // proportions. surfaceSize is the part of the picture to copy (the drawing surface's size).
 void PrintScreenCopy(QPainter& painter, QSize page, const QImage& surface, QSize surfaceSize);
+
+// The screen picture for paper that spares the toner: its dark ground white, its near-white
+// text black, every other colour as it is.
+QImage TonerLightCopy(const QImage& screen);
 
 // The vessel of modes 1 and 2 redrawn half a page wide. Its top-left corner keeps its surface
 // coordinates, taken as device pixels, and the vessel is enlarged from there.
@@ -68,9 +77,11 @@ struct TableHeadings {
 };
 
 // The chart in the upper half of the page (as on screen, with longer arrows, larger points and
-// no background) and below it the list of the filled rows with column headings by mode.
+// no background) and below it the list of the filled rows with column headings by mode. A
+// heading, when given, stands above the chart (the study and the date).
 void PrintTableAndChart(QPainter& painter, QSize page, int rowCount, int curveKind,
-                        const ChartInput& input, const TableHeadings& headings);
+                        const ChartInput& input, const TableHeadings& headings,
+                        const QString& heading = {});
 
 // What "Drukuj" needs besides the state: the maximum speed of the panel and the surface
 // picture with its size (modes 3, 4, 6 and 7 print a copy of it).
@@ -84,6 +95,11 @@ struct ScreenPrintInput {
 // own copy of the state, so it draws the same page however often it is run.
 std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const ScreenPrintInput& in);
 
-// The page of "Drukuj tabelę i wykres", from the rows the table holds now.
+// The page of "Drukuj tabelę i wykres", from the rows the table holds now. With a study, the
+// job is named after it and the page carries it with the date over the chart.
+struct StudyTitle {
+    QString Study;
+    QString Date;
+};
 PageJob TableAndChartJob(int rowCount, int curveKind, const ChartInput& input,
-                         const TableHeadings& headings);
+                         const TableHeadings& headings, const StudyTitle& title = {});

@@ -107,6 +107,7 @@ PrintOutcome PrintService::Print(const PageJob& job, const PrintCallbacks& callb
                 details =
                     QStringLiteral("nie udało się przygotować strony w pliku ") + file.fileName();
             } else if (backend_->Submit(*target, file.fileName(), job.Title, &details) > 0) {
+                if (callbacks.ShowPrinted) callbacks.ShowPrinted(target->Name);
                 return PrintOutcome::Printed;
             }
         }

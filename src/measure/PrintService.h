@@ -23,6 +23,7 @@ inline const QString kPrintJobFailedMessage = QStringLiteral(
 inline const QString kPdfSaveFailedMessage = QStringLiteral(
     "Nie udało się zapisać pliku „%1”.\n"
     "Proszę wybrać inny folder lub inną nazwę pliku.");
+inline const QString kPrintedMessage = QStringLiteral("Strona została wysłana do drukarki „%1”.");
 inline const QString kPrintErrorTitle = QStringLiteral("Drukowanie");
 inline const QString kPdfDialogTitle = QStringLiteral("Zapisz stronę jako plik PDF");
 inline const QString kPdfFileFilter = QStringLiteral("Pliki PDF (*.pdf)");
@@ -55,6 +56,8 @@ std::unique_ptr<PrintBackend> MakeCupsPrintBackend();
 struct PrintCallbacks {
     std::function<void(const QString& message)> ShowFailure;
     std::function<QString(const QString& suggestedName)> ChoosePdfFile;
+    // The page was accepted by this printer.
+    std::function<void(const QString& printer)> ShowPrinted;
 };
 
 enum class PrintOutcome {

@@ -140,6 +140,9 @@ bool KeyboardControl::Click(QAbstractButton* button) const {
 bool KeyboardControl::LeaveToMenu() const {
     QAbstractButton* close = form_->Conditions().BitBtn25;
     if (!panel2_->isHidden() && !close->isHidden()) return Click(close);
+    // The parameters opened over a run: back to that run, paused.
+    QAbstractButton* cancel = form_->Classroom().CancelParameters;
+    if (!panel2_->isHidden() && !cancel->isHidden()) return Click(cancel);
     if (!panel1_->isHidden()) return false;
     // The set-up panel lies over the tool buttons; leaving closes it as well.
     panel2_->hide();

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "engine/Modes.h"
+#include "ui/ChartBox.h"
 #include "ui/StudyTexts.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
@@ -52,6 +54,10 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
 
     sim_->S.ChartXCaption = study->ChartXCaption;
     sim_->S.ChartKind = static_cast<uint8_t>(study->ChartKind);
+    // The chart of another study, with its quantity on the axis, does not stay under this one.
+    studyChartMode_ = study->Pressure ? kModePressure : kModeTemperature;
+    paintBox2Chart_ = ChartMemory{};
+    studyTable_.PaintBox2->update();
 
     QPlainTextEdit* shown = t.*(study->Memo);
     for (QPlainTextEdit* memo : t.InstructionMemos())

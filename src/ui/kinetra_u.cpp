@@ -44,6 +44,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     studyTable_ = BuildTablePanel(stage_);
     freePathTable_ = BuildFreePathTable(menu_.FreePathTableArea);
     BuildStudyPanel(studyTable_);
+    BuildClassroom();
 
     DXTimer1.setObjectName(QStringLiteral("DXTimer1"));
     DXTimer1.SetHandler([this](int lagCount) { DXTimer1Timer(lagCount); });
@@ -55,6 +56,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     ConnectTables();
     ConnectPrinting();
     ConnectDependencyStudies();
+    ConnectClassroom();
 }
 
 TForm1::~TForm1() {
@@ -97,7 +99,11 @@ void TForm1::DXTimer1Timer(int /*lagCount*/) {
     const FrameResult result = Advance(*sim_);
     // The engine draws the state in the window's language; the window shows the picture.
     if (Render(*sim_, PolishSurfaceTexts(), surface_)) surface_.Present();
-    if (result.PauseRequested) BitBtn6Click();
+    if (result.PauseRequested) {
+        BitBtn6Click();
+        // A free-path run that stops by itself says why, until it goes on.
+        ShowStopNote(sim_->S.SimulationMode == kModeFreePath);
+    }
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 #include "measure/Chart.h"
 #include "measure/PrintService.h"
 #include "ui/BackgroundPlacement.h"
+#include "ui/Classroom.h"
 #include "ui/FormControls.h"
 
 class QLabel;
@@ -137,7 +138,8 @@ class TForm1 : public QWidget {
     ChartInput CurrentChartInput() const;
     void DrawChart(QWidget* box, ChartMemory& memory, int kind);
     TableHeadings StudyHeadings() const;
-    void PrintPage(const PageJob& job);
+    // Prints a page; the word after a printed page carries the note, if any.
+    void PrintPage(const PageJob& job, const QString& note = {});
     ChartMemory wykrChart_{{}, kHyperbola};
     ChartMemory paintBox2Chart_;
     std::unique_ptr<PrintService> printService_;
@@ -235,6 +237,33 @@ class TForm1 : public QWidget {
     QLabel* placementNote_ = nullptr;  // made the first time it is needed
     // Leaving, another run or another topic drops a placement still at work.
     void CancelPlacement();
+
+    // ---- class use around the described screens (classroom.cpp)
+  public:
+    const ClassroomControls& Classroom() const { return classroom_; }
+    void CancelParametersClick();  // "Anuluj" on the panel opened by "Parametry"
+    void HeatDefaultsClick();      // the heat transport's settings back to their start values
+    void ClearFreePathTableClick();
+    void ClearStudyTableClick();
+
+  private:
+    void BuildClassroom();
+    void ConnectClassroom();
+    void ViewChoiceChange();
+    // The heat transport's page shows the values of the controls its run reads, and sets them.
+    void RefreshHeatSettings();
+    void HeatSettingChange();
+    void ShowStopNote(bool shown);
+    // After a yes to the question: empty cells and an empty chart. False on a no.
+    bool ClearTable(const TableCells& cells, QWidget* box, ChartMemory& memory);
+    void TitleSetUpPanel(int mode);
+    void ClearPicture();
+    ClassroomControls classroom_;
+    bool settingHeat_ = false;
+    int64_t parametersStamp_ = 0;  // when "Parametry" stopped the run
+    bool restartPaused_ = false;   // a heat transport restarted during a pause stays paused
+    int studyChartMode_ = 0;       // the mode whose quantity the study's chart shows
+
     // Last, so that its worker stops before the clock it reads goes.
     std::unique_ptr<BackgroundPlacement> heatPlacement_ = std::make_unique<BackgroundPlacement>();
 };

@@ -39,6 +39,9 @@ void TForm1::ConnectModeStarts() {
 
 void TForm1::OpenPanelFor(void (*init)(Simulation&)) {
     RunInitialiser(init);
+    TitleSetUpPanel(sim_->S.SimulationMode);
+    ClearPicture();
+    classroom_.CancelParameters->hide();
     // The panel opened by "Ustal parametry początkowe" may still have its "Zamknij" over Start.
     conditions_.BitBtn25->hide();
     conditions_.Panel2->show();
@@ -58,6 +61,8 @@ void TForm1::BitBtn29Click() {
 }
 
 void TForm1::BitBtn23Click() {
+    TitleSetUpPanel(kModeFreePath);
+    classroom_.CancelParameters->hide();
     conditions_.Panel2->show();
     conditions_.BitBtn25->show();
 }
@@ -135,12 +140,19 @@ void TForm1::BitBtn34Click() {
 
 void TForm1::StartHeatTransport(bool placed) {
     if (!placed) {
+        restartPaused_ = false;
         // The exercise page stays as it is, with no run behind it.
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kHeatTransportFailed);
         return;
     }
     ShowExperimentCaptions();
-    StartTimer();
+    if (restartPaused_) {
+        // Restarted during a pause: paused since now, its time counting from 0 on resume.
+        restartPaused_ = false;
+        PauseClock(*sim_);
+    } else {
+        StartTimer();
+    }
     menu_.Panel1->hide();
     HideSetUpPanel();
     experiment_.Panel8->hide();

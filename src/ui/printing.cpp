@@ -1,9 +1,13 @@
 // Printing: the picture of the running simulation and the two tables with their charts. A page
 // the printer does not take is offered to be saved as a PDF file instead.
+#include <QCheckBox>
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "display/SurfaceView.h"
+#include "engine/Modes.h"
 #include "engine/Publisher.h"
 #include "measure/Table.h"
 #include "ui/Messages.h"
@@ -14,6 +18,14 @@
 namespace {
 
 const QString kSaveQuestion = QStringLiteral("Czy zapisać tę stronę jako plik PDF?");
+const QString kWhitePaperNote = QStringLiteral(
+    "Obraz ekranu wydrukowano na białym tle. Można to zmienić w menu głównym, w grupie "
+    "„Widok” (pole „druk na białym tle”).");
+
+// The date on a table's page.
+QString Today() {
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+}
 
 }  // namespace
 
@@ -29,9 +41,15 @@ void TForm1::SetPrintService(std::unique_ptr<PrintService> service) {
     printService_ = std::move(service);
 }
 
-void TForm1::PrintPage(const PageJob& job) {
+void TForm1::PrintPage(const PageJob& job, const QString& note) {
     if (!printService_) printService_ = std::make_unique<PrintService>();
     PrintCallbacks callbacks;
+    // The pupil learns where the page went.
+    callbacks.ShowPrinted = [this, note](const QString& printer) {
+        QString text = kPrintedMessage.arg(printer);
+        if (!note.isEmpty()) text += QLatin1Char('\n') + note;
+        ShowInformation(this, kPrintErrorTitle, text);
+    };
     callbacks.ShowFailure = [this](const QString& message) {
         ShowError(this, kPrintErrorTitle, message);
     };
@@ -53,9 +71,15 @@ void TForm1::BitBtn19Click() {
     if (running) BitBtn6Click();
     ScreenPrintInput input;
     input.Vmax = conditions_.SpinEdit4->Value();
-    input.Surface = surface_.Front();
+    // Modes 1 and 2 redraw their vessel on white; the others print the screen's picture,
+    // unless chosen otherwise on white too.
+    const bool copied =
+        sim_->S.SimulationMode != kModeDiffusion && sim_->S.SimulationMode != kModeFreePath;
+    const bool white = copied && classroom_.WhitePaper->isChecked();
+    input.Surface = white ? TonerLightCopy(surface_.Front()) : surface_.Front();
     input.SurfaceSize = DXDraw->size();
-    if (const std::optional<PageJob> job = SimulationScreenJob(sim_->S, input)) PrintPage(*job);
+    if (const std::optional<PageJob> job = SimulationScreenJob(sim_->S, input))
+        PrintPage(*job, white ? kWhitePaperNote : QString());
     if (running) BitBtn6Click();
 }
 
@@ -72,11 +96,17 @@ TableHeadings TForm1::StudyHeadings() const {
 void TForm1::BitBtn27Click() {
     // The page shows what the table holds now, drawn or not.
     GatherTable(freePathTable_.Cells.Texts(), sim_->S);
-    PrintPage(TableAndChartJob(kTableRowCount, kHyperbola, CurrentChartInput(), StudyHeadings()));
+    const StudyTitle title{
+        menu_.ScrollBox3->findChild<QLabel*>(QStringLiteral("ScrollBox3Title"))->text(), Today()};
+    PrintPage(
+        TableAndChartJob(kTableRowCount, kHyperbola, CurrentChartInput(), StudyHeadings(), title));
 }
 
 void TForm1::BitBtn36Click() {
     if (!GatherStudyTable()) return;
-    PrintPage(
-        TableAndChartJob(kTableRowCount, sim_->S.ChartKind, CurrentChartInput(), StudyHeadings()));
+    ChartInput input = CurrentChartInput();
+    // The study's own quantity, whichever experiment ran last.
+    if (studyChartMode_ != 0) input.SimulationMode = studyChartMode_;
+    const StudyTitle title{studyTable_.Label101->text(), Today()};
+    PrintPage(TableAndChartJob(kTableRowCount, sim_->S.ChartKind, input, StudyHeadings(), title));
 }

@@ -74,6 +74,7 @@ void TForm1::BitBtn3Click() {
     StartClock(*sim_);
     StartTimer();
     conditions_.Panel2->hide();
+    classroom_.CancelParameters->hide();
 }
 
 void TForm1::BitBtn6Click() {
@@ -85,17 +86,37 @@ void TForm1::BitBtn6Click() {
         ResumeClock(*sim_);
         DXTimer1.SetEnabled(true);
         tools_.BitBtn6->setToolTip(kPauseHint);
+        ShowStopNote(false);
     }
 }
 
 void TForm1::BitBtn7Click() {
-    const bool dispatched = RunInitialiser(InitCurrentMode);
+    ShowStopNote(false);
+    // The pressure and the heat transport start again as their own buttons start them.
+    if (sim_->S.SimulationMode == kModeHeatTransport) {
+        restartPaused_ = !DXTimer1.Enabled();
+        BitBtn34Click();
+        return;
+    }
+    const auto init = sim_->S.SimulationMode == kModePressure
+                          ? std::function<bool(Simulation&)>([](Simulation& sim) {
+                                InitPressure(sim);
+                                return true;
+                            })
+                          : std::function<bool(Simulation&)>(InitCurrentMode);
+    const bool dispatched = RunInitialiser(init);
     // Paused, the run has been paused since this moment, so that its time counts on from 0
     // after the resume. The initialiser has cleared the pause stamp.
     if (dispatched && !DXTimer1.Enabled()) PauseClock(*sim_);
 }
 
 void TForm1::BitBtn18Click() {
+    // The run can be taken up again where it stopped, with "Anuluj" or Esc.
+    const bool running = DXTimer1.Enabled();
+    if (running) parametersStamp_ = sim_->Stamp();
+    classroom_.CancelParameters->setVisible(running || tools_.BitBtn6->toolTip() == kResumeHint);
+    if (!running) parametersStamp_ = sim_->S.PauseStart;
+    ShowStopNote(false);
     conditions_.Panel2->show();
     DXTimer1.SetEnabled(false);
 }
@@ -103,6 +124,8 @@ void TForm1::BitBtn18Click() {
 void TForm1::BitBtn1Click() {
     CancelPlacement();
     DXTimer1.SetEnabled(false);
+    ShowStopNote(false);
+    ClearPicture();
     menu_.Panel1->show();
     experiment_.Panel8->hide();
     studyTable_.Button2->hide();
@@ -111,6 +134,9 @@ void TForm1::BitBtn1Click() {
 
 void TForm1::BitBtn5Click() {
     RunInitialiser(InitDiffusion);
+    TitleSetUpPanel(kModeDiffusion);
+    ClearPicture();
+    classroom_.CancelParameters->hide();
     conditions_.Panel2->show();
     menu_.Panel1->hide();
 }

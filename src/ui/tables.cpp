@@ -78,6 +78,7 @@ bool TForm1::GatherStudyTable() {
 void TForm1::BitBtn35Click() {
     if (!GatherStudyTable()) return;
     DrawChart(studyTable_.PaintBox2, paintBox2Chart_, sim_->S.ChartKind);
+    if (studyChartMode_ != 0) paintBox2Chart_.Input.SimulationMode = studyChartMode_;
 }
 
 void TForm1::wykrPaint(QWidget* box, QPainter& painter) {

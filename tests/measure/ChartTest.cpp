@@ -2,7 +2,11 @@
 
 #include <initializer_list>
 
+#include <QImage>
+#include <QPainter>
+
 #include "measure/Chart.h"
+#include "measure/DependencyChart.h"
 
 namespace {
 
@@ -204,3 +208,76 @@ TEST(AxisCaptions, ByMode) {
     for (int mode : {0, 1, 3, 4, 6})
         EXPECT_FALSE(AxisCaptionsFor(mode, "N").Shown) << mode;
 }
+
+namespace {
+
+// Eight pixels per character, as a plain test font.
+int EightEach(const QString& s) {
+    return 8 * static_cast<int>(s.size());
+}
+
+std::array<ChartTick, 4> TicksAt(int step, double first, double by) {
+    return {ChartTick{0, first}, ChartTick{step, first + by}, ChartTick{2 * step, first + 2 * by},
+            ChartTick{3 * step, first + 3 * by}};
+}
+
+TEST(ChartLabels, ShortFormHasThreeDigitsAndAPowerOfTen) {
+    EXPECT_EQ(ShortTickLabel(105000.0), QStringLiteral("1,05·10⁵"));
+    EXPECT_EQ(ShortTickLabel(-2500000.0), QStringLiteral("-2,50·10⁶"));
+    EXPECT_EQ(ShortTickLabel(0.00012), QStringLiteral("1,20·10⁻⁴"));
+    EXPECT_EQ(ShortTickLabel(99999.0), QStringLiteral("1,00·10⁵"));
+    // Everyday values keep their two decimals.
+    EXPECT_EQ(ShortTickLabel(1500.0), QStringLiteral("1500,00"));
+    EXPECT_EQ(ShortTickLabel(0.0), QStringLiteral("0,00"));
+}
+
+TEST(ChartLabels, EverydayLabelsStayAsWrittenAndLargeOnesNeverOverlap) {
+    // Four labels 60 pixels apart: "100,00" is 48 wide.
+    const auto everyday = XTickLabels(TicksAt(60, 100, 50), 0, 1000, EightEach);
+    EXPECT_EQ(everyday[0], QStringLiteral("100,00"));
+    EXPECT_EQ(everyday[3], QStringLiteral("250,00"));
+    // Ending on a caption alone changes nothing either.
+    EXPECT_EQ(XTickLabels(TicksAt(60, 100, 50), 0, 200, EightEach), everyday);
+
+    // "105000,00" is 72 wide and runs into the next: the short form, 64 wide, fits in 70.
+    const auto large = XTickLabels(TicksAt(70, 105000, 5000), 0, 1000, EightEach);
+    EXPECT_EQ(large[0], QStringLiteral("1,05·10⁵"));
+    EXPECT_EQ(large[1], QStringLiteral("1,10·10⁵"));
+    // Closer still, every other label goes.
+    const auto crowded = XTickLabels(TicksAt(40, 105000, 5000), 0, 1000, EightEach);
+    EXPECT_FALSE(crowded[0].isEmpty());
+    EXPECT_TRUE(crowded[1].isEmpty());
+    EXPECT_FALSE(crowded[2].isEmpty());
+    EXPECT_TRUE(crowded[3].isEmpty());
+    // The short form also keeps the last label off the caption.
+    const auto beforeCaption = XTickLabels(TicksAt(80, 105000, 5000), 0, 310, EightEach);
+    EXPECT_EQ(beforeCaption[3], QStringLiteral("1,20·10⁵"));
+    // Closer to it, the last label gives way and the others stay.
+    const auto intoCaption = XTickLabels(TicksAt(80, 105000, 5000), 0, 290, EightEach);
+    EXPECT_EQ(intoCaption[2], QStringLiteral("1,15·10⁵"));
+    EXPECT_TRUE(intoCaption[3].isEmpty());
+}
+
+TEST(ChartLabels, CurveStaysInsideThePlot) {
+    // A hyperbola through a point far above the others leaves the plot at the small x.
+    ChartInput input;
+    input.SimulationMode = 7;
+    input.ChartXCaption = "V [jedn.]";
+    input.ScaleFromZero = false;
+    input.Rows[1] = {100000.0, 10.0};
+    input.Rows[2] = {200000.0, 5.0};
+    input.Rows[3] = {400000.0, 2.5};
+    QImage image(318, 225, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    DrawDependencyChart(p, image.size(), kTableRowCount, kHyperbola, input);
+    p.end();
+    const ChartFrame f = ScreenChartFrame(318, 225);
+    // Above the plot only the y caption is drawn, left of the axis.
+    for (int y = 0; y < f.Top - 1; ++y) {
+        for (int x = f.Left + 6; x < image.width(); ++x)
+            EXPECT_NE(image.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+    }
+}
+
+}  // namespace

@@ -314,9 +314,10 @@ TEST(SimulationScreenJob, TitlesByModeAndItsOwnCopyOfTheState) {
     ScreenPrintInput in;
     in.Vmax = 50;
     in.Surface = QImage(1024, 768, QImage::Format_RGB32);
-    const std::pair<int, QString> titled[] = {{1, kDiffusionJobTitle},     {2, kDiffusionJobTitle},
-                                              {3, kDiffusionJobTitle},     {4, kDiffusionJobTitle},
-                                              {6, kHeatTransportJobTitle}, {7, kPressureJobTitle}};
+    // Each exercise's own title.
+    const std::pair<int, QString> titled[] = {
+        {1, kDiffusionJobTitle},      {2, kFreePathJobTitle},      {3, kDiffusionJobTitle},
+        {4, kWallCollisionsJobTitle}, {6, kHeatTransportJobTitle}, {7, kPressureJobTitle}};
     for (const auto& [mode, title] : titled) {
         s->SimulationMode = static_cast<uint8_t>(mode);
         const auto job = SimulationScreenJob(*s, in);
@@ -386,3 +387,46 @@ TEST(TableAndChartPage, ChartIsThePaintersPaperChart) {
         }
     }
 }
+
+namespace {
+
+TEST(TableAndChartJob, AStudyNamesTheJobAndHeadsThePageWithItsDate) {
+    const StudyTitle title{
+        QStringLiteral(" Badanie zależności ciśnienia od  liczby cząsteczek gazu"),
+        QStringLiteral("09.12.2026")};
+    const PageJob job = TableAndChartJob(17, 2, TableInput(7), Pressure(), title);
+    EXPECT_EQ(job.Title, kTableJobTitle + title.Study.trimmed());
+    RecordingDevice page(2400, 3400, 300);
+    QPainter p(&page);
+    job.Draw(p, QSize(2400, 3400));
+    p.end();
+    // Over the chart, which starts at 212.
+    const auto* heading = page.FindText(title.Study.trimmed() + QStringLiteral(", 09.12.2026"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_LT(heading->Baseline.y(), 212);
+
+    // Without a study, the page is as it was.
+    const PageJob plain = TableAndChartJob(17, 2, TableInput(7), Pressure());
+    EXPECT_EQ(plain.Title, kDiffusionJobTitle);
+    RecordingDevice bare(2400, 3400, 300);
+    QPainter q(&bare);
+    plain.Draw(q, QSize(2400, 3400));
+    q.end();
+    EXPECT_EQ(bare.Record().Texts.size() + 1, page.Record().Texts.size());
+}
+
+TEST(TonerLightCopy, DarkGroundTurnsWhiteWhiteTextBlackColoursStay) {
+    QImage screen(4, 1, QImage::Format_RGB32);
+    screen.setPixel(0, 0, qRgb(0, 0, 0));        // the surface's ground
+    screen.setPixel(1, 0, qRgb(0, 12, 33));      // a vessel's dark floor
+    screen.setPixel(2, 0, qRgb(250, 250, 250));  // status text
+    screen.setPixel(3, 0, qRgb(255, 0, 0));      // a red particle
+    const QImage paper = TonerLightCopy(screen);
+    EXPECT_EQ(paper.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(paper.pixel(1, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(paper.pixel(2, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(paper.pixel(3, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(paper.size(), screen.size());
+}
+
+}  // namespace

@@ -72,12 +72,14 @@ struct Window {
     QStringList Messages;
     QStringList Suggested;
     QStringList Answers;
+    QStringList Printers;  // told that the page went there
     PrintCallbacks Callbacks() {
         return {[this](const QString& m) { Messages << m; },
                 [this](const QString& s) {
                     Suggested << s;
                     return Answers.isEmpty() ? QString() : Answers.takeFirst();
-                }};
+                },
+                [this](const QString& printer) { Printers << printer; }};
     }
 };
 
@@ -96,6 +98,7 @@ TEST(PrintService, AcceptedJobIsOnePdfPageWithTheTitleAndNoQuestions) {
     EXPECT_TRUE(fake.SubmittedPdf.contains("/MediaBox [0 0 420"));  // A5 width in points
     EXPECT_TRUE(window.Messages.isEmpty());
     EXPECT_TRUE(window.Suggested.isEmpty());
+    EXPECT_EQ(window.Printers, QStringList{QStringLiteral("Pracownia")});
 }
 
 TEST(PrintService, WithoutAPrinterThePageIsSavedAsPdfWhereTheUserChooses) {
@@ -108,6 +111,7 @@ TEST(PrintService, WithoutAPrinterThePageIsSavedAsPdfWhereTheUserChooses) {
     EXPECT_EQ(service.Print(MarkedPage(8765.4321), window.Callbacks()), PrintOutcome::SavedAsPdf);
     EXPECT_EQ(window.Messages, QStringList{kNoPrinterMessage});
     EXPECT_EQ(window.Suggested, QStringList{kDiffusionJobTitle + ".pdf"});
+    EXPECT_TRUE(window.Printers.isEmpty());
     ASSERT_TRUE(QFile::exists(path));
     ASSERT_TRUE(HavePdfToText()) << "pdftotext (poppler-utils) is needed to read the page";
     EXPECT_TRUE(PdfText(path).contains("8765,4321"));
@@ -132,6 +136,8 @@ TEST(PrintService, RefusedOrStoppedQueueIsReportedAndDecliningSavesNothing) {
     EXPECT_EQ(service.Print(MarkedPage(1), stopped.Callbacks()), PrintOutcome::NotSaved);
     EXPECT_EQ(fake.Submitted, 0);
     EXPECT_EQ(stopped.Messages, QStringList{kPrinterStoppedMessage.arg("Pracownia")});
+    EXPECT_TRUE(window.Printers.isEmpty());
+    EXPECT_TRUE(stopped.Printers.isEmpty());
 }
 
 TEST(PrintService, AFileThatCannotBeWrittenIsReportedAndTheUserAskedAgain) {

@@ -271,7 +271,7 @@ TEST_F(ModeStart, HeatTransportGivesUpAfterItsTriesAndStaysOnTheExercise) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(ModeStart, RestartRenewsTheTemperatureButLeavesPressureAndHeatTransportAlone) {
+TEST_F(ModeStart, RestartRenewsTheTemperatureThePressureAndTheHeatTransport) {
     Click("BitBtn12");
     Click("Label46");
     Click("BitBtn32");
@@ -290,9 +290,11 @@ TEST_F(ModeStart, RestartRenewsTheTemperatureButLeavesPressureAndHeatTransportAl
     const SimulationState pressure = S();
     clock.Advance(3000);
     Click("BitBtn7");
-    EXPECT_EQ(S().ClockStart, pressure.ClockStart);
-    EXPECT_EQ(S().PosX[7], pressure.PosX[7]);
-    EXPECT_EQ(S().VelY[9], pressure.VelY[9]);
+    // A fresh gas, as if the run had just been started.
+    EXPECT_EQ(S().SimulationMode, kModePressure);
+    EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
+    EXPECT_NE(S().PosX[7], pressure.PosX[7]);
+    EXPECT_TRUE(form->Timer().Enabled());
     Click("BitBtn1");
 
     Click("BitBtn17");
@@ -303,9 +305,20 @@ TEST_F(ModeStart, RestartRenewsTheTemperatureButLeavesPressureAndHeatTransportAl
     const SimulationState heat = S();
     clock.Advance(3000);
     Click("BitBtn7");
-    EXPECT_EQ(S().ClockStart, heat.ClockStart);
-    EXPECT_EQ(S().PosX[700], heat.PosX[700]);
+    WaitForPlacement();
+    EXPECT_EQ(S().SimulationMode, kModeHeatTransport);
+    EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
+    EXPECT_NE(S().PosX[700], heat.PosX[700]);
     EXPECT_TRUE(form->Timer().Enabled());
+
+    // Restarted during a pause, it stays paused and counts from the restart on.
+    Click("BitBtn6");
+    clock.Advance(2000);
+    Click("BitBtn7");
+    WaitForPlacement();
+    EXPECT_FALSE(form->Timer().Enabled());
+    EXPECT_EQ(S().PauseStart, clock.MillisecondStamp());
+    EXPECT_EQ(Hint("BitBtn6"), QStringLiteral("Wznów"));
     EXPECT_TRUE(recorder.messages.empty());
 }
 

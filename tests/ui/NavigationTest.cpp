@@ -235,21 +235,14 @@ TEST_F(Navigation, APaneStaysOpenWhenThePupilComesBack) {
     EXPECT_FALSE(Shown("ScrollBox1"));
 }
 
-TEST_F(Navigation, SecondRunButtonOfTheChartPaneDoesNothing) {
+TEST_F(Navigation, SecondRunButtonOfTheChartPaneRunsTheExerciseAsTheFirst) {
     Click("BitBtn8");
     Click("Label13");
-    auto snapshot = [this] {
-        std::map<QString, bool> shown;
-        for (QWidget* w : form->Stage()->findChildren<QWidget*>()) {
-            if (!w->objectName().isEmpty()) shown[w->objectName()] = w->isVisible();
-        }
-        return shown;
-    };
-    const auto before = snapshot();
     W<QScrollArea>("ScrollBox2")->ensureWidgetVisible(W("BitBtn22"));
     Click("BitBtn22");
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(form->Sim().S.SimulationMode, 0);
+    EXPECT_EQ(form->Sim().S.SimulationMode, kModeDiffusionChart);
+    EXPECT_TRUE(Shown("Panel2"));
+    EXPECT_FALSE(Shown("Panel1"));
     EXPECT_FALSE(form->Timer().Enabled());
     EXPECT_TRUE(recorder.messages.empty());
 }

@@ -1,6 +1,8 @@
 // Printing from the window through a printer of the test's own: the simulation picture in every
 // mode, the two tables, the pause kept around printing, and a page the printer refuses being
 // saved as a PDF file where the user chooses.
+#include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QPageSize>
 #include <QProcess>
@@ -146,22 +148,30 @@ TEST_F(Printing, DrukujPrintsThePageOfEachModeAndNothingInTheTemperatureMode) {
         const char* heading;  // of a redrawn page; a copied picture has no text
     } modes[] = {
         {1, kDiffusionJobTitle, "DYFUZJA"},
-        {2, kDiffusionJobTitle, "DROGA SWOBODNA"},
+        {2, kFreePathJobTitle, "DROGA SWOBODNA"},
         {3, kDiffusionJobTitle, nullptr},
-        {4, kDiffusionJobTitle, nullptr},
+        {4, kWallCollisionsJobTitle, nullptr},
         {5, QString(), nullptr},
         {6, kHeatTransportJobTitle, nullptr},
         {7, kPressureJobTitle, nullptr},
     };
+    // The screen's own picture, as it is on screen.
+    W<QCheckBox>("WhitePaper")->setChecked(false);
     for (const auto& m : modes) {
         SCOPED_TRACE(m.mode);
         Run(m.mode);
         tray->pages.clear();
+        answers.shown.clear();
         form->BitBtn19Click();
-        EXPECT_TRUE(answers.shown.empty());
         if (m.mode == 5) {
+            EXPECT_TRUE(answers.shown.empty());
             EXPECT_TRUE(tray->pages.empty());
         } else if (tray->pages.size() == 1) {
+            // The pupil is told where the page went.
+            ASSERT_EQ(answers.shown.size(), 1u);
+            EXPECT_EQ(answers.shown[0].kind, MessageKind::Information);
+            EXPECT_TRUE(answers.shown[0].text.startsWith(
+                QStringLiteral("Strona została wysłana do drukarki „Sala 12”.")));
             EXPECT_EQ(tray->pages[0].title, m.title);
             const QString text = PdfText(tray->pages[0].pdf);
             if (m.heading) {
@@ -182,6 +192,31 @@ TEST_F(Printing, DrukujPrintsThePageOfEachModeAndNothingInTheTemperatureMode) {
         }
         Click("BitBtn1");
     }
+}
+
+TEST_F(Printing, ScreenCopiesGoOnWhitePaperUnlessChosenOtherwise) {
+    EXPECT_TRUE(W<QCheckBox>("WhitePaper")->isChecked());
+    Run(7);
+    form->BitBtn19Click();
+    ASSERT_EQ(tray->pages.size(), 1u);
+    ASSERT_EQ(answers.shown.size(), 1u);
+    // The note says so and where to change it.
+    EXPECT_TRUE(answers.shown[0].text.contains(QStringLiteral("„Widok”")));
+    QImage page = PdfPicture(tray->pages[0].pdf);
+    // The picture's place is mostly white now: the black ground is gone.
+    EXPECT_LT(InkedShare(page, 0.27, 0.12, 0.73, 0.25), 0.5);
+    EXPECT_GT(InkedShare(page, 0.27, 0.12, 0.73, 0.25), 0.0);
+    // What is on screen is untouched.
+    EXPECT_EQ(form->DrawingSurface().Front().pixel(5, 5), qRgb(0, 0, 0));
+
+    answers.shown.clear();
+    W<QCheckBox>("WhitePaper")->setChecked(false);
+    form->BitBtn19Click();
+    ASSERT_EQ(tray->pages.size(), 2u);
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_FALSE(answers.shown[0].text.contains(QStringLiteral("„Widok”")));
+    page = PdfPicture(tray->pages[1].pdf);
+    EXPECT_GT(InkedShare(page, 0.27, 0.12, 0.73, 0.25), 0.5);
 }
 
 TEST_F(Printing, PrintingWhileRunningCountsAsPausedAndTheRunGoesOn) {
@@ -217,15 +252,21 @@ TEST_F(Printing, TheFreePathTablePrintsWhatItsCellsHoldNow) {
     TypeRow(1, 2, QStringLiteral("250"), QStringLiteral("24,5"));
     Click("BitBtn27");
     ASSERT_EQ(tray->pages.size(), 1u);
-    EXPECT_EQ(tray->pages[0].title, kDiffusionJobTitle);
+    const QString study =
+        QStringLiteral("Badanie zależności średniej drogi swobodnej od ilości cząsteczek gazu");
+    EXPECT_EQ(tray->pages[0].title, kTableJobTitle + study);
     const QString text = PdfText(tray->pages[0].pdf);
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    EXPECT_TRUE(text.contains(today)) << text.toStdString();
+    EXPECT_TRUE(text.simplified().contains(study)) << text.toStdString();
     for (const char* word : {"Liczba cząsteczek", "Średnia droga swobodna [jednostka]", "61,5",
                              "250", "24,5", "15,75"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word << "\n" << text.toStdString();
     }
     EXPECT_FALSE(text.contains(QStringLiteral("30,25")));
     EXPECT_EQ(S().TableRows[2], (TableRow{250.0, 24.5}));
-    EXPECT_TRUE(answers.shown.empty());
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_EQ(answers.shown[0].kind, MessageKind::Information);
 }
 
 TEST_F(Printing, TheStudyTableChecksItsFirstRowsAndPrintsItsHeadings) {
@@ -242,7 +283,11 @@ TEST_F(Printing, TheStudyTableChecksItsFirstRowsAndPrintsItsHeadings) {
     TypeRow(69, 2, QStringLiteral("300"), QStringLiteral("0,0731"));
     Click("BitBtn36");
     ASSERT_EQ(tray->pages.size(), 1u);
-    EXPECT_TRUE(answers.shown.empty());
+    ASSERT_EQ(answers.shown.size(), 1u);
+    EXPECT_EQ(answers.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(
+        tray->pages[0].title,
+        kTableJobTitle + QStringLiteral("Badanie zależności ciśnienia od  liczby cząsteczek gazu"));
     QString text = PdfText(tray->pages[0].pdf);
     for (const char* word : {"Liczba cząsteczek N", "Ciśnienie x 10", "-26", "[jedn.]", "0,0243",
                              "0,0731", "p[jedn.]"}) {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// What the window adds for class use around the described screens: view choices that last
+// until the program ends, a word where a run stops by itself, a way back from the parameters,
+// the heat transport's settings on its page and a clear button for each table.
+struct ClassroomControls {
+    // On the main menu, under its buttons: how the pictures are drawn and printed.
+    QGroupBox* ViewGroup = nullptr;
+    QCheckBox* VelocityLines = nullptr;      // pressure: the particles' velocity lines (on)
+    QCheckBox* LargeView = nullptr;          // for a projector (off)
+    QCheckBox* LabelUndetermined = nullptr;  // heat transport: "nieokreślona" with its label (off)
+    QCheckBox* WhitePaper = nullptr;         // beside "Drukuj": screen copies on white paper
+    // Beside the free-path picture once the run stopped after its collisions.
+    QLabel* StopNote = nullptr;
+    // On the initial-conditions panel opened from a run: back to the paused run.
+    QPushButton* CancelParameters = nullptr;
+    // On the heat transport's page: the settings its run starts with.
+    QGroupBox* HeatSettings = nullptr;
+    QSpinBox* HeatMaxSpeed = nullptr;     // SpinEdit4
+    QSpinBox* HeatSpeedFactor = nullptr;  // TrackBar2
+    QSpinBox* HeatMass = nullptr;         // TrackBar3
+    QPushButton* HeatDefaults = nullptr;
+    // Under each table.
+    QPushButton* ClearFreePathTable = nullptr;
+    QPushButton* ClearStudyTable = nullptr;
+};
+
+namespace classroom_texts {
+inline const QString kView = QStringLiteral("Widok");
+inline const QString kVelocityLines = QStringLiteral("Pokaż wektory prędkości");
+inline const QString kLargeView = QStringLiteral("Duży podgląd");
+inline const QString kLabelUndetermined = QStringLiteral("Opis przy „nieokreślona”");
+inline const QString kWhitePaper = QStringLiteral("druk na białym tle");
+inline const QString kStopNote = QStringLiteral(
+    "Symulację zatrzymano po %1 zderzeniach śledzonej cząsteczki. Aby ją kontynuować, "
+    "naciśnij przycisk „Wznów”.");
+inline const QString kCancel = QStringLiteral("Anuluj");
+inline const QString kHeatSettings = QStringLiteral("Ustawienia tej symulacji");
+inline const QString kHeatMaxSpeed = QStringLiteral("Maksymalna szybkość cząsteczek:");
+inline const QString kHeatSpeedFactor = QStringLiteral("Mnożnik prędkości (x/2):");
+inline const QString kHeatMass = QStringLiteral("Masa cząsteczki gazu [u]:");
+inline const QString kHeatDefaults = QStringLiteral("Wartości początkowe");
+inline const QString kHeatHint =
+    QStringLiteral("Te same wartości ustawiają panel warunków początkowych i suwaki doświadczeń.");
+inline const QString kClearTable = QStringLiteral("Wyczyść tabelę");
+inline const QString kClearQuestion =
+    QStringLiteral("Czy na pewno usunąć wszystkie liczby z tabeli pomiarów?");
+// The initial-conditions panel's title, by exercise.
+inline const QString kDiffusionSetUp =
+    QStringLiteral("DYFUZJA - ustawienia warunków początkowych układu");
+inline const QString kFreePathSetUp = QStringLiteral("DROGA SWOBODNA - warunki początkowe");
+inline const QString kWallsSetUp = QStringLiteral("ZDERZENIA ZE ŚCIANKAMI - warunki początkowe");
+}  // namespace classroom_texts
