@@ -54,6 +54,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     ConnectExperimentPanel();
     ConnectTables();
     ConnectPrinting();
+    ConnectExporting();
     ConnectDependencyStudies();
 }
 
