@@ -17,7 +17,7 @@ inline QString SaveTableHint() {
         "Export", "Zapisz pomiary z tabeli w pliku CSV dla arkusza kalkulacyjnego");
 }
 inline QString SaveChartCaption() {
-    return QCoreApplication::translate("Export", "Zapisz wykres (PNG, PDF)");
+    return QCoreApplication::translate("Export", "Zapisz wykres (PNG/PDF)");
 }
 inline QString SaveChartHint() {
     return QCoreApplication::translate("Export", "Zapisz wykres jako obraz PNG albo stronę PDF");
