@@ -192,6 +192,18 @@ void PrintFreePathPage(QPainter& p, QSize page, const SimulationState& s, int vm
     p.restore();
 }
 
+void PaintPrintedChart(QPainter& p, QSize page, int rowCount, int curveKind,
+                       const ChartInput& input) {
+    p.save();
+    PreparePage(p);
+    p.setFont(PrinterFont(8));
+    p.setPen(Qt::black);
+    p.setBackgroundMode(Qt::TransparentMode);
+    PaintChart(p, PaperChartStyle(page.width()), QRect(QPoint(0, 0), page),
+               PaperChartFrame(page.width(), page.height()), rowCount, curveKind, input);
+    p.restore();
+}
+
 void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
                         const ChartInput& input, const TableHeadings& headings,
                         const QString& heading) {
@@ -207,7 +219,7 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
     const ChartFrame f = PaperChartFrame(pw, ph);
     const int tableTop = f.Top + ph / 2;
     const int column2 = f.Left + pw / 4;
-    PaintChart(p, PaperChartStyle(pw), QRect(0, 0, pw, ph), f, rowCount, curveKind, input);
+    PaintPrintedChart(p, page, rowCount, curveKind, input);
     if (!heading.isEmpty()) DrawTextTopLeft(p, f.Left, f.Top / 4, heading);
 
     if (input.SimulationMode == 2) {

@@ -76,6 +76,11 @@ struct TableHeadings {
     HeadingCaption Label102, Label105, Label103, Label104, Label73, Label74;
 };
 
+// The chart of that page alone, in the upper half of a page of the given size, as it prints:
+// bold Arial of 8 points, no background.
+void PaintPrintedChart(QPainter& painter, QSize page, int rowCount, int curveKind,
+                       const ChartInput& input);
+
 // The chart in the upper half of the page (as on screen, with longer arrows, larger points and
 // no background) and below it the list of the filled rows with column headings by mode. A
 // heading, when given, stands above the chart (the study and the date).

@@ -31,6 +31,9 @@ struct ToolButtons {
     QPushButton* BitBtn18 = nullptr;  // parameters
     QPushButton* BitBtn19 = nullptr;  // print
     QPushButton* BitBtn1 = nullptr;   // back to the menu
+
+    // Beside the row: the picture saved as a file.
+    QPushButton* SavePicture = nullptr;
 };
 
 // The initial-conditions panel Panel2.
@@ -170,6 +173,14 @@ struct FreePathTable {
     ChartBox* wykr = nullptr;
     QPushButton* BitBtn28 = nullptr;  // "Rysuj wykres"
     QPushButton* BitBtn27 = nullptr;  // "Drukuj tabelę i wykres"
+    // Column headings, each in two lines.
+    QLabel* HeadingX1 = nullptr;
+    QLabel* HeadingX2 = nullptr;
+    QLabel* HeadingY1 = nullptr;
+    QLabel* HeadingY2 = nullptr;
+    // Below the pane's table area: the table and the chart saved as files.
+    QPushButton* SaveTable = nullptr;
+    QPushButton* SaveChart = nullptr;
 };
 
 // The table panel Panel11 of the dependency studies, and its button Button2.
@@ -203,6 +214,9 @@ struct StudyTablePanel {
     QPushButton* BitBtn40 = nullptr;  // "Uruchom symulację"
     QPlainTextEdit* Memo78 = nullptr;
     QPushButton* Button1 = nullptr;  // "Ukryj panel"
+    // Under Memo78: the table and the chart saved as files.
+    QPushButton* SaveTable = nullptr;
+    QPushButton* SaveChart = nullptr;
 
     std::array<QPlainTextEdit*, 8> InstructionMemos() const {
         return {Memo75, Memo34, Memo33, Memo32, Memo35, Memo36, Memo37, Memo38};

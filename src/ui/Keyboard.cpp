@@ -19,8 +19,8 @@
 
 namespace {
 
-std::array<QAbstractButton*, 5> ToolButtonsOf(const ToolButtons& t) {
-    return {t.BitBtn7, t.BitBtn6, t.BitBtn18, t.BitBtn19, t.BitBtn1};
+std::array<QAbstractButton*, 6> ToolButtonsOf(const ToolButtons& t) {
+    return {t.BitBtn7, t.BitBtn6, t.BitBtn18, t.BitBtn19, t.BitBtn1, t.SavePicture};
 }
 
 bool TakesText(const QWidget* w) {

@@ -2,12 +2,20 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
 MessageSink* g_sink = nullptr;
+
+// "Obraz PNG (*.png)" gives "png"; a filter of several patterns or none gives nothing.
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return pattern.match(filter).captured(1);
+}
 
 void Show(MessageKind kind, QWidget* parent, const QString& title, const QString& text) {
     if (g_sink) {
@@ -49,8 +57,23 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& su
     const QString start =
         suggested.contains(QLatin1Char('/')) ? suggested : QDir::home().filePath(suggested);
     QFileDialog dialog(parent, title, start, filter);
+    // Qt's own dialog, in the program's language; it asks before it replaces a file.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an ending gets that of the type chosen, and choosing another type
+    // changes the ending of the name.
+    dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        const QString suffix = FilterSuffix(f);
+        const QString old = dialog.defaultSuffix();
+        dialog.setDefaultSuffix(suffix);
+        const QStringList files = dialog.selectedFiles();
+        if (suffix.isEmpty() || old.isEmpty() || files.isEmpty()) return;
+        const QFileInfo file(files.constFirst());
+        if (file.suffix().compare(old, Qt::CaseInsensitive) != 0) return;
+        dialog.selectFile(file.completeBaseName() + u'.' + suffix);
+    });
     // Qt's own captions are English unless a translation is loaded.
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Folder:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nazwa pliku:"));

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -16,6 +17,7 @@
 #include "display/Sprites.h"
 #include "engine/SimulationState.h"
 #include "ui/ChartBox.h"
+#include "ui/ExportTexts.h"
 #include "ui/MainMenu.h"
 #include "ui/ModelChoice.h"
 #include "ui/Pictures.h"
@@ -133,6 +135,16 @@ ToolButtons BuildToolButtons(QWidget* stage) {
         button->setIconSize(glyph.deviceIndependentSize().toSize());
         x += 40;
     }
+    // Next in the row after "Wyjście", where no mode draws anything: the picture as a file.
+    auto* save = new QPushButton(stage);
+    tools.SavePicture = save;
+    save->setObjectName(QStringLiteral("SavePicture"));
+    save->setGeometry(x, 64, 41, 33);
+    save->setToolTip(export_texts::SavePictureHint());
+    save->setFocusPolicy(Qt::NoFocus);
+    const QPixmap glyph = ToolGlyph(save->objectName());
+    save->setIcon(glyph);
+    save->setIconSize(glyph.deviceIndependentSize().toSize());
     return tools;
 }
 
@@ -239,14 +251,16 @@ FreePathTable BuildFreePathTable(QWidget* a) {
     const QFont heading = ArialPixels(12, true);
     const int firstLine = area::kHeadingY;
     const int secondLine = area::kHeadingY + 16;
-    AddLabel(a, QStringLiteral("FreePathHeadingX1"), QStringLiteral("Liczba"), heading,
-             {area::kLeftCellX, firstLine});
-    AddLabel(a, QStringLiteral("FreePathHeadingX2"), QStringLiteral("cząsteczek N"), heading,
-             {area::kLeftCellX, secondLine});
-    AddLabel(a, QStringLiteral("FreePathHeadingY1"), QStringLiteral("Średnia droga swobodna "),
-             heading, {area::kRightCellX, firstLine});
-    AddLabel(a, QStringLiteral("FreePathHeadingY2"), QStringLiteral("s [jedn.]"), heading,
-             {area::kRightCellX, secondLine});
+    table.HeadingX1 = AddLabel(a, QStringLiteral("FreePathHeadingX1"), QStringLiteral("Liczba"),
+                               heading, {area::kLeftCellX, firstLine});
+    table.HeadingX2 =
+        AddLabel(a, QStringLiteral("FreePathHeadingX2"), QStringLiteral("cząsteczek N"), heading,
+                 {area::kLeftCellX, secondLine});
+    table.HeadingY1 =
+        AddLabel(a, QStringLiteral("FreePathHeadingY1"), QStringLiteral("Średnia droga swobodna "),
+                 heading, {area::kRightCellX, firstLine});
+    table.HeadingY2 = AddLabel(a, QStringLiteral("FreePathHeadingY2"), QStringLiteral("s [jedn.]"),
+                               heading, {area::kRightCellX, secondLine});
     AddTableRows(a, table.Cells, area::kRowNumberX, area::kLeftCellX, area::kRightCellX,
                  [](int r) { return area::RowTop(r); });
 
@@ -261,6 +275,22 @@ FreePathTable BuildFreePathTable(QWidget* a) {
         AddButton(a, QStringLiteral("BitBtn28"), study_texts::kDrawChart, area::kDrawButton);
     table.BitBtn27 =
         AddButton(a, QStringLiteral("BitBtn27"), study_texts::kPrintTable, area::kPrintButton);
+
+    // Below the options box, under the draw and print buttons; the pane grows to hold them.
+    QWidget* content = a->parentWidget();
+    const int top = area::kAreaTop + area::kOptions.y() + area::kOptions.height() + 8;
+    const QRect draw = area::kDrawButton;
+    const QRect print = area::kPrintButton;
+    table.SaveTable =
+        AddButton(content, QStringLiteral("FreePathSaveTable"), export_texts::SaveTableCaption(),
+                  draw.translated(0, top - draw.y()));
+    table.SaveChart =
+        AddButton(content, QStringLiteral("FreePathSaveChart"), export_texts::SaveChartCaption(),
+                  print.translated(0, top - print.y()));
+    for (QPushButton* button : {table.SaveTable, table.SaveChart})
+        button->setFont(ArialPixels(11, true));
+    content->resize(content->width(),
+                    std::max(content->height(), table.SaveChart->geometry().bottom() + 1 + 16));
     return table;
 }
 
@@ -325,6 +355,13 @@ void BuildStudyPanel(StudyTablePanel& t) {
                            QRect(320, 484, 318, 33), RunGlyph());
     t.Memo78 =
         AddMemo(c, QStringLiteral("Memo78"), s::kMemo78, QRect(316, 526, 326, 40), memoStyle);
+    // Under Memo78, in the columns of the draw and print buttons.
+    t.SaveTable = AddButton(c, QStringLiteral("StudySaveTable"), export_texts::SaveTableCaption(),
+                            QRect(320, 574, 168, 26));
+    t.SaveChart = AddButton(c, QStringLiteral("StudySaveChart"), export_texts::SaveChartCaption(),
+                            QRect(496, 574, 142, 26));
+    for (QPushButton* button : {t.SaveTable, t.SaveChart})
+        button->setFont(ArialPixels(11, true));
 
     t.Button1 = new QPushButton(s::kHideTable, panel);
     t.Button1->setObjectName(QStringLiteral("Button1"));

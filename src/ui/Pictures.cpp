@@ -181,6 +181,41 @@ void PrintGlyph(QPainter& p) {
     p.drawLine(QPointF(8.5, 20.5), QPointF(14.5, 20.5));
 }
 
+void SavePictureGlyph(QPainter& p) {
+    // A diskette: blue body with a cut corner, metal shutter at the top.
+    QPainterPath body;
+    body.moveTo(2.5, 2.5);
+    body.lineTo(19.5, 2.5);
+    body.lineTo(22.5, 5.5);
+    body.lineTo(22.5, 22.5);
+    body.lineTo(2.5, 22.5);
+    body.closeSubpath();
+    p.setPen(QPen(QColor(20, 40, 90), 1.0));
+    p.setBrush(QColor(45, 95, 175));
+    p.drawPath(body);
+    p.setPen(QPen(QColor(90, 90, 100), 1.0));
+    p.setBrush(QColor(200, 200, 210));
+    p.drawRect(QRectF(7.5, 2.5, 10, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 70));
+    p.drawRect(QRectF(13, 3.5, 2.5, 4));
+    // Its label holds a small picture: sky, sun and a green hill.
+    p.setPen(QPen(QColor(90, 90, 100), 1.0));
+    p.setBrush(QColor(170, 215, 250));
+    p.drawRect(QRectF(5.5, 11.5, 14, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 200, 40));
+    p.drawEllipse(QPointF(16, 14.5), 1.6, 1.6);
+    p.setBrush(QColor(60, 160, 70));
+    QPainterPath hill;
+    hill.moveTo(6, 21);
+    hill.quadTo(10, 13.5, 14, 18);
+    hill.quadTo(16.5, 16, 19, 18.5);
+    hill.lineTo(19, 21);
+    hill.closeSubpath();
+    p.drawPath(hill);
+}
+
 void ExitDoorGlyph(QPainter& p) {
     // Door frame and the open door leaf.
     p.setPen(QPen(QColor(70, 50, 30), 1.0));
@@ -590,7 +625,7 @@ void InitialConditionsPanel(QPainter& p) {
 QPixmap ToolGlyph(const QString& buttonName) {
     static const std::pair<const char*, void (*)(QPainter&)> kGlyphs[] = {
         {"BitBtn7", RestartGlyph}, {"BitBtn6", PauseGlyph},    {"BitBtn18", ParametersGlyph},
-        {"BitBtn19", PrintGlyph},  {"BitBtn1", ExitDoorGlyph},
+        {"BitBtn19", PrintGlyph},  {"BitBtn1", ExitDoorGlyph}, {"SavePicture", SavePictureGlyph},
     };
     for (const auto& [name, paint] : kGlyphs)
         if (buttonName == QLatin1String(name)) return Draw(pictures::kGlyphSize, paint);

@@ -55,6 +55,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     ConnectExperimentPanel();
     ConnectTables();
     ConnectPrinting();
+    ConnectExporting();
     ConnectDependencyStudies();
     ConnectClassroom();
 }

@@ -14,6 +14,7 @@
 #include "ui/Classroom.h"
 #include "ui/FormControls.h"
 
+class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -119,6 +120,13 @@ class TForm1 : public QWidget {
     // Pages go to this service; tests give it a printer of their own.
     void SetPrintService(std::unique_ptr<PrintService> service);
 
+    // ---- saving to files (exporting.cpp)
+    void SavePictureClick();        // the simulation picture as PNG, beside "Drukuj"
+    void FreePathSaveTableClick();  // the free-path table as CSV
+    void FreePathSaveChartClick();  // its chart as PNG or PDF
+    void StudySaveTableClick();     // the dependency table as CSV
+    void StudySaveChartClick();     // its chart as PNG or PDF
+
   private:
     // What a chart box drew last, so that a repaint shows the same chart.
     struct ChartMemory {
@@ -140,6 +148,19 @@ class TForm1 : public QWidget {
     TableHeadings StudyHeadings() const;
     // Prints a page; the word after a printed page carries the note, if any.
     void PrintPage(const PageJob& job, const QString& note = {});
+
+    void ConnectExporting();
+    // The captions and hints of the save buttons, in the language now chosen.
+    void SetExportTexts();
+    // Asks where to save, from the folder of the last save, and writes the file there; a
+    // failure is shown with the file's name and its reason.
+    void SaveAs(const QString& title, const QString& name, const QString& filter,
+                const std::function<bool(const QString& path, QIODevice& out)>& write);
+    // The free-path table gathered; false, with a message, while no row is filled.
+    bool GatherFreePathTable();
+    void SaveTableFile(const QString& xHeading, const QString& yHeading);
+    void SaveChartFile(int kind);
+    QString exportFolder_;
     ChartMemory wykrChart_{{}, kHyperbola};
     ChartMemory paintBox2Chart_;
     std::unique_ptr<PrintService> printService_;

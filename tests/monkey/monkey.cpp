@@ -13,14 +13,18 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -36,6 +40,7 @@
 #include <thread>
 
 #include "measure/PrintService.h"
+#include "ui/Messages.h"
 #include "ui/Shell.h"
 #include "ui/jedn_Unit.h"
 #include "ui/kinetra_u.h"
@@ -580,6 +585,32 @@ class Monkey : public QObject {
     std::thread watchdog_;
 };
 
+// Message boxes as the program shows them, but every save dialog answered with a file in a
+// scratch folder: random clicks in a real file dialog could reach files of the machine's own.
+class ScratchSaves final : public MessageSink {
+  public:
+    explicit ScratchSaves(QString folder) : folder_(std::move(folder)) {}
+    void Show(MessageKind kind, QWidget* parent, const QString& title,
+              const QString& text) override {
+        QMessageBox box(
+            kind == MessageKind::Error ? QMessageBox::Warning : QMessageBox::Information, title,
+            text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+    bool Ask(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        return box.exec() == QMessageBox::Yes;
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString& suggested,
+                         const QString&) override {
+        return QDir(folder_).filePath(QFileInfo(suggested).fileName());
+    }
+
+  private:
+    QString folder_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -606,6 +637,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     SetShellOpener([](const QUrl&) { return true; });  // no browser or mail program here
+    QTemporaryDir scratch;
+    ScratchSaves saves(scratch.path());
+    SetMessageSink(&saves);
     TForm1 Form1;
     TFO_programie FO_programie(&Form1);
     Tjednostki jednostki(&Form1);
