@@ -100,8 +100,8 @@ double ColumnOf(double temperature) {
 void WriteTemperatureLine(const SurfaceTexts& t, Canvas& canvas, int y, const std::string& label,
                           double temperature) {
     if (ColumnOf(temperature) < kColumnFull) {
-        canvas.SurfaceTextOut(30, y, 12,
-                              label + FormatGeneral(temperature, GeneralFormat::G4) + t.Units);
+        canvas.SurfaceTextOut(
+            30, y, 12, label + FormatGeneral(temperature, GeneralFormat::G4, t.Decimal) + t.Units);
     } else {
         canvas.SurfaceTextOut(30, y, 12, t.Undetermined);
     }

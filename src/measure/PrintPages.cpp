@@ -1,4 +1,5 @@
 #include "measure/PrintPages.h"
+#include "measure/Language.h"
 
 #include <QFont>
 #include <array>
@@ -103,14 +104,18 @@ void WriteGasLines(QPainter& p, const SimulationState& s, const PrintedVessel& v
     const auto line = [&](int k, const QString& text) {
         PrinterTextOut(p, x0, step * k + 60, 10, text);
     };
-    line(1, QStringLiteral("Liczba cząsteczek N1 = ") + Int(s.ParticleCount - s.SecondCount));
-    line(2, QStringLiteral("Liczba cząsteczek N2 =  ") + Int(s.SecondCount));
-    line(3, QStringLiteral("Liczba cząsteczek N   =  ") + Int(s.ParticleCount));
-    line(4, QStringLiteral("Vmax   =  ") + Int(vmax) + QStringLiteral(" jednostek"));
-    line(5, QStringLiteral("Vśr    =  ") + Str(FormatGeneral(s.MeanSpeed, GeneralFormat::G3)) +
-                QStringLiteral(" jednostek"));
-    line(6, QStringLiteral("Czas  =   ") + Int(s.ClockNow - s.ClockStart - s.PausedTotal) +
-                QStringLiteral(" ms"));
+    line(1, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek N1 = ")) +
+                Int(s.ParticleCount - s.SecondCount));
+    line(2, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek N2 =  ")) + Int(s.SecondCount));
+    line(3, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek N   =  ")) + Int(s.ParticleCount));
+    line(4, Tr(QT_TRANSLATE_NOOP("kinetra", "Vmax   =  ")) + Int(vmax) +
+                Tr(QT_TRANSLATE_NOOP("kinetra", " jednostek")));
+    line(5, Tr(QT_TRANSLATE_NOOP("kinetra", "Vśr    =  ")) +
+                Str(FormatGeneral(s.MeanSpeed, GeneralFormat::G3, DecimalSeparator())) +
+                Tr(QT_TRANSLATE_NOOP("kinetra", " jednostek")));
+    line(6, Tr(QT_TRANSLATE_NOOP("kinetra", "Czas  =   ")) +
+                Int(s.ClockNow - s.ClockStart - s.PausedTotal) +
+                Tr(QT_TRANSLATE_NOOP("kinetra", " ms")));
 }
 
 }  // namespace
@@ -149,7 +154,7 @@ void PrintDiffusionPage(QPainter& p, QSize page, const SimulationState& s, int v
     const PrintedVessel v = PrintedVesselFor(s, page.width());
     const int step = PrintLineStep(p);
     DrawPrintedVessel(p, s, v);
-    WriteGasLines(p, s, v, step, vmax, QStringLiteral("DYFUZJA"));
+    WriteGasLines(p, s, v, step, vmax, Tr(QT_TRANSLATE_NOOP("kinetra", "DYFUZJA")));
     p.restore();
 }
 
@@ -177,17 +182,19 @@ void PrintFreePathPage(QPainter& p, QSize page, const SimulationState& s, int vm
         p.drawLine(at, v.Map(s.PosX[1] + half, s.PosY[1] + half));
     }
 
-    WriteGasLines(p, s, v, step, vmax, QStringLiteral("DROGA SWOBODNA"));
+    WriteGasLines(p, s, v, step, vmax, Tr(QT_TRANSLATE_NOOP("kinetra", "DROGA SWOBODNA")));
     const int x0 = v.Left + v.Width + 50;
     const double mean = MeanFreePath(s);
     PrinterTextOut(p, x0, step * 7 + 60, 10,
-                   QStringLiteral("Śr. droga swob.  =   ") +
-                       Str(FormatGeneral(mean, GeneralFormat::G3)) + QStringLiteral(" jedn."));
+                   Tr(QT_TRANSLATE_NOOP("kinetra", "Śr. droga swob.  =   ")) +
+                       Str(FormatGeneral(mean, GeneralFormat::G3, DecimalSeparator())) +
+                       Tr(QT_TRANSLATE_NOOP("kinetra", " jedn.")));
+    PrinterTextOut(p, x0, step * 8 + 60, 10,
+                   Tr(QT_TRANSLATE_NOOP("kinetra", "Średnica cząsteczek =  ")) +
+                       Int(s.ParticleSize) + Tr(QT_TRANSLATE_NOOP("kinetra", " jedn.")));
     PrinterTextOut(
-        p, x0, step * 8 + 60, 10,
-        QStringLiteral("Średnica cząsteczek =  ") + Int(s.ParticleSize) + QStringLiteral(" jedn."));
-    PrinterTextOut(p, x0, step * 9 + 60, 10,
-                   QStringLiteral("Liczba zderzeń cząsteczki =  ") + Int(s.PathCount - 1));
+        p, x0, step * 9 + 60, 10,
+        Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń cząsteczki =  ")) + Int(s.PathCount - 1));
     p.restore();
 }
 
@@ -208,8 +215,9 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
     PaintChart(p, PaperChartStyle(pw), QRect(0, 0, pw, ph), f, rowCount, curveKind, input);
 
     if (input.SimulationMode == 2) {
-        DrawTextTopLeft(p, f.Left, tableTop, QStringLiteral("Liczba cząsteczek"));
-        DrawTextTopLeft(p, column2, tableTop, QStringLiteral("Średnia droga swobodna [jednostka]"));
+        DrawTextTopLeft(p, f.Left, tableTop, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek")));
+        DrawTextTopLeft(p, column2, tableTop,
+                        Tr(QT_TRANSLATE_NOOP("kinetra", "Średnia droga swobodna [jednostka]")));
     } else if (input.SimulationMode == 5 || input.SimulationMode == 7) {
         const QString quantity = headings.Label103.Shown();
         const QString multiplier = headings.Label104.Shown();
@@ -232,8 +240,10 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
         const TableRow& row = input.Rows[i];
         if (!IsFilled(row)) continue;
         const int y = tableTop + q * lineStep;
-        DrawTextTopLeft(p, f.Left, y, Str(FormatGeneral(row.X, GeneralFormat::G15)));
-        DrawTextTopLeft(p, column2, y, Str(FormatGeneral(row.Y, GeneralFormat::G15)));
+        DrawTextTopLeft(p, f.Left, y,
+                        Str(FormatGeneral(row.X, GeneralFormat::G15, DecimalSeparator())));
+        DrawTextTopLeft(p, column2, y,
+                        Str(FormatGeneral(row.Y, GeneralFormat::G15, DecimalSeparator())));
         ++q;
     }
     p.restore();
@@ -251,7 +261,7 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
         case 2: {
             const auto state = std::make_shared<const SimulationState>(s);
             const bool diffusion = s.SimulationMode == 1;
-            return PageJob{kDiffusionJobTitle,
+            return PageJob{Tr(kDiffusionJobTitle),
                            [state, diffusion, vmax = in.Vmax](QPainter& p, QSize page) {
                                if (diffusion) {
                                    PrintDiffusionPage(p, page, *state, vmax);
@@ -262,11 +272,11 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
         }
         case 3:
         case 4:
-            return copyPage(kDiffusionJobTitle);
+            return copyPage(Tr(kDiffusionJobTitle));
         case 6:
-            return copyPage(kHeatTransportJobTitle);
+            return copyPage(Tr(kHeatTransportJobTitle));
         case 7:
-            return copyPage(kPressureJobTitle);
+            return copyPage(Tr(kPressureJobTitle));
         default:
             return std::nullopt;
     }
@@ -274,7 +284,7 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
 
 PageJob TableAndChartJob(int rowCount, int curveKind, const ChartInput& input,
                          const TableHeadings& headings) {
-    return PageJob{kDiffusionJobTitle,
+    return PageJob{Tr(kDiffusionJobTitle),
                    [rowCount, curveKind, input, headings](QPainter& p, QSize page) {
                        PrintTableAndChart(p, page, rowCount, curveKind, input, headings);
                    }};

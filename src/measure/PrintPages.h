@@ -16,12 +16,12 @@
 // bold Arial at point sizes, so the device's resolution gives it its size on paper.
 
 // Job titles.
-inline const QString kDiffusionJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Dyfuzja - ilustracja procesu");
+inline const QString kDiffusionJobTitle = QStringLiteral(
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Dyfuzja - ilustracja procesu"));
 inline const QString kHeatTransportJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Transport ciepła");
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Transport ciepła"));
 inline const QString kPressureJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Pojęcie ciśnienia");
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Pojęcie ciśnienia"));
 
 // One page to print: its job title and how to draw it on a page of the given size.
 struct PageJob {

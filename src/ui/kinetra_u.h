@@ -9,6 +9,7 @@
 #include "engine/Clock.h"
 #include "engine/Simulation.h"
 #include "measure/Chart.h"
+#include "measure/Language.h"
 #include "measure/PrintService.h"
 #include "ui/BackgroundPlacement.h"
 #include "ui/FormControls.h"
@@ -51,6 +52,12 @@ class TForm1 : public QWidget {
     // Copies the panel's spin boxes, the size choice, the free-path option and the experiment
     // panel's track bars into the simulation's controls. Runs before every engine call.
     void SyncControls();
+
+    // Puts every text of the window, its dialogs, the surface, the charts and the table cells
+    // into the language, keeping what the tables hold and the run as it is. False when the
+    // language cannot be loaded.
+    bool SetLanguage(Language language);
+    void LanguageButtonClick();
 
     // Frame timer tick.
     void DXTimer1Timer(int lagCount);
@@ -148,6 +155,7 @@ class TForm1 : public QWidget {
     void ConnectClicks(std::initializer_list<std::pair<QPushButton*, Handler>> buttons);
     void ConnectNavigation();
     void ConnectRunControl();
+    void ConnectLanguage();
 
     // Shared by the topic buttons: the one topic panel shown, the tool buttons enabled.
     void ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden);

@@ -5,6 +5,7 @@
 
 #include "display/SurfaceView.h"
 #include "engine/Publisher.h"
+#include "measure/Language.h"
 #include "measure/Table.h"
 #include "ui/Messages.h"
 #include "ui/SpinEdit.h"
@@ -13,7 +14,8 @@
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral("Czy zapisać tę stronę jako plik PDF?");
+const QString kSaveQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Czy zapisać tę stronę jako plik PDF?"));
 
 }  // namespace
 
@@ -33,11 +35,11 @@ void TForm1::PrintPage(const PageJob& job) {
     if (!printService_) printService_ = std::make_unique<PrintService>();
     PrintCallbacks callbacks;
     callbacks.ShowFailure = [this](const QString& message) {
-        ShowError(this, kPrintErrorTitle, message);
+        ShowError(this, Tr(kPrintErrorTitle), message);
     };
     callbacks.ChoosePdfFile = [this](const QString& suggested) {
-        if (!AskYesNo(this, kPrintErrorTitle, kSaveQuestion)) return QString();
-        QString path = AskSaveFileName(this, kPdfDialogTitle, suggested, kPdfFileFilter);
+        if (!AskYesNo(this, Tr(kPrintErrorTitle), Tr(kSaveQuestion))) return QString();
+        QString path = AskSaveFileName(this, Tr(kPdfDialogTitle), suggested, Tr(kPdfFileFilter));
         if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
             path += QStringLiteral(".pdf");
         }
