@@ -740,7 +740,7 @@ change. When you press “Run” the simulation starts at once, and a panel with
     </message>
     <message>
         <source>cząsteczek N</source>
-        <translation>of particles N</translation>
+        <translation>particles N</translation>
     </message>
     <message>
         <source>Średnia droga swobodna </source>
@@ -824,7 +824,7 @@ The address has been copied to the clipboard; you can paste it into a web browse
     </message>
     <message>
         <source>Liczba</source>
-        <translation>Number</translation>
+        <translation>Number of</translation>
     </message>
     <message>
         <source>Ciśnienie p</source>
@@ -1088,15 +1088,15 @@ Then change the side of the vessel with the “Width of the vessel” slider. Th
     </message>
     <message>
         <source>ZE ŚCIANKAMI NACZYNIA</source>
-        <translation>WITH THE WALLS OF THE VESSEL</translation>
+        <translation>WITH THE VESSEL WALLS</translation>
     </message>
     <message>
         <source>Liczba zderzeń cząsteczek</source>
-        <translation>Number of collisions of the particles</translation>
+        <translation>Collisions of particles</translation>
     </message>
     <message>
         <source>z n-tą ścianką naczynia</source>
-        <translation>with the n-th wall of the vessel</translation>
+        <translation>with the n-th wall</translation>
     </message>
     <message>
         <source>Numer ścianki naczynia</source>
@@ -1295,6 +1295,14 @@ Please choose another folder or another file name.</translation>
     <message>
         <source>Program w języku angielskim (klawisz F12)</source>
         <translation>The program in Polish (F12 key)</translation>
+    </message>
+    <message>
+        <source>prosty</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

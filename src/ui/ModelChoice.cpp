@@ -43,7 +43,7 @@ ModelChoice::ModelChoice(QWidget* parent, const QString& name, bool compact) : Q
                    this);
     caption->setObjectName(name + QStringLiteral("Caption"));
     caption->setFont(font);
-    Described = new QRadioButton(QStringLiteral("prosty"), this);
+    Described = new QRadioButton(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "prosty")), this);
     Described->setObjectName(name + QStringLiteral("Described"));
     Described->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP(
         "kinetra",

@@ -80,14 +80,27 @@ SurfaceTexts TranslatedTexts() {
     return t;
 }
 
-// A caption that is a number or a key name stays as it is.
-QString InLanguage(const QString& shown) {
-    if (shown.isEmpty()) return shown;
-    return Tr(SourceOf(shown));
+// One text of a widget in the language. The widget remembers the source of what the last pass
+// showed, since one English text can stand for two Polish ones; a text that code has set since
+// then is looked up afresh.
+QString InLanguage(QWidget* w, const char* slot, const QString& shown) {
+    const QByteArray sourceKey = QByteArray("kinetraSource.") + slot;
+    const QByteArray shownKey = QByteArray("kinetraShown.") + slot;
+    QString source;
+    if (w->property(shownKey.constData()).toString() == shown &&
+        w->property(sourceKey.constData()).isValid()) {
+        source = w->property(sourceKey.constData()).toString();
+    } else {
+        source = SourceOf(shown);
+    }
+    const QString text = source.isEmpty() ? source : Tr(source);
+    w->setProperty(sourceKey.constData(), source);
+    w->setProperty(shownKey.constData(), text);
+    return text;
 }
 
 void RetranslateLabel(QLabel* label) {
-    const QString text = InLanguage(label->text());
+    const QString text = InLanguage(label, "text", label->text());
     if (text == label->text()) return;
     label->setText(text);
     if (!label->wordWrap() && label->sizeHint().width() > label->width())
@@ -101,7 +114,7 @@ void RetranslateMemo(QPlainTextEdit* memo) {
         for (const QString& part : parts.toStringList())
             text += Tr(part);
     } else {
-        text = InLanguage(memo->toPlainText());
+        text = InLanguage(memo, "text", memo->toPlainText());
     }
     if (text == memo->toPlainText()) return;
     memo->setPlainText(text);
@@ -115,15 +128,16 @@ void RetranslateWidget(QWidget* w) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
         RetranslateLabel(label);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        button->setText(InLanguage(button->text()));
+        button->setText(InLanguage(w, "text", button->text()));
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
         // Read-only texts only: an editable one holds what the pupil wrote.
         if (memo->isReadOnly()) RetranslateMemo(memo);
     }
-    if (!w->toolTip().isEmpty()) w->setToolTip(InLanguage(w->toolTip()));
-    if (!w->accessibleName().isEmpty()) w->setAccessibleName(InLanguage(w->accessibleName()));
+    if (!w->toolTip().isEmpty()) w->setToolTip(InLanguage(w, "toolTip", w->toolTip()));
+    if (!w->accessibleName().isEmpty())
+        w->setAccessibleName(InLanguage(w, "accessibleName", w->accessibleName()));
     if (w->isWindow() && !w->windowTitle().isEmpty())
-        w->setWindowTitle(InLanguage(w->windowTitle()));
+        w->setWindowTitle(InLanguage(w, "windowTitle", w->windowTitle()));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
     connect(web, &ClickLabel::clicked, this, &TFO_programie::L);
     connect(mail, &ClickLabel::clicked, this, &TFO_programie::Label17Click);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "OK")), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setFont(ArialPixels(13));
     ok->setGeometry(184, 184, 97, 25);
