@@ -188,19 +188,19 @@ Details: </translation>
     </message>
     <message>
         <source>OBJĘTOŚC NACZYNIA</source>
-        <translation>VOLUME OF THE VESSEL</translation>
+        <translation>VOLUME</translation>
     </message>
     <message>
         <source>wyrażona jest w jednostce piksel x piksel. Naczynie jest dwuwymiarowe. </source>
-        <translation>is measured in pixel x pixel. The vessel is two-dimensional. </translation>
+        <translation>of the vessel is measured in pixel x pixel. The vessel is two-dimensional. </translation>
     </message>
     <message>
         <source>Wszelkie obliczenia wielkości mierzonych uwzgldniają mniejszą liczbę stopni swobody </source>
-        <translation>All calculations of the measured quantities take into account the smaller number of degrees </translation>
+        <translation>All calculations of measured quantities allow for the smaller number of </translation>
     </message>
     <message>
         <source>cząsteczek mieszaniny.</source>
-        <translation>of freedom of the particles of the mixture.</translation>
+        <translation>degrees of freedom of the particles of the mixture.</translation>
     </message>
     <message>
         <source>PRĘDKOŚĆ</source>

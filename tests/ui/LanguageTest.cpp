@@ -18,6 +18,7 @@
 #include "measure/Language.h"
 #include "ui/CellHint.h"
 #include "ui/Exercises.h"
+#include "ui/Keyboard.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
 #include "ui/jedn_Unit.h"
@@ -357,7 +358,10 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     RunFrames(20);
     const SimulationState before = form->Sim().S;
 
-    ASSERT_TRUE(form->SetLanguage(Language::English));
+    // F12 switches while the menu is hidden under the run.
+    new KeyboardControl(form.get(), {});
+    QTest::keyClick(W("Panel11"), Qt::Key_F12);
+    ASSERT_EQ(CurrentLanguage(), Language::English);
     EXPECT_TRUE(form->Timer().Enabled());
     EXPECT_TRUE(Shown("Panel11"));
     EXPECT_EQ(W<QLineEdit>("Edit69")->text(), QStringLiteral("12.5"));
