@@ -42,6 +42,17 @@ int TextWidth(const QWidget* w, const QString& text) {
     return widest;
 }
 
+// Where a label's words lie in its parent (empty for a picture).
+QRect InkOf(const QLabel* label) {
+    if (label->text().isEmpty()) return {};
+    const QFontMetrics metrics(label->font());
+    QRect ink =
+        metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, label->text());
+    if (label->alignment() & Qt::AlignHCenter) ink.moveLeft((label->width() - ink.width()) / 2);
+    if (label->alignment() & Qt::AlignRight) ink.moveLeft(label->width() - ink.width());
+    return ink.translated(label->pos()).adjusted(1, 1, -1, -1);
+}
+
 // The screen as the pupil sees it: every visible caption, memo and hint, with what is wrong.
 class ScreenCheck {
   public:
@@ -52,6 +63,25 @@ class ScreenCheck {
         LookAt(root);
         for (QWidget* w : root->findChildren<QWidget*>()) {
             if (w->isVisibleTo(root)) LookAt(w);
+        }
+        // A caption that grew to hold its English words must not run into its neighbour.
+        QList<QWidget*> parents{root};
+        parents << root->findChildren<QWidget*>();
+        for (QWidget* parent : parents) {
+            if (!parent->isVisibleTo(root) && parent != root) continue;
+            const QList<QLabel*> labels = parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            for (qsizetype i = 0; i < labels.size(); ++i) {
+                for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                    const QRect a = InkOf(labels[i]);
+                    const QRect b = InkOf(labels[j]);
+                    if (labels[i]->isVisibleTo(root) && labels[j]->isVisibleTo(root) &&
+                        !a.isEmpty() && !b.isEmpty() && a.intersects(b)) {
+                        Fault(labels[i]->objectName() + QStringLiteral(" runs into ") +
+                                  labels[j]->objectName(),
+                              labels[i]->text() + QStringLiteral(" / ") + labels[j]->text());
+                    }
+                }
+            }
         }
     }
 
