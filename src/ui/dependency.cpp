@@ -29,6 +29,7 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
     }
     Q_ASSERT(study);
     if (!study) return;
+    study_ = link;
 
     StudyTablePanel& t = studyTable_;
     const auto caption = [](QLabel* label, const QString& text) {

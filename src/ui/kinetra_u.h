@@ -136,6 +136,8 @@ class TForm1 : public QWidget {
     void ConnectDependencyStudies();
     // The texts and chart of the study an exercise link chooses.
     void SetUpDependencyStudy(ClickLabel* MainMenuControls::*link);
+    // The study set up last, whose texts a change of language writes again.
+    ClickLabel* MainMenuControls::*study_ = nullptr;
     // The table panel over the running experiment.
     void ShowTablePanel();
     // Gathers the dependency table into the state; false, with a message, while its first

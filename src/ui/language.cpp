@@ -43,6 +43,8 @@ bool TForm1::SetLanguage(Language language) {
             label->setPixmap(InitialConditionsPicture());
         }
     }
+    // Texts put together from pieces: the study's name is taken from its link.
+    if (study_) SetUpDependencyStudy(study_);
     ShowExperimentCaptions();
     // The picture on the surface and the charts are drawn again in the new language.
     if (Render(*sim_, CurrentSurfaceTexts(), surface_)) surface_.Present();

@@ -393,6 +393,11 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     QTest::keyClick(W("Panel11"), Qt::Key_F12);
     ASSERT_EQ(CurrentLanguage(), Language::English);
     EXPECT_TRUE(form->Timer().Enabled());
+    // The study's texts, the name taken from its link included, are English too.
+    EXPECT_EQ(W<QLabel>("Label101")->text(),
+              QStringLiteral(" How the temperature depends on the mean speed of the gas particles"));
+    EXPECT_EQ(W<QLabel>("Label103")->text(), QStringLiteral("Temperature"));
+    EXPECT_FALSE(HasPolishLetters(W<QLabel>("Label105")->text()));
     EXPECT_TRUE(Shown("Panel11"));
     EXPECT_EQ(W<QLineEdit>("Edit69")->text(), QStringLiteral("12.5"));
     EXPECT_EQ(W<QLineEdit>("Edit70")->text(), QStringLiteral("300"));
