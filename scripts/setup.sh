@@ -7,6 +7,7 @@ kinetra_packages=(
     g++ cmake make pkg-config
     qt6-base-dev libgl-dev
     fonts-liberation2 qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools
 )
 
 kinetra_missing() {

@@ -14,7 +14,7 @@
 namespace {
 
 // The languages the program speaks.
-const QStringList kLanguages = {QStringLiteral("pl")};
+const QStringList kLanguages = {QStringLiteral("pl"), QStringLiteral("en")};
 
 // The parser's own headings and errors in Polish, whatever Qt translations are installed.
 class ParserTexts : public QTranslator {
@@ -150,6 +150,7 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
                                .arg(program, wanted, kLanguages.join(QStringLiteral(", "))));
         }
         outcome.Options.Language = wanted;
+        outcome.Options.LanguageChosen = true;
     }
     if (parser.isSet(exercise)) {
         const QString name = parser.value(exercise);

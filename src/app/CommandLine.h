@@ -7,7 +7,8 @@
 struct LaunchOptions {
     bool Windowed = false;  // full screen unless --window
     QString Language = QStringLiteral("pl");
-    QString Exercise;  // empty: the main menu as usual
+    bool LanguageChosen = false;  // --lang given; otherwise the system locale decides
+    QString Exercise;             // empty: the main menu as usual
 };
 
 // The result of reading the command line: either start the program with `Options`, or leave at

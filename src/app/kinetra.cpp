@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "measure/Language.h"
 #include "ui/Exercises.h"
 #include "ui/Keyboard.h"
 #include "ui/ScreenMode.h"
@@ -59,8 +60,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("kinetra"));
     QApplication::setApplicationVersion(ProgramVersion());
 
-    // Qt's own dialogs (the file dialog of a saved page, standard buttons) speak Polish too.
-    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    const Language language =
+        command.Options.LanguageChosen
+            ? LanguageNamed(command.Options.Language).value_or(Language::Polish)
+            : SystemLanguage();
+    // Qt's own dialogs (the file dialog of a saved page, standard buttons) speak the program's
+    // language too.
+    QLocale::setDefault(language == Language::Polish
+                            ? QLocale(QLocale::Polish, QLocale::Poland)
+                            : QLocale(QLocale::English, QLocale::UnitedKingdom));
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -73,6 +81,10 @@ int main(int argc, char** argv) {
     Form1.SetDialogs(&FO_programie, &jednostki);
     KeyboardControl::NameButtons(&FO_programie);
     KeyboardControl::NameButtons(&jednostki);
+    if (language != Language::Polish && !Form1.SetLanguage(language)) {
+        std::fputs("kinetra: the English texts could not be loaded; the program stays Polish.\n",
+                   stderr);
+    }
 
     auto* screenMode = new ScreenMode(&Form1);
     new KeyboardControl(&Form1, [screenMode] { screenMode->Toggle(); });

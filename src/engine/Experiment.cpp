@@ -49,7 +49,8 @@ void WriteExperimentCaptions(Simulation& sim) {
 ExperimentCaptionTexts WordCaptions(const ExperimentCaptions& c, const SurfaceTexts& t) {
     return {
         t.CaptionCount + FormatInt(c.ParticleCount),
-        t.CaptionMeanSpeed + FormatGeneral(c.MeanSpeed, GeneralFormat::G3) + t.ShortUnits,
+        t.CaptionMeanSpeed + FormatGeneral(c.MeanSpeed, GeneralFormat::G3, t.Decimal) +
+            t.ShortUnits,
         t.CaptionMass + FormatInt(c.ParticleMass) + t.MassUnit,
         t.CaptionSide + FormatInt(c.VesselSide) + t.ShortUnits,
     };
@@ -100,7 +101,7 @@ void WriteExperimentStatus(const SimulationState& s, const FrameReadings& f, con
     canvas.SurfaceTextOut(x, 420, 12, t.ExperimentVmax + FormatInt(f.MaxSpeed) + t.Units);
     canvas.SurfaceTextOut(
         x, 440, 12,
-        t.ExperimentMeanSpeed + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) + t.Units);
+        t.ExperimentMeanSpeed + FormatGeneral(s.MeanSpeed, GeneralFormat::G3, t.Decimal) + t.Units);
     canvas.SurfaceTextOut(x, 460, 12, TimeLine(s, t));
 }
 

@@ -118,7 +118,7 @@ void RenderFreePath(const SimulationState& s, const FrameReadings& f, const Surf
         t.MeanFreePath +
             FormatGeneral(f.TrackedMeetings >= 0 ? MeanFreePathBetweenMeetings(s, f.TrackedMeetings)
                                                  : MeanFreePath(s),
-                          GeneralFormat::G3) +
+                          GeneralFormat::G3, t.Decimal) +
             t.ShortUnits);
     canvas.SurfaceTextOut(750, 260, 12, t.Diameter + FormatInt(s.ParticleSize) + t.ShortUnits);
     canvas.SurfaceTextOut(750, 280, 12, t.TrackedCollisions + FormatInt(s.PathCount - 1));

@@ -101,8 +101,8 @@ double ColumnOf(double temperature) {
 void WriteTemperatureLine(const SurfaceTexts& t, Canvas& canvas, int y, const std::string& label,
                           double temperature, bool keepLabel) {
     if (ColumnOf(temperature) < kColumnFull) {
-        canvas.SurfaceTextOut(30, y, 12,
-                              label + FormatGeneral(temperature, GeneralFormat::G4) + t.Units);
+        canvas.SurfaceTextOut(
+            30, y, 12, label + FormatGeneral(temperature, GeneralFormat::G4, t.Decimal) + t.Units);
     } else {
         canvas.SurfaceTextOut(30, y, 12, keepLabel ? label + t.Undetermined : t.Undetermined);
     }

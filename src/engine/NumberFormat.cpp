@@ -34,7 +34,7 @@ void StripTrailingZeros(std::string& digits) {
 
 }  // namespace
 
-std::string FormatGeneral(double value, GeneralFormat format) {
+std::string FormatGeneral(double value, GeneralFormat format, char separator) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0.0) return "0";
@@ -56,7 +56,7 @@ std::string FormatGeneral(double value, GeneralFormat format) {
     std::string out = value < 0 ? "-" : "";
     if (exponent >= rule.precision || magnitude < rule.fixedFrom) {
         out += digits[0];
-        if (digits.size() > 1) out += "," + digits.substr(1);
+        if (digits.size() > 1) out += separator + digits.substr(1);
         std::string e = std::to_string(std::abs(exponent));
         if (static_cast<int>(e.size()) < rule.exponentDigits) {
             e.insert(0, static_cast<std::size_t>(rule.exponentDigits) - e.size(), '0');
@@ -70,15 +70,16 @@ std::string FormatGeneral(double value, GeneralFormat format) {
         if (digits.size() <= intLength) {
             out += digits + std::string(intLength - digits.size(), '0');
         } else {
-            out += digits.substr(0, intLength) + "," + digits.substr(intLength);
+            out += digits.substr(0, intLength) + separator + digits.substr(intLength);
         }
     } else {
-        out += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        out += std::string("0") + separator +
+               std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     }
     return out;
 }
 
-std::string FormatFixed(double value, int decimals) {
+std::string FormatFixed(double value, int decimals, char separator) {
     // Rounds the shortest decimal text of the value, the number as the pupil typed it, so that
     // 2,675 and 1,005 both round up; halves go away from zero; -0,00 is shown as 0,00.
     char buffer[400];
@@ -114,7 +115,7 @@ std::string FormatFixed(double value, int decimals) {
     const bool zero = text.find_first_not_of("0.") == std::string::npos;
     if (value < 0 && !zero) text.insert(text.begin(), '-');
     for (char& c : text) {
-        if (c == '.') c = ',';
+        if (c == '.') c = separator;
     }
     return text;
 }

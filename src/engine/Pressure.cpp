@@ -81,7 +81,7 @@ void WritePressureLine(const SimulationState& s, const SurfaceTexts& t, Canvas& 
         return;
     }
     std::string line =
-        t.Pressure + FormatGeneral(s.Pressure, GeneralFormat::G5) + t.PressureTimesTen;
+        t.Pressure + FormatGeneral(s.Pressure, GeneralFormat::G5, t.Decimal) + t.PressureTimesTen;
     canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, line);
     canvas.SurfaceTextOut(kTextX + canvas.TextWidth(line), kPressureLineY - 5, 10,
                           t.PressureExponent);

@@ -27,7 +27,7 @@ void WriteGasStatus(const SimulationState& s, const FrameReadings& f, const Surf
     }
     line(t.CountN + FormatInt(s.ParticleCount));
     line(t.VmaxLine + FormatInt(f.MaxSpeed) + t.Units);
-    line(t.MeanSpeedLine + FormatGeneral(s.MeanSpeed, GeneralFormat::G3) +
+    line(t.MeanSpeedLine + FormatGeneral(s.MeanSpeed, GeneralFormat::G3, t.Decimal) +
          (unit == SpeedUnit::Shown ? t.Units : std::string()));
     line(TimeLine(s, t));
 }

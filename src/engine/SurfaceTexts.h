@@ -77,4 +77,7 @@ struct SurfaceTexts {
     // Speed histogram, when shown; the name of the exact model, when chosen.
     std::string SpeedHistogram;
     std::string ExactModel;
+
+    // Decimal separator of the numbers between the pieces.
+    char Decimal = ',';
 };

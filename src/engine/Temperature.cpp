@@ -44,9 +44,10 @@ void RenderTemperature(const SimulationState& s, const FrameReadings& f, const S
 
     WriteExperimentStatus(s, f, t, canvas, kTextX);
     if (s.GasTemperature <= kHighestShown) {
-        canvas.SurfaceTextOut(
-            kTextX, 480, 12,
-            t.Temperature + FormatGeneral(s.GasTemperature, GeneralFormat::G5) + t.Units);
+        canvas.SurfaceTextOut(kTextX, 480, 12,
+                              t.Temperature +
+                                  FormatGeneral(s.GasTemperature, GeneralFormat::G5, t.Decimal) +
+                                  t.Units);
     } else {
         canvas.SurfaceTextOut(kTextX, 480, 12, t.TemperatureOffScale);
     }

@@ -1,4 +1,5 @@
 #include "measure/Chart.h"
+#include "measure/Language.h"
 
 #include <algorithm>
 #include <climits>
@@ -110,7 +111,7 @@ std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range
 }
 
 QString TickLabel(double value) {
-    return QString::fromStdString(FormatFixed(value, 2));
+    return QString::fromStdString(FormatFixed(value, 2, DecimalSeparator()));
 }
 
 QString ShortTickLabel(double value) {
@@ -246,14 +247,14 @@ std::vector<QPoint> CurvePolyline(const CurveFit& fit, const ChartMapping& mappi
 }
 
 AxisCaptions AxisCaptionsFor(int simulationMode, const std::string& chartXCaption) {
-    const QString x = QString::fromStdString(chartXCaption);
+    const QString x = Tr(chartXCaption.c_str());
     switch (simulationMode) {
         case 2:
-            return {true, QStringLiteral("s[jedn.]"), QStringLiteral("N")};
+            return {true, Tr(QT_TRANSLATE_NOOP("kinetra", "s[jedn.]")), QStringLiteral("N")};
         case 5:
-            return {true, QStringLiteral("T[jedn.]"), x};
+            return {true, Tr(QT_TRANSLATE_NOOP("kinetra", "T[jedn.]")), x};
         case 7:
-            return {true, QStringLiteral("p[jedn.]"), x};
+            return {true, Tr(QT_TRANSLATE_NOOP("kinetra", "p[jedn.]")), x};
         default:
             return {};
     }

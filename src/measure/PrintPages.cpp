@@ -1,4 +1,5 @@
 #include "measure/PrintPages.h"
+#include "measure/Language.h"
 
 #include <QFont>
 #include <algorithm>
@@ -104,14 +105,18 @@ void WriteGasLines(QPainter& p, const SimulationState& s, const PrintedVessel& v
     const auto line = [&](int k, const QString& text) {
         PrinterTextOut(p, x0, step * k + 60, 10, text);
     };
-    line(1, QStringLiteral("Liczba cząsteczek N1 = ") + Int(s.ParticleCount - s.SecondCount));
-    line(2, QStringLiteral("Liczba cząsteczek N2 =  ") + Int(s.SecondCount));
-    line(3, QStringLiteral("Liczba cząsteczek N   =  ") + Int(s.ParticleCount));
-    line(4, QStringLiteral("Vmax   =  ") + Int(vmax) + QStringLiteral(" jednostek"));
-    line(5, QStringLiteral("Vśr    =  ") + Str(FormatGeneral(s.MeanSpeed, GeneralFormat::G3)) +
-                QStringLiteral(" jednostek"));
-    line(6, QStringLiteral("Czas  =   ") + Int(s.ClockNow - s.ClockStart - s.PausedTotal) +
-                QStringLiteral(" ms"));
+    line(1, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek N1 = ")) +
+                Int(s.ParticleCount - s.SecondCount));
+    line(2, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek N2 =  ")) + Int(s.SecondCount));
+    line(3, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek N   =  ")) + Int(s.ParticleCount));
+    line(4, Tr(QT_TRANSLATE_NOOP("kinetra", "Vmax   =  ")) + Int(vmax) +
+                Tr(QT_TRANSLATE_NOOP("kinetra", " jednostek")));
+    line(5, Tr(QT_TRANSLATE_NOOP("kinetra", "Vśr    =  ")) +
+                Str(FormatGeneral(s.MeanSpeed, GeneralFormat::G3, DecimalSeparator())) +
+                Tr(QT_TRANSLATE_NOOP("kinetra", " jednostek")));
+    line(6, Tr(QT_TRANSLATE_NOOP("kinetra", "Czas  =   ")) +
+                Int(s.ClockNow - s.ClockStart - s.PausedTotal) +
+                Tr(QT_TRANSLATE_NOOP("kinetra", " ms")));
 }
 
 }  // namespace
@@ -150,7 +155,7 @@ void PrintDiffusionPage(QPainter& p, QSize page, const SimulationState& s, int v
     const PrintedVessel v = PrintedVesselFor(s, page.width());
     const int step = PrintLineStep(p);
     DrawPrintedVessel(p, s, v);
-    WriteGasLines(p, s, v, step, vmax, QStringLiteral("DYFUZJA"));
+    WriteGasLines(p, s, v, step, vmax, Tr(QT_TRANSLATE_NOOP("kinetra", "DYFUZJA")));
     p.restore();
 }
 
@@ -178,17 +183,19 @@ void PrintFreePathPage(QPainter& p, QSize page, const SimulationState& s, int vm
         p.drawLine(at, v.Map(s.PosX[1] + half, s.PosY[1] + half));
     }
 
-    WriteGasLines(p, s, v, step, vmax, QStringLiteral("DROGA SWOBODNA"));
+    WriteGasLines(p, s, v, step, vmax, Tr(QT_TRANSLATE_NOOP("kinetra", "DROGA SWOBODNA")));
     const int x0 = v.Left + v.Width + 50;
     const double mean = MeanFreePath(s);
     PrinterTextOut(p, x0, step * 7 + 60, 10,
-                   QStringLiteral("Śr. droga swob.  =   ") +
-                       Str(FormatGeneral(mean, GeneralFormat::G3)) + QStringLiteral(" jedn."));
+                   Tr(QT_TRANSLATE_NOOP("kinetra", "Śr. droga swob.  =   ")) +
+                       Str(FormatGeneral(mean, GeneralFormat::G3, DecimalSeparator())) +
+                       Tr(QT_TRANSLATE_NOOP("kinetra", " jedn.")));
+    PrinterTextOut(p, x0, step * 8 + 60, 10,
+                   Tr(QT_TRANSLATE_NOOP("kinetra", "Średnica cząsteczek =  ")) +
+                       Int(s.ParticleSize) + Tr(QT_TRANSLATE_NOOP("kinetra", " jedn.")));
     PrinterTextOut(
-        p, x0, step * 8 + 60, 10,
-        QStringLiteral("Średnica cząsteczek =  ") + Int(s.ParticleSize) + QStringLiteral(" jedn."));
-    PrinterTextOut(p, x0, step * 9 + 60, 10,
-                   QStringLiteral("Liczba zderzeń cząsteczki =  ") + Int(s.PathCount - 1));
+        p, x0, step * 9 + 60, 10,
+        Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń cząsteczki =  ")) + Int(s.PathCount - 1));
     p.restore();
 }
 
@@ -223,8 +230,9 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
     if (!heading.isEmpty()) DrawTextTopLeft(p, f.Left, f.Top / 4, heading);
 
     if (input.SimulationMode == 2) {
-        DrawTextTopLeft(p, f.Left, tableTop, QStringLiteral("Liczba cząsteczek"));
-        DrawTextTopLeft(p, column2, tableTop, QStringLiteral("Średnia droga swobodna [jednostka]"));
+        DrawTextTopLeft(p, f.Left, tableTop, Tr(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek")));
+        DrawTextTopLeft(p, column2, tableTop,
+                        Tr(QT_TRANSLATE_NOOP("kinetra", "Średnia droga swobodna [jednostka]")));
     } else if (input.SimulationMode == 5 || input.SimulationMode == 7) {
         const QString quantity = headings.Label103.Shown();
         const QString multiplier = headings.Label104.Shown();
@@ -247,8 +255,10 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
         const TableRow& row = input.Rows[i];
         if (!IsFilled(row)) continue;
         const int y = tableTop + q * lineStep;
-        DrawTextTopLeft(p, f.Left, y, Str(FormatGeneral(row.X, GeneralFormat::G15)));
-        DrawTextTopLeft(p, column2, y, Str(FormatGeneral(row.Y, GeneralFormat::G15)));
+        DrawTextTopLeft(p, f.Left, y,
+                        Str(FormatGeneral(row.X, GeneralFormat::G15, DecimalSeparator())));
+        DrawTextTopLeft(p, column2, y,
+                        Str(FormatGeneral(row.Y, GeneralFormat::G15, DecimalSeparator())));
         ++q;
     }
     p.restore();
@@ -266,7 +276,7 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
         case 2: {
             const auto state = std::make_shared<const SimulationState>(s);
             const bool diffusion = s.SimulationMode == 1;
-            return PageJob{diffusion ? kDiffusionJobTitle : kFreePathJobTitle,
+            return PageJob{Tr(diffusion ? kDiffusionJobTitle : kFreePathJobTitle),
                            [state, diffusion, vmax = in.Vmax](QPainter& p, QSize page) {
                                if (diffusion) {
                                    PrintDiffusionPage(p, page, *state, vmax);
@@ -276,13 +286,13 @@ std::optional<PageJob> SimulationScreenJob(const SimulationState& s, const Scree
                            }};
         }
         case 3:
-            return copyPage(kDiffusionJobTitle);
+            return copyPage(Tr(kDiffusionJobTitle));
         case 4:
-            return copyPage(kWallCollisionsJobTitle);
+            return copyPage(Tr(kWallCollisionsJobTitle));
         case 6:
-            return copyPage(kHeatTransportJobTitle);
+            return copyPage(Tr(kHeatTransportJobTitle));
         case 7:
-            return copyPage(kPressureJobTitle);
+            return copyPage(Tr(kPressureJobTitle));
         default:
             return std::nullopt;
     }
@@ -294,7 +304,7 @@ PageJob TableAndChartJob(int rowCount, int curveKind, const ChartInput& input,
     QString heading = study;
     if (!title.Date.isEmpty())
         heading += (heading.isEmpty() ? QString() : QStringLiteral(", ")) + title.Date;
-    return PageJob{study.isEmpty() ? kDiffusionJobTitle : kTableJobTitle + study,
+    return PageJob{study.isEmpty() ? Tr(kDiffusionJobTitle) : Tr(kTableJobTitle) + study,
                    [rowCount, curveKind, input, headings, heading](QPainter& p, QSize page) {
                        PrintTableAndChart(p, page, rowCount, curveKind, input, headings, heading);
                    }};

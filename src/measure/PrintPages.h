@@ -16,17 +16,19 @@
 // bold Arial at point sizes, so the device's resolution gives it its size on paper.
 
 // Job titles.
-inline const QString kDiffusionJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Dyfuzja - ilustracja procesu");
+inline const QString kDiffusionJobTitle = QStringLiteral(
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Dyfuzja - ilustracja procesu"));
 inline const QString kHeatTransportJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Transport ciepła");
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Transport ciepła"));
 inline const QString kPressureJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Pojęcie ciśnienia");
-inline const QString kFreePathJobTitle = QStringLiteral("Wydruk ekranu symulacji Droga swobodna");
-inline const QString kWallCollisionsJobTitle =
-    QStringLiteral("Wydruk ekranu symulacji Zderzenia ze ściankami naczynia");
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Pojęcie ciśnienia"));
+inline const QString kFreePathJobTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Droga swobodna"));
+inline const QString kWallCollisionsJobTitle = QStringLiteral(
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Zderzenia ze ściankami naczynia"));
 // A table's page: this, then the study's title.
-inline const QString kTableJobTitle = QStringLiteral("Wydruk tabeli pomiarów - ");
+inline const QString kTableJobTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydruk tabeli pomiarów - "));
 
 // One page to print: its job title and how to draw it on a page of the given size.
 struct PageJob {

@@ -1,4 +1,5 @@
 #include "measure/PrintService.h"
+#include "measure/Language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +55,7 @@ constexpr int kPageResolution = 300;
 
 QString WithDetails(const QString& message, const QString& details) {
     if (details.isEmpty()) return message;
-    return message + QStringLiteral("\n\nSzczegóły: ") + details;
+    return message + Tr(QT_TRANSLATE_NOOP("kinetra", "\n\nSzczegóły: ")) + details;
 }
 
 }  // namespace
@@ -93,9 +94,9 @@ PrintOutcome PrintService::Print(const PageJob& job, const PrintCallbacks& callb
     const std::optional<PrinterTarget> target = backend_->DefaultPrinter();
     QString failure;
     if (!target) {
-        failure = kNoPrinterMessage;
+        failure = Tr(kNoPrinterMessage);
     } else if (target->Stopped) {
-        failure = kPrinterStoppedMessage.arg(target->Name);
+        failure = Tr(kPrinterStoppedMessage).arg(target->Name);
     } else {
         QTemporaryFile file(QDir::tempPath() + QStringLiteral("/kinetra-XXXXXX.pdf"));
         QString details;
@@ -105,13 +106,14 @@ PrintOutcome PrintService::Print(const PageJob& job, const PrintCallbacks& callb
             file.close();
             if (!WritePdf(job, file.fileName(), target)) {
                 details =
-                    QStringLiteral("nie udało się przygotować strony w pliku ") + file.fileName();
+                    Tr(QT_TRANSLATE_NOOP("kinetra", "nie udało się przygotować strony w pliku ")) +
+                    file.fileName();
             } else if (backend_->Submit(*target, file.fileName(), job.Title, &details) > 0) {
                 if (callbacks.ShowPrinted) callbacks.ShowPrinted(target->Name);
                 return PrintOutcome::Printed;
             }
         }
-        failure = WithDetails(kPrintJobFailedMessage.arg(target->Name), details);
+        failure = WithDetails(Tr(kPrintJobFailedMessage).arg(target->Name), details);
     }
 
     if (callbacks.ShowFailure) callbacks.ShowFailure(failure);
@@ -120,7 +122,7 @@ PrintOutcome PrintService::Print(const PageJob& job, const PrintCallbacks& callb
         const QString path = callbacks.ChoosePdfFile(suggested);
         if (path.isEmpty()) break;
         if (WritePdf(job, path, target)) return PrintOutcome::SavedAsPdf;
-        if (callbacks.ShowFailure) callbacks.ShowFailure(kPdfSaveFailedMessage.arg(path));
+        if (callbacks.ShowFailure) callbacks.ShowFailure(Tr(kPdfSaveFailedMessage).arg(path));
         suggested = path;
     }
     return PrintOutcome::NotSaved;

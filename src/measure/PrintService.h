@@ -9,24 +9,31 @@
 #include "measure/PrintPages.h"
 
 // Messages for the pupil or teacher when a page could not be printed. %1 is the printer's name.
-inline const QString kNoPrinterMessage = QStringLiteral(
+inline const QString kNoPrinterMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra",
     "Nie można wydrukować strony, ponieważ nie znaleziono drukarki domyślnej.\n"
     "Proszę sprawdzić, czy drukarka jest włączona i ustawiona w systemie jako domyślna.\n"
-    "Za chwilę można zapisać tę stronę jako plik PDF i wydrukować ją później.");
+    "Za chwilę można zapisać tę stronę jako plik PDF i wydrukować ją później."));
 inline const QString kPrinterStoppedMessage = QStringLiteral(
-    "Drukarka „%1” jest wstrzymana albo zgłasza błąd, dlatego strona nie została "
-    "wydrukowana.\n"
-    "Za chwilę można zapisać tę stronę jako plik PDF i wydrukować ją później.");
+    QT_TRANSLATE_NOOP("kinetra",
+                      "Drukarka „%1” jest wstrzymana albo zgłasza błąd, dlatego strona nie została "
+                      "wydrukowana.\n"
+                      "Za chwilę można zapisać tę stronę jako plik PDF i wydrukować ją później."));
 inline const QString kPrintJobFailedMessage = QStringLiteral(
-    "Nie udało się wysłać strony do drukarki „%1”.\n"
-    "Za chwilę można zapisać tę stronę jako plik PDF i wydrukować ją później.");
-inline const QString kPdfSaveFailedMessage = QStringLiteral(
-    "Nie udało się zapisać pliku „%1”.\n"
-    "Proszę wybrać inny folder lub inną nazwę pliku.");
-inline const QString kPrintedMessage = QStringLiteral("Strona została wysłana do drukarki „%1”.");
-inline const QString kPrintErrorTitle = QStringLiteral("Drukowanie");
-inline const QString kPdfDialogTitle = QStringLiteral("Zapisz stronę jako plik PDF");
-inline const QString kPdfFileFilter = QStringLiteral("Pliki PDF (*.pdf)");
+    QT_TRANSLATE_NOOP("kinetra",
+                      "Nie udało się wysłać strony do drukarki „%1”.\n"
+                      "Za chwilę można zapisać tę stronę jako plik PDF i wydrukować ją później."));
+inline const QString kPdfSaveFailedMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra",
+                                     "Nie udało się zapisać pliku „%1”.\n"
+                                     "Proszę wybrać inny folder lub inną nazwę pliku."));
+inline const QString kPrintedMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Strona została wysłana do drukarki „%1”."));
+inline const QString kPrintErrorTitle = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Drukowanie"));
+inline const QString kPdfDialogTitle =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Zapisz stronę jako plik PDF"));
+inline const QString kPdfFileFilter =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Pliki PDF (*.pdf)"));
 
 // A printer the system offers as its default.
 struct PrinterTarget {

@@ -1,29 +1,29 @@
 #include "measure/Table.h"
 
-QString ValidateCellText(const QString& text) {
+QString ValidateCellText(const QString& text, QChar separator) {
     QString result = text;
     bool bad = text == QStringLiteral("0");
     for (const QChar c : text) {
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char(',')) bad = true;
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != separator) bad = true;
     }
     if (bad) result = text.left(text.size() - 1);
-    if (text.startsWith(QLatin1Char(','))) result = QStringLiteral("0,");
-    if (text.count(QLatin1Char(',')) > 1) result.clear();
+    if (text.startsWith(separator)) result = QStringLiteral("0") + separator;
+    if (text.count(separator) > 1) result.clear();
     return result;
 }
 
-QString SettleCellText(const QString& text) {
+QString SettleCellText(const QString& text, QChar separator) {
     // One pass of the check settles the comma rules: a second comma empties the cell, a
     // leading one makes it "0,", and both results pass.
-    if (text.count(QLatin1Char(',')) > 1 || text.startsWith(QLatin1Char(','))) {
-        return ValidateCellText(text);
+    if (text.count(separator) > 1 || text.startsWith(separator)) {
+        return ValidateCellText(text, separator);
     }
     // Otherwise the tail goes until the text holds digits and at most one comma only, and a
     // lone "0" goes too.
     qsizetype good = 0;
     while (good < text.size()) {
         const QChar c = text[good];
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char(',')) break;
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != separator) break;
         ++good;
     }
     QString settled = text.left(good);

@@ -1,4 +1,5 @@
 #include "ui/CellHint.h"
+#include "measure/Language.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,20 +12,29 @@ constexpr int kHintMs = 3000;
 
 }  // namespace
 
-QString CellHintFor(const QString& text) {
-    if (text.count(QLatin1Char(',')) > 1) return QStringLiteral("Tylko jeden przecinek");
-    if (text == QStringLiteral("0")) return QStringLiteral("Ułamek zacznij od przecinka");
+QString CellHintFor(const QString& text, QChar separator) {
+    const bool comma = separator == QLatin1Char(',');
+    if (text.count(separator) > 1) {
+        return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko jeden przecinek"))
+                     : Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko jedna kropka dziesiętna"));
+    }
+    if (text == QStringLiteral("0")) {
+        return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od przecinka"))
+                     : Tr(QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od kropki"));
+    }
     for (QChar c : text) {
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char(','))
-            return QStringLiteral("Tylko cyfry i przecinek");
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != separator) {
+            return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko cyfry i przecinek"))
+                         : Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko cyfry i kropka"));
+        }
     }
     return {};
 }
 
-QString NormalisedCellText(const QString& text) {
+QString NormalisedCellText(const QString& text, QChar separator) {
     QString result = text;
-    result.replace(QLatin1Char('.'), QLatin1Char(','));
-    if (result.size() > 1 && result.startsWith(QLatin1Char(','))) result.prepend(QLatin1Char('0'));
+    result.replace(separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','), separator);
+    if (result.size() > 1 && result.startsWith(separator)) result.prepend(QLatin1Char('0'));
     return result;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/Keyboard.h"
+#include "measure/Language.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -38,15 +39,15 @@ void SetLinkColour(QWidget* link, const QColor& colour) {
 // Names for the controls that show no caption of their own.
 void NameInputs(const InitialConditionsPanel& c, const ExperimentControls& e) {
     const std::pair<QWidget*, const char*> names[] = {
-        {c.SpinEdit1, "Liczba cząsteczek"},
-        {c.SpinEdit2, "Szerokość naczynia"},
-        {c.SpinEdit3, "Wysokość naczynia"},
-        {c.SpinEdit4, "Maksymalna szybkość cząsteczek"},
-        {c.SpinEdit6, "Liczba zderzeń"},
-        {e.TrackBar(1), "Liczba cząsteczek"},
-        {e.TrackBar(2), "Średnia prędkość cząsteczek"},
-        {e.TrackBar(3), "Masa cząsteczek gazu"},
-        {e.TrackBar(4), "Szerokość naczynia"},
+        {c.SpinEdit1, QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek")},
+        {c.SpinEdit2, QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")},
+        {c.SpinEdit3, QT_TRANSLATE_NOOP("kinetra", "Wysokość naczynia")},
+        {c.SpinEdit4, QT_TRANSLATE_NOOP("kinetra", "Maksymalna szybkość cząsteczek")},
+        {c.SpinEdit6, QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń")},
+        {e.TrackBar(1), QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek")},
+        {e.TrackBar(2), QT_TRANSLATE_NOOP("kinetra", "Średnia prędkość cząsteczek")},
+        {e.TrackBar(3), QT_TRANSLATE_NOOP("kinetra", "Masa cząsteczek gazu")},
+        {e.TrackBar(4), QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")},
     };
     for (const auto& [w, text] : names)
         w->setAccessibleName(QString::fromUtf8(text));
@@ -65,7 +66,8 @@ KeyboardControl::KeyboardControl(TForm1* form, std::function<void()> toggleScree
     NameInputs(form_->Conditions(), form_->Experiment());
     for (QAbstractButton* button : ToolButtonsOf(form_->Tools())) {
         const QString key = KeyOf(button->objectName());
-        if (!key.isEmpty()) button->setAccessibleDescription(QStringLiteral("Klawisz: ") + key);
+        if (!key.isEmpty())
+            button->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("kinetra", "Klawisz: ")) + key);
     }
     for (ClickLabel* link : stage->findChildren<ClickLabel*>()) {
         link->setFocusPolicy(Qt::TabFocus);
@@ -81,7 +83,7 @@ KeyboardControl::~KeyboardControl() {
 
 QString KeyboardControl::KeyOf(const QString& toolButton) {
     if (toolButton == QLatin1String("BitBtn7")) return QStringLiteral("R");
-    if (toolButton == QLatin1String("BitBtn6")) return QStringLiteral("spacja");
+    if (toolButton == QLatin1String("BitBtn6")) return Tr(QT_TRANSLATE_NOOP("kinetra", "spacja"));
     if (toolButton == QLatin1String("BitBtn19")) return QStringLiteral("P");
     if (toolButton == QLatin1String("BitBtn1")) return QStringLiteral("Esc");
     return {};
@@ -160,6 +162,10 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
             return true;
         case Qt::Key_F1:
             return !key->isAutoRepeat() && Click(form_->Menu().BitBtn26);
+        case Qt::Key_F12:
+            // The other language, also in the middle of a run, where the menu is hidden.
+            if (!key->isAutoRepeat()) form_->LanguageButtonClick();
+            return true;
         case Qt::Key_Escape:
             return LeaveToMenu();
         case Qt::Key_Return:

@@ -14,6 +14,7 @@
 
 #include "ui/MenuTexts.h"
 #include "ui/Pictures.h"
+#include "ui/Retranslate.h"
 #include "ui/Widgets.h"
 
 namespace {
@@ -164,6 +165,9 @@ KeyGuide AddKeyGuide(QWidget* content, int top, const QString& prefix, const QSt
     auto* memo = AddMemo(content, prefix + QStringLiteral("KeyParameters"),
                          parametersOpening + texts::kKeyParametersRest,
                          QRect(kTextX - kMemoMargin, y - 2, 292, 0), kPaneColour);
+    // Two texts in one memo: each is translated on its own.
+    memo->setProperty(kTextPartsProperty,
+                      QStringList{parametersOpening, texts::kKeyParametersRest});
     auto* panel =
         AddPicture(content, images.panel, pictures ? InitialConditionsPicture() : QPixmap(),
                    QRect(QPoint(376, y), pictures::kPanelMiniSize));
@@ -574,6 +578,12 @@ void BuildMenuButtons(QWidget* menu, MainMenuControls& m) {
         button->setCursor(Qt::PointingHandCursor);
         y += 40;
     }
+    // The other language, apart from the topics at the foot of the column.
+    m.LanguageButton = AddButton(menu, QStringLiteral("LanguageButton"), texts::kOtherLanguage,
+                                 QRect(16, 664, 249, 33));
+    m.LanguageButton->setFont(ArialPixels(11, true));
+    m.LanguageButton->setToolTip(texts::kOtherLanguageHint);
+    m.LanguageButton->setCursor(Qt::PointingHandCursor);
 }
 
 }  // namespace

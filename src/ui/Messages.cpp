@@ -1,4 +1,5 @@
 #include "ui/Messages.h"
+#include "measure/Language.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -44,8 +45,8 @@ void ShowError(QWidget* parent, const QString& title, const QString& text) {
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
     if (g_sink) return g_sink->Ask(parent, title, text);
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    box.button(QMessageBox::Yes)->setText(Tr(QT_TRANSLATE_NOOP("kinetra", "Tak")));
+    box.button(QMessageBox::No)->setText(Tr(QT_TRANSLATE_NOOP("kinetra", "Nie")));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -75,11 +76,11 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& su
         dialog.selectFile(file.completeBaseName() + u'.' + suffix);
     });
     // Qt's own captions are English unless a translation is loaded.
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Folder:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nazwa pliku:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ pliku:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Zapisz"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anuluj"));
+    dialog.setLabelText(QFileDialog::LookIn, Tr(QT_TRANSLATE_NOOP("kinetra", "Folder:")));
+    dialog.setLabelText(QFileDialog::FileName, Tr(QT_TRANSLATE_NOOP("kinetra", "Nazwa pliku:")));
+    dialog.setLabelText(QFileDialog::FileType, Tr(QT_TRANSLATE_NOOP("kinetra", "Typ pliku:")));
+    dialog.setLabelText(QFileDialog::Accept, Tr(QT_TRANSLATE_NOOP("kinetra", "Zapisz")));
+    dialog.setLabelText(QFileDialog::Reject, Tr(QT_TRANSLATE_NOOP("kinetra", "Anuluj")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

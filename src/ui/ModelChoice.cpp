@@ -38,21 +38,27 @@ ModelChoice::ModelChoice(QWidget* parent, const QString& name, bool compact) : Q
     setObjectName(name);
     const QFont font = ArialPixels(11, true);
     auto* caption =
-        new QLabel(compact ? QStringLiteral("Model:") : QStringLiteral("Model zderzeń:"), this);
+        new QLabel(compact ? QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Model:"))
+                           : QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Model zderzeń:")),
+                   this);
     caption->setObjectName(name + QStringLiteral("Caption"));
     caption->setFont(font);
-    Described = new QRadioButton(QStringLiteral("prosty"), this);
+    Described = new QRadioButton(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "prosty")), this);
     Described->setObjectName(name + QStringLiteral("Described"));
-    Described->setToolTip(QStringLiteral(
-        "Cząsteczki, które się zetkną, wymieniają się całymi prędkościami (model programu)"));
-    Exact = new QRadioButton(QStringLiteral("dokładny"), this);
+    Described->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP(
+        "kinetra",
+        "Cząsteczki, które się zetkną, wymieniają się całymi prędkościami (model programu)")));
+    Exact = new QRadioButton(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "dokładny")), this);
     Exact->setObjectName(name + QStringLiteral("Exact"));
-    Exact->setToolTip(QStringLiteral(
-        "Cząsteczki są sprężystymi krążkami: zderzają się jak w teorii kinetycznej gazów"));
-    ShowHistogram = new QCheckBox(QStringLiteral("Histogram prędkości"), this);
+    Exact->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP(
+        "kinetra",
+        "Cząsteczki są sprężystymi krążkami: zderzają się jak w teorii kinetycznej gazów")));
+    ShowHistogram =
+        new QCheckBox(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Histogram prędkości")), this);
     ShowHistogram->setObjectName(name + QStringLiteral("Histogram"));
-    ShowHistogram->setToolTip(QStringLiteral(
-        "Rozkład prędkości cząsteczek obok naczynia, z krzywą Maxwella dla tej samej energii"));
+    ShowHistogram->setToolTip(QStringLiteral(QT_TRANSLATE_NOOP(
+        "kinetra",
+        "Rozkład prędkości cząsteczek obok naczynia, z krzywą Maxwella dla tej samej energii")));
     for (QWidget* w : {static_cast<QWidget*>(Described), static_cast<QWidget*>(Exact),
                        static_cast<QWidget*>(ShowHistogram)})
         w->setFont(font);

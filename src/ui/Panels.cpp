@@ -118,9 +118,11 @@ QStringList TableCells::Texts() const {
 ToolButtons BuildToolButtons(QWidget* stage) {
     ToolButtons tools;
     const std::tuple<const char*, const char*, QPushButton**> buttons[] = {
-        {"BitBtn7", "Zacznij od nowa", &tools.BitBtn7}, {"BitBtn6", "Pauza", &tools.BitBtn6},
-        {"BitBtn18", "Parametry", &tools.BitBtn18},     {"BitBtn19", "Drukuj", &tools.BitBtn19},
-        {"BitBtn1", "Wyjście", &tools.BitBtn1},
+        {"BitBtn7", QT_TRANSLATE_NOOP("kinetra", "Zacznij od nowa"), &tools.BitBtn7},
+        {"BitBtn6", QT_TRANSLATE_NOOP("kinetra", "Pauza"), &tools.BitBtn6},
+        {"BitBtn18", QT_TRANSLATE_NOOP("kinetra", "Parametry"), &tools.BitBtn18},
+        {"BitBtn19", QT_TRANSLATE_NOOP("kinetra", "Drukuj"), &tools.BitBtn19},
+        {"BitBtn1", QT_TRANSLATE_NOOP("kinetra", "Wyjście"), &tools.BitBtn1},
     };
     int x = 752;
     for (const auto& [name, hint, member] : buttons) {
@@ -156,12 +158,15 @@ InitialConditionsPanel BuildInitialConditionsPanel(QWidget* stage) {
     const QFont title = ArialPixels(16, true);
     const QFont bold = ArialPixels(13, true);
     const QFont regular = ArialPixels(13);
-    AddLabel(panel, "Label1", QStringLiteral("DYFUZJA - ustawienia warunków początkowych układu"),
+    AddLabel(panel, "Label1",
+             QStringLiteral(
+                 QT_TRANSLATE_NOOP("kinetra", "DYFUZJA - ustawienia warunków początkowych układu")),
              title, {56, 20});
     c.Image12 = new QLabel(panel);
     c.Image12->setObjectName(QStringLiteral("Image12"));
     c.Image12->setGeometry(24, 16, 25, 25);
-    AddLabel(panel, "Label2", QStringLiteral("Wielkość cząsteczek"), bold, {40, 72});
+    AddLabel(panel, "Label2", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wielkość cząsteczek")),
+             bold, {40, 72});
 
     auto* group = new QGroupBox(panel);
     group->setObjectName(QStringLiteral("GroupBox1"));
@@ -181,28 +186,37 @@ InitialConditionsPanel BuildInitialConditionsPanel(QWidget* stage) {
     }
     c.RadioButton(8)->setChecked(true);
 
-    AddLabel(panel, "Label4", QStringLiteral("llość cząsteczek mieszaniny"), bold, {216, 80});
+    AddLabel(panel, "Label4",
+             QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "llość cząsteczek mieszaniny")), bold,
+             {216, 80});
     c.SpinEdit1 = AddSpinEdit(panel, "SpinEdit1", {360, 112}, 1, kMaxParticles, 500);
-    AddLabel(panel, "Label5", QStringLiteral("Szerokość naczynia"), bold, {216, 144});
+    AddLabel(panel, "Label5", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")),
+             bold, {216, 144});
     c.SpinEdit2 = AddSpinEdit(panel, "SpinEdit2", {360, 144}, 100, 700, 600);
     AddLabel(panel, "Label9", QStringLiteral("jednostek"), regular, {432, 144});
-    AddLabel(panel, "Label6", QStringLiteral("Wysokość naczynia"), bold, {216, 176});
+    AddLabel(panel, "Label6", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wysokość naczynia")),
+             bold, {216, 176});
     c.SpinEdit3 = AddSpinEdit(panel, "SpinEdit3", {360, 176}, 100, 700, 600);
     AddLabel(panel, "Label15", QStringLiteral("jednostek"), regular, {432, 176});
-    AddLabel(panel, "Label7", QStringLiteral("Określ maksymalną szybkość cząsteczek"), bold,
-             {216, 208});
+    AddLabel(panel, "Label7",
+             QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Określ maksymalną szybkość cząsteczek")),
+             bold, {216, 208});
     c.SpinEdit4 = AddSpinEdit(panel, "SpinEdit4", {360, 240}, 0, 300, 50);
     AddLabel(panel, "Label3", QStringLiteral("jednostek"), regular, {432, 240});
-    c.Label50 = AddLabel(panel, "Label50", QStringLiteral("Ilosc zderzeń"), bold, {216, 272});
+    c.Label50 =
+        AddLabel(panel, "Label50", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ilosc zderzeń")),
+                 bold, {216, 272});
     c.Label50->hide();
     c.SpinEdit6 = AddSpinEdit(panel, "SpinEdit6", {360, 296}, 1, 5000, 300);
     c.SpinEdit6->hide();
 
-    c.BitBtn3 = AddButton(panel, QStringLiteral("BitBtn3"), QStringLiteral("Start"),
+    c.BitBtn3 = AddButton(panel, QStringLiteral("BitBtn3"),
+                          QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Start")),
                           QRect(32, 352, 465, 33), RunGlyph());
     c.BitBtn3->setFont(bold);
-    c.BitBtn25 = AddButton(panel, QStringLiteral("BitBtn25"), QStringLiteral("Zamknij"),
-                           QRect(32, 352, 465, 33));
+    c.BitBtn25 =
+        AddButton(panel, QStringLiteral("BitBtn25"),
+                  QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Zamknij")), QRect(32, 352, 465, 33));
     c.BitBtn25->setFont(bold);
     c.BitBtn25->hide();
     c.Model = new ModelChoice(panel, QStringLiteral("ConditionsModel"), false);
@@ -216,15 +230,21 @@ ExperimentControls BuildExperimentPanel(QWidget* stage) {
     e.Panel8 = panel;
     const QFont caption = ArialPixels(11);
     const auto bar = [&](int n) -> QSlider*& { return e.trackBars[static_cast<size_t>(n - 1)]; };
-    e.Label49 = AddLabel(panel, "Label49", QStringLiteral("Liczba cząsteczek"), caption, {16, 8});
+    e.Label49 = AddLabel(panel, "Label49",
+                         QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek")), caption,
+                         {16, 8});
     bar(1) = AddTrackBar(panel, "TrackBar1", 24, 100, 500, 10);
-    e.Label59 = AddLabel(panel, "Label59", QStringLiteral("Vśr. cząsteczek:"), caption, {16, 56});
+    e.Label59 =
+        AddLabel(panel, "Label59", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Vśr. cząsteczek:")),
+                 caption, {16, 56});
     bar(2) = AddTrackBar(panel, "TrackBar2", 72, 1, 10, 1);
-    e.Label60 =
-        AddLabel(panel, "Label60", QStringLiteral("Masa cząsteczek gazu:"), caption, {16, 104});
+    e.Label60 = AddLabel(panel, "Label60",
+                         QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Masa cząsteczek gazu:")),
+                         caption, {16, 104});
     bar(3) = AddTrackBar(panel, "TrackBar3", 120, 1, 10, 1);
-    e.Label61 =
-        AddLabel(panel, "Label61", QStringLiteral("Szerokość naczynia"), caption, {16, 152});
+    e.Label61 = AddLabel(panel, "Label61",
+                         QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")),
+                         caption, {16, 152});
     bar(4) = AddTrackBar(panel, "TrackBar4", 168, 400, 650, 50);
     // The initialisers rewrite these captions with longer texts.
     for (QLabel* label : {e.Label49, e.Label59, e.Label60, e.Label61})
@@ -251,25 +271,29 @@ FreePathTable BuildFreePathTable(QWidget* a) {
     const QFont heading = ArialPixels(12, true);
     const int firstLine = area::kHeadingY;
     const int secondLine = area::kHeadingY + 16;
-    table.HeadingX1 = AddLabel(a, QStringLiteral("FreePathHeadingX1"), QStringLiteral("Liczba"),
-                               heading, {area::kLeftCellX, firstLine});
-    table.HeadingX2 =
-        AddLabel(a, QStringLiteral("FreePathHeadingX2"), QStringLiteral("cząsteczek N"), heading,
-                 {area::kLeftCellX, secondLine});
+    table.HeadingX1 = AddLabel(a, QStringLiteral("FreePathHeadingX1"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Liczba")), heading,
+                               {area::kLeftCellX, firstLine});
+    table.HeadingX2 = AddLabel(a, QStringLiteral("FreePathHeadingX2"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "cząsteczek N")),
+                               heading, {area::kLeftCellX, secondLine});
     table.HeadingY1 =
-        AddLabel(a, QStringLiteral("FreePathHeadingY1"), QStringLiteral("Średnia droga swobodna "),
-                 heading, {area::kRightCellX, firstLine});
-    table.HeadingY2 = AddLabel(a, QStringLiteral("FreePathHeadingY2"), QStringLiteral("s [jedn.]"),
-                               heading, {area::kRightCellX, secondLine});
+        AddLabel(a, QStringLiteral("FreePathHeadingY1"),
+                 QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Średnia droga swobodna ")), heading,
+                 {area::kRightCellX, firstLine});
+    table.HeadingY2 = AddLabel(a, QStringLiteral("FreePathHeadingY2"),
+                               QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "s [jedn.]")), heading,
+                               {area::kRightCellX, secondLine});
     AddTableRows(a, table.Cells, area::kRowNumberX, area::kLeftCellX, area::kRightCellX,
                  [](int r) { return area::RowTop(r); });
 
-    AddLabel(a, QStringLiteral("FreePathChartTitle1"),
-             QStringLiteral("Wykres zależności średniej drogi swobodnej"), heading,
-             {area::kChartTitleX, firstLine});
+    AddLabel(
+        a, QStringLiteral("FreePathChartTitle1"),
+        QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wykres zależności średniej drogi swobodnej")),
+        heading, {area::kChartTitleX, firstLine});
     AddLabel(a, QStringLiteral("FreePathChartTitle2"),
-             QStringLiteral("od liczby cząsteczek w naczyniu"), heading,
-             {area::kChartTitleX, secondLine});
+             QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "od liczby cząsteczek w naczyniu")),
+             heading, {area::kChartTitleX, secondLine});
     table.wykr = AddChartBox(a, "wykr", area::kChart);
     table.BitBtn28 =
         AddButton(a, QStringLiteral("BitBtn28"), study_texts::kDrawChart, area::kDrawButton);

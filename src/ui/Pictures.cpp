@@ -1,4 +1,5 @@
 #include "ui/Pictures.h"
+#include "measure/Language.h"
 #include "ui/Widgets.h"
 
 #include <QFont>
@@ -552,14 +553,15 @@ void InitialConditionsPanel(QPainter& p) {
     p.drawPixmap(24, 16, TopicIcon(QStringLiteral("Panel3")));
     p.setPen(Qt::black);
     p.setFont(ArialPixels(16, true));
-    p.drawText(QPoint(56, 20 + 15),
-               QStringLiteral("DYFUZJA - ustawienia warunków początkowych układu"));
+    p.drawText(
+        QPoint(56, 20 + 15),
+        Tr(QT_TRANSLATE_NOOP("kinetra", "DYFUZJA - ustawienia warunków początkowych układu")));
     p.setFont(ArialPixels(13, true));
     auto text = [&p](int x, int y, const QString& s, bool bold = true) {
         p.setFont(ArialPixels(13, bold));
         p.drawText(QPoint(x, y + 12), s);
     };
-    text(40, 72, QStringLiteral("Wielkość cząsteczek"));
+    text(40, 72, Tr(QT_TRANSLATE_NOOP("kinetra", "Wielkość cząsteczek")));
 
     // Group of the nine particle sizes, "15" checked.
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -602,22 +604,22 @@ void InitialConditionsPanel(QPainter& p) {
         p.drawPolygon(QPolygonF{{x + 56.0, y + 18.0}, {x + 53.0, y + 14.0}, {x + 59.0, y + 14.0}});
         p.setPen(Qt::black);
     };
-    text(216, 80, QStringLiteral("llość cząsteczek mieszaniny"));
+    text(216, 80, Tr(QT_TRANSLATE_NOOP("kinetra", "llość cząsteczek mieszaniny")));
     spin(360, 112, QStringLiteral("500"));
-    text(216, 146, QStringLiteral("Szerokość naczynia"));
+    text(216, 146, Tr(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")));
     spin(360, 144, QStringLiteral("600"));
-    text(432, 146, QStringLiteral("jednostek"), false);
-    text(216, 178, QStringLiteral("Wysokość naczynia"));
+    text(432, 146, Tr(QT_TRANSLATE_NOOP("kinetra", "jednostek")), false);
+    text(216, 178, Tr(QT_TRANSLATE_NOOP("kinetra", "Wysokość naczynia")));
     spin(360, 176, QStringLiteral("600"));
-    text(432, 178, QStringLiteral("jednostek"), false);
-    text(216, 208, QStringLiteral("Określ maksymalną szybkość cząsteczek"));
+    text(432, 178, Tr(QT_TRANSLATE_NOOP("kinetra", "jednostek")), false);
+    text(216, 208, Tr(QT_TRANSLATE_NOOP("kinetra", "Określ maksymalną szybkość cząsteczek")));
     spin(360, 240, QStringLiteral("50"));
-    text(432, 242, QStringLiteral("jednostek"), false);
+    text(432, 242, Tr(QT_TRANSLATE_NOOP("kinetra", "jednostek")), false);
 
     RaisedButton(p, QRect(32, 352, 465, 33));
     p.setPen(Qt::black);
     p.setFont(ArialPixels(13, true));
-    p.drawText(QRect(32, 352, 465, 33), Qt::AlignCenter, QStringLiteral("Start"));
+    p.drawText(QRect(32, 352, 465, 33), Qt::AlignCenter, Tr(QT_TRANSLATE_NOOP("kinetra", "Start")));
 }
 
 }  // namespace

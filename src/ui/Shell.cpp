@@ -1,4 +1,5 @@
 #include "ui/Shell.h"
+#include "measure/Language.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -28,9 +29,10 @@ void OpenWithShell(const QUrl& address, QWidget* parent) {
     const QString readable = ReadableAddress(address);
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(readable);
     ShowInformation(parent, QStringLiteral("Adres"),
-                    QStringLiteral("Nie udało się otworzyć adresu:\n\n%1\n\n"
-                                   "Adres skopiowano do schowka; można go wkleić do "
-                                   "przeglądarki lub programu pocztowego.")
+                    Tr(QT_TRANSLATE_NOOP("kinetra",
+                                         "Nie udało się otworzyć adresu:\n\n%1\n\n"
+                                         "Adres skopiowano do schowka; można go wkleić do "
+                                         "przeglądarki lub programu pocztowego."))
                         .arg(readable));
 }
 

@@ -13,6 +13,7 @@
 
 #include "display/SurfaceView.h"
 #include "engine/Modes.h"
+#include "measure/Language.h"
 #include "measure/Table.h"
 #include "ui/ChartBox.h"
 #include "ui/Classroom.h"
@@ -195,7 +196,7 @@ void TForm1::ShowStopNote(bool shown) {
     const SimulationState& s = sim_->S;
     // Right of the vessel's wall, under the status lines.
     const int x = std::max(735, s.VesselLeft + s.VesselWidth + 15);
-    note->setText(t::kStopNote.arg(s.PathCount - 1));
+    note->setText(Tr(t::kStopNote).arg(s.PathCount - 1));
     note->setGeometry(x, 320, Surface::kWidth - 10 - x, 110);
     note->show();
     note->raise();
@@ -206,11 +207,11 @@ void TForm1::CancelParametersClick() {
     classroom_.CancelParameters->hide();
     conditions_.Panel2->hide();
     sim_->S.PauseStart = parametersStamp_;
-    tools_.BitBtn6->setToolTip(QStringLiteral("Wznów"));
+    tools_.BitBtn6->setToolTip(Tr(QT_TRANSLATE_NOOP("kinetra", "Wznów")));
 }
 
 bool TForm1::ClearTable(const TableCells& cells, QWidget* box, ChartMemory& memory) {
-    if (!AskYesNo(this, t::kClearTable, t::kClearQuestion)) return false;
+    if (!AskYesNo(this, Tr(t::kClearTable), Tr(t::kClearQuestion))) return false;
     for (QLineEdit* cell : cells.cells)
         cell->clear();
     // The chart of the numbers gone goes with them.
@@ -231,13 +232,13 @@ void TForm1::TitleSetUpPanel(int mode) {
     auto* title = conditions_.Panel2->findChild<QLabel*>(QStringLiteral("Label1"));
     switch (mode) {
         case kModeFreePath:
-            title->setText(t::kFreePathSetUp);
+            title->setText(Tr(t::kFreePathSetUp));
             break;
         case kModeWallCollisions:
-            title->setText(t::kWallsSetUp);
+            title->setText(Tr(t::kWallsSetUp));
             break;
         default:
-            title->setText(t::kDiffusionSetUp);
+            title->setText(Tr(t::kDiffusionSetUp));
             break;
     }
     title->adjustSize();

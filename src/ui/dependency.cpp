@@ -7,6 +7,7 @@
 #include <QScrollArea>
 
 #include "engine/Modes.h"
+#include "measure/Language.h"
 #include "ui/ChartBox.h"
 #include "ui/StudyTexts.h"
 #include "ui/Widgets.h"
@@ -30,6 +31,7 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
     }
     Q_ASSERT(study);
     if (!study) return;
+    study_ = link;
 
     StudyTablePanel& t = studyTable_;
     const auto caption = [](QLabel* label, const QString& text) {
@@ -37,20 +39,20 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
         label->adjustSize();
     };
     // The pane's title keeps the pane's width so that it stays centred.
-    (study->Pressure ? menu_.Label72 : menu_.Label43)->setText(study->Title);
-    (study->Pressure ? menu_.Memo72 : menu_.Memo24)->setPlainText(study->Description);
+    (study->Pressure ? menu_.Label72 : menu_.Label43)->setText(Tr(study->Title));
+    (study->Pressure ? menu_.Memo72 : menu_.Memo24)->setPlainText(Tr(study->Description));
 
     // The link's caption without its number and point; the blank after them stays.
     caption(t.Label101, (menu_.*link)->text().mid(2));
-    caption(t.Label103,
-            study->Pressure ? QStringLiteral("Ciśnienie") : QStringLiteral("Temperatura"));
+    caption(t.Label103, study->Pressure ? Tr(QT_TRANSLATE_NOOP("kinetra", "Ciśnienie"))
+                                        : Tr(QT_TRANSLATE_NOOP("kinetra", "Temperatura")));
     // The temperature has no power of ten.
     t.Label104->setVisible(study->Pressure);
     t.Label73->setVisible(study->Pressure);
-    caption(t.Label102, study->X1);
-    caption(t.Label105, study->X2);
-    caption(t.Label115, study->Chart1);
-    caption(t.Label116, study->Chart2);
+    caption(t.Label102, Tr(study->X1));
+    caption(t.Label105, Tr(study->X2));
+    caption(t.Label115, Tr(study->Chart1));
+    caption(t.Label116, Tr(study->Chart2));
 
     sim_->S.ChartXCaption = study->ChartXCaption;
     sim_->S.ChartKind = static_cast<uint8_t>(study->ChartKind);

@@ -6,11 +6,12 @@
 
 #include "engine/Experiment.h"
 #include "engine/Publisher.h"
+#include "measure/Language.h"
 #include "ui/Messages.h"
 #include "ui/ModelChoice.h"
+#include "ui/Retranslate.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
-#include "ui/texts/PolishTexts.h"
 
 void TForm1::ConnectExperimentPanel() {
     // Every position the track bar reports runs its handler once, dragged or stepped.
@@ -54,7 +55,7 @@ void TForm1::ShowExperimentCaptions() {
         default:
             return;
     }
-    const ExperimentCaptionTexts c = WordCaptions(sim_->Captions, PolishSurfaceTexts());
+    const ExperimentCaptionTexts c = WordCaptions(sim_->Captions, CurrentSurfaceTexts());
     experiment_.Label49->setText(QString::fromStdString(c.ParticleCount));
     experiment_.Label59->setText(QString::fromStdString(c.MeanSpeed));
     experiment_.Label60->setText(QString::fromStdString(c.ParticleMass));
@@ -83,7 +84,7 @@ void TForm1::TrackBar3Change() {
     SyncControls();
     ChangeParticleMass(*sim_);
     experiment_.Label60->setText(
-        QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).ParticleMass));
+        QString::fromStdString(WordCaptions(sim_->Captions, CurrentSurfaceTexts()).ParticleMass));
 }
 
 void TForm1::TrackBar4Change() {
@@ -98,15 +99,16 @@ void TForm1::TrackBar4Change() {
         }
         SyncControls();
         experiment_.Label61->setText(
-            QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
+            QString::fromStdString(WordCaptions(sim_->Captions, CurrentSurfaceTexts()).VesselSide));
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
-                        QStringLiteral("W naczyniu o szerokości %1 jedn. nie zmieszczą się "
-                                       "wszystkie cząsteczki gazu. Szerokość naczynia "
-                                       "pozostaje równa %2 jedn.")
+                        Tr(QT_TRANSLATE_NOOP("kinetra",
+                                             "W naczyniu o szerokości %1 jedn. nie zmieszczą się "
+                                             "wszystkie cząsteczki gazu. Szerokość naczynia "
+                                             "pozostaje równa %2 jedn."))
                             .arg(wanted)
                             .arg(side));
         return;
     }
     experiment_.Label61->setText(
-        QString::fromStdString(WordCaptions(sim_->Captions, PolishSurfaceTexts()).VesselSide));
+        QString::fromStdString(WordCaptions(sim_->Captions, CurrentSurfaceTexts()).VesselSide));
 }

@@ -1,6 +1,5 @@
 // Saving to files: the two tables as CSV for a spreadsheet, their charts as a PNG picture or a
 // PDF page drawn as on paper, and the picture of the running simulation as PNG.
-#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -12,28 +11,6 @@
 #include "ui/Messages.h"
 #include "ui/kinetra_u.h"
 
-namespace {
-
-// Calls back when the language changes, so that texts set in code follow it.
-class LanguageWatch final : public QObject {
-  public:
-    LanguageWatch(QWidget* watched, std::function<void()> changed)
-        : QObject(watched), changed_(std::move(changed)) {
-        watched->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::LanguageChange) changed_();
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    std::function<void()> changed_;
-};
-
-}  // namespace
-
 void TForm1::ConnectExporting() {
     ConnectClicks({
         {tools_.SavePicture, &TForm1::SavePictureClick},
@@ -42,7 +19,6 @@ void TForm1::ConnectExporting() {
         {studyTable_.SaveTable, &TForm1::StudySaveTableClick},
         {studyTable_.SaveChart, &TForm1::StudySaveChartClick},
     });
-    new LanguageWatch(this, [this] { SetExportTexts(); });
     SetExportTexts();
 }
 
@@ -88,7 +64,7 @@ bool TForm1::GatherFreePathTable() {
     for (int i = 1; i <= kTableRowCount; ++i) {
         if (IsFilled(sim_->S.TableRows[i])) return true;
     }
-    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kFillTableMessage);
+    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
     return false;
 }
 

@@ -14,6 +14,8 @@ class Tjednostki : public QDialog {
 
     // The memo's lines as the dialog starts with them.
     static QStringList MemoLines();
+    // The memo and the captions in the current language.
+    void Retranslate();
 
     // "Wyjście". The dialog is only hidden, so whatever the pupil typed into the memo stays.
     void BitBtn1Click();

@@ -10,9 +10,9 @@
 #include "ui/Keyboard.h"
 #include "ui/MainMenu.h"
 #include "ui/Panels.h"
+#include "ui/Retranslate.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
-#include "ui/texts/PolishTexts.h"
 
 TForm1::TForm1(Clock* clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -21,7 +21,8 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
       sim_(std::make_unique<Simulation>(*clock_)) {
     setObjectName(QStringLiteral("Form1"));
     // Never visible: the window has no caption bar.
-    setWindowTitle(QStringLiteral("Liczba zderzeń ze ściankami naczynia"));
+    setWindowTitle(
+        QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń ze ściankami naczynia")));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -58,6 +59,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     ConnectExporting();
     ConnectDependencyStudies();
     ConnectClassroom();
+    ConnectLanguage();
 }
 
 TForm1::~TForm1() {
@@ -99,7 +101,7 @@ void TForm1::DXTimer1Timer(int /*lagCount*/) {
     SyncControls();
     const FrameResult result = Advance(*sim_);
     // The engine draws the state in the window's language; the window shows the picture.
-    if (Render(*sim_, PolishSurfaceTexts(), surface_)) surface_.Present();
+    if (Render(*sim_, CurrentSurfaceTexts(), surface_)) surface_.Present();
     if (result.PauseRequested) {
         BitBtn6Click();
         // A free-path run that stops by itself says why, until it goes on.

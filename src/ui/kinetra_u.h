@@ -9,6 +9,7 @@
 #include "engine/Clock.h"
 #include "engine/Simulation.h"
 #include "measure/Chart.h"
+#include "measure/Language.h"
 #include "measure/PrintService.h"
 #include "ui/BackgroundPlacement.h"
 #include "ui/Classroom.h"
@@ -53,6 +54,12 @@ class TForm1 : public QWidget {
     // Copies the panel's spin boxes, the size choice, the free-path option and the experiment
     // panel's track bars into the simulation's controls. Runs before every engine call.
     void SyncControls();
+
+    // Puts every text of the window, its dialogs, the surface, the charts and the table cells
+    // into the language, keeping what the tables hold and the run as it is. False when the
+    // language cannot be loaded.
+    bool SetLanguage(Language language);
+    void LanguageButtonClick();
 
     // Frame timer tick.
     void DXTimer1Timer(int lagCount);
@@ -138,6 +145,8 @@ class TForm1 : public QWidget {
     void ConnectDependencyStudies();
     // The texts and chart of the study an exercise link chooses.
     void SetUpDependencyStudy(ClickLabel* MainMenuControls::*link);
+    // The study set up last, whose texts a change of language writes again.
+    ClickLabel* MainMenuControls::*study_ = nullptr;
     // The table panel over the running experiment.
     void ShowTablePanel();
     // Gathers the dependency table into the state; false, with a message, while its first
@@ -150,7 +159,7 @@ class TForm1 : public QWidget {
     void PrintPage(const PageJob& job, const QString& note = {});
 
     void ConnectExporting();
-    // The captions and hints of the save buttons, in the language now chosen.
+    // The hints of the save buttons; a change of language translates them with the rest.
     void SetExportTexts();
     // Asks where to save, from the folder of the last save, and writes the file there; a
     // failure is shown with the file's name and its reason.
@@ -171,6 +180,7 @@ class TForm1 : public QWidget {
     void ConnectClicks(std::initializer_list<std::pair<QPushButton*, Handler>> buttons);
     void ConnectNavigation();
     void ConnectRunControl();
+    void ConnectLanguage();
 
     // Shared by the topic buttons: the one topic panel shown, the tool buttons enabled.
     void ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden);

@@ -14,10 +14,12 @@
 namespace {
 
 const QString kHeatTransportFailed = QStringLiteral(
-    "Nie udało się rozmieścić cząsteczek gazu i przegrody w naczyniu. "
-    "Spróbuj uruchomić symulację jeszcze raz.");
+    QT_TRANSLATE_NOOP("kinetra",
+                      "Nie udało się rozmieścić cząsteczek gazu i przegrody w naczyniu. "
+                      "Spróbuj uruchomić symulację jeszcze raz."));
 
-const QString kPlacingNote = QStringLiteral("Trwa rozmieszczanie cząsteczek…");
+const QString kPlacingNote =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Trwa rozmieszczanie cząsteczek…"));
 
 }  // namespace
 
@@ -142,7 +144,8 @@ void TForm1::StartHeatTransport(bool placed) {
     if (!placed) {
         restartPaused_ = false;
         // The exercise page stays as it is, with no run behind it.
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kHeatTransportFailed);
+        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
+                        Tr(kHeatTransportFailed));
         return;
     }
     ShowExperimentCaptions();
@@ -164,7 +167,7 @@ void TForm1::ShowPlacementNote(bool shown) {
     QLabel*& note = placementNote_;
     if (!note && !shown) return;
     if (!note) {
-        note = new QLabel(kPlacingNote, stage_);
+        note = new QLabel(Tr(kPlacingNote), stage_);
         note->setObjectName(QStringLiteral("PlacementNote"));
         note->setAlignment(Qt::AlignCenter);
         QFont font = note->font();

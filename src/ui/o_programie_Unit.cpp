@@ -29,14 +29,15 @@ Label* AddLabel(QWidget* parent, const char* name, const QString& text, const QF
 
 TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FO_programie"));
-    setWindowTitle(QStringLiteral("O programie"));
+    setWindowTitle(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "O programie")));
     setFixedSize(314, 224);
     setFont(ArialPixels(11));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     AddLabel<QLabel>(this, "Label13", QString::fromUtf8(publisher::kProductTitle),
                      ArialPixels(16, true), {8, 8}, kNavy);
-    AddLabel<QLabel>(this, "Label2", QStringLiteral("Autorzy:"), ArialPixels(13), {8, 32});
+    AddLabel<QLabel>(this, "Label2", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Autorzy:")),
+                     ArialPixels(13), {8, 32});
     const char* authorLabels[] = {"Label6", "Label7", "Label3", "Label8", "Label4"};
     for (int i = 0; i < 5; ++i) {
         AddLabel<QLabel>(this, authorLabels[i], QString::fromUtf8(publisher::kAuthors[i]),
@@ -44,10 +45,12 @@ TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
     }
     AddLabel<QLabel>(this, "Label1", QString::fromUtf8(publisher::kNoticeLine),
                      ArialPixels(13, true), {8, 112});
-    AddLabel<QLabel>(this, "Label15", QStringLiteral("Wersja produktu: 2.0"), ArialPixels(13),
-                     {8, 128});
-    AddLabel<QLabel>(this, "Label16", QStringLiteral("Rok produkcji: 2003"), ArialPixels(13),
-                     {8, 144});
+    AddLabel<QLabel>(this, "Label15",
+                     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wersja produktu: 2.0")),
+                     ArialPixels(13), {8, 128});
+    AddLabel<QLabel>(this, "Label16",
+                     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Rok produkcji: 2003")),
+                     ArialPixels(13), {8, 144});
 
     auto* web = AddLabel<ClickLabel>(this, "Label5", QString::fromUtf8(publisher::kWebAddress),
                                      ArialPixels(13, false, false, true), {8, 176}, kNavy);
@@ -60,7 +63,7 @@ TFO_programie::TFO_programie(QWidget* parent) : QDialog(parent) {
     connect(web, &ClickLabel::clicked, this, &TFO_programie::L);
     connect(mail, &ClickLabel::clicked, this, &TFO_programie::Label17Click);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "OK")), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setFont(ArialPixels(13));
     ok->setGeometry(184, 184, 97, 25);

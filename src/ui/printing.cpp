@@ -9,6 +9,7 @@
 #include "display/SurfaceView.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
+#include "measure/Language.h"
 #include "measure/Table.h"
 #include "ui/Messages.h"
 #include "ui/SpinEdit.h"
@@ -17,14 +18,17 @@
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral("Czy zapisać tę stronę jako plik PDF?");
+const QString kSaveQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Czy zapisać tę stronę jako plik PDF?"));
 const QString kWhitePaperNote = QStringLiteral(
-    "Obraz ekranu wydrukowano na białym tle. Można to zmienić w menu głównym, w grupie "
-    "„Widok” (pole „druk na białym tle”).");
+    QT_TRANSLATE_NOOP("kinetra",
+                      "Obraz ekranu wydrukowano na białym tle. Można to zmienić w menu głównym, "
+                      "w grupie „Widok” (pole „druk na białym tle”)."));
+// The date on a table's page, written as the language writes dates.
+const QString kDateFormat = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy"));
 
-// The date on a table's page.
 QString Today() {
-    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    return QDate::currentDate().toString(Tr(kDateFormat));
 }
 
 }  // namespace
@@ -46,16 +50,16 @@ void TForm1::PrintPage(const PageJob& job, const QString& note) {
     PrintCallbacks callbacks;
     // The pupil learns where the page went.
     callbacks.ShowPrinted = [this, note](const QString& printer) {
-        QString text = kPrintedMessage.arg(printer);
+        QString text = Tr(kPrintedMessage).arg(printer);
         if (!note.isEmpty()) text += QLatin1Char('\n') + note;
-        ShowInformation(this, kPrintErrorTitle, text);
+        ShowInformation(this, Tr(kPrintErrorTitle), text);
     };
     callbacks.ShowFailure = [this](const QString& message) {
-        ShowError(this, kPrintErrorTitle, message);
+        ShowError(this, Tr(kPrintErrorTitle), message);
     };
     callbacks.ChoosePdfFile = [this](const QString& suggested) {
-        if (!AskYesNo(this, kPrintErrorTitle, kSaveQuestion)) return QString();
-        QString path = AskSaveFileName(this, kPdfDialogTitle, suggested, kPdfFileFilter);
+        if (!AskYesNo(this, Tr(kPrintErrorTitle), Tr(kSaveQuestion))) return QString();
+        QString path = AskSaveFileName(this, Tr(kPdfDialogTitle), suggested, Tr(kPdfFileFilter));
         if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
             path += QStringLiteral(".pdf");
         }
@@ -79,7 +83,7 @@ void TForm1::BitBtn19Click() {
     input.Surface = white ? TonerLightCopy(surface_.Front()) : surface_.Front();
     input.SurfaceSize = DXDraw->size();
     if (const std::optional<PageJob> job = SimulationScreenJob(sim_->S, input))
-        PrintPage(*job, white ? kWhitePaperNote : QString());
+        PrintPage(*job, white ? Tr(kWhitePaperNote) : QString());
     if (running) BitBtn6Click();
 }
 

@@ -10,9 +10,9 @@
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Bład");
-const QString kPauseHint = QStringLiteral("Pauza");
-const QString kResumeHint = QStringLiteral("Wznów");
+const QString kErrorTitle = Tr(QT_TRANSLATE_NOOP("kinetra", "Bład"));
+const QString kPauseHint = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Pauza"));
+const QString kResumeHint = Tr(QT_TRANSLATE_NOOP("kinetra", "Wznów"));
 constexpr int kMinimumCollisions = 100;
 
 }  // namespace
@@ -43,7 +43,7 @@ bool TForm1::RunInitialiser(const std::function<bool(Simulation&)>& init) {
     ShowExperimentCaptions();
     if (sim_->S.InitOk == 0) {
         ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
-                        QStringLiteral("Zmniejsz liczbę cząsteczek gazu"));
+                        Tr(QT_TRANSLATE_NOOP("kinetra", "Zmniejsz liczbę cząsteczek gazu")));
     }
     return true;
 }
@@ -57,15 +57,16 @@ bool TForm1::RunInitialiser(void (*init)(Simulation&)) {
 
 void TForm1::StartTimer() {
     DXTimer1.SetEnabled(true);
-    tools_.BitBtn6->setToolTip(kPauseHint);
+    tools_.BitBtn6->setToolTip(Tr(kPauseHint));
 }
 
 void TForm1::BitBtn3Click() {
     // Checked in every mode, the box shown or not.
     if (conditions_.SpinEdit6->Value() < kMinimumCollisions) {
         conditions_.SpinEdit6->SetValue(kMinimumCollisions);
-        ShowError(this, kErrorTitle,
-                  QStringLiteral("Nieprawidłowa wartość! Minimalna liczba zderzeń: 100"));
+        ShowError(this, Tr(kErrorTitle),
+                  Tr(QT_TRANSLATE_NOOP("kinetra",
+                                       "Nieprawidłowa wartość! Minimalna liczba zderzeń: 100")));
         return;
     }
     const bool dispatched = RunInitialiser(InitCurrentMode);
@@ -81,11 +82,11 @@ void TForm1::BitBtn6Click() {
     if (DXTimer1.Enabled()) {
         DXTimer1.SetEnabled(false);
         PauseClock(*sim_);
-        tools_.BitBtn6->setToolTip(kResumeHint);
+        tools_.BitBtn6->setToolTip(Tr(kResumeHint));
     } else {
         ResumeClock(*sim_);
         DXTimer1.SetEnabled(true);
-        tools_.BitBtn6->setToolTip(kPauseHint);
+        tools_.BitBtn6->setToolTip(Tr(kPauseHint));
         ShowStopNote(false);
     }
 }
@@ -114,7 +115,7 @@ void TForm1::BitBtn18Click() {
     // The run can be taken up again where it stopped, with "Anuluj" or Esc.
     const bool running = DXTimer1.Enabled();
     if (running) parametersStamp_ = sim_->Stamp();
-    classroom_.CancelParameters->setVisible(running || tools_.BitBtn6->toolTip() == kResumeHint);
+    classroom_.CancelParameters->setVisible(running || tools_.BitBtn6->toolTip() == Tr(kResumeHint));
     if (!running) parametersStamp_ = sim_->S.PauseStart;
     ShowStopNote(false);
     conditions_.Panel2->show();
@@ -149,7 +150,8 @@ void TForm1::CheckSpinText(SpinEdit* box) {
     resettingSpin_ = true;
     box->SetValue(box->minimum());
     resettingSpin_ = nested;
-    if (!nested) ShowError(this, kErrorTitle, QStringLiteral("Nieprawidłowa wartość"));
+    if (!nested)
+        ShowError(this, Tr(kErrorTitle), Tr(QT_TRANSLATE_NOOP("kinetra", "Nieprawidłowa wartość")));
 }
 
 void TForm1::SpinEdit1Change() {

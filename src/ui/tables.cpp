@@ -6,6 +6,7 @@
 
 #include "engine/Publisher.h"
 #include "measure/DependencyChart.h"
+#include "measure/Language.h"
 #include "measure/Table.h"
 #include "ui/CellHint.h"
 #include "ui/ChartBox.h"
@@ -29,7 +30,8 @@ void TForm1::ConnectTables() {
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
-    const QString text = NormalisedCellText(cell->text());
+    const QChar separator = QLatin1Char(DecimalSeparator());
+    const QString text = NormalisedCellText(cell->text(), separator);
     if (text != cell->text()) {
         cell->setText(text);  // back here with the text as meant
         return;
@@ -38,9 +40,9 @@ void TForm1::EditChange(QLineEdit* cell) {
     // ran again after every change until what is left passes; the settled text is written at
     // once, so that a long pasted text costs one change, not one per character. The note
     // under the cell says why.
-    const QString checked = SettleCellText(text);
+    const QString checked = SettleCellText(text, separator);
     if (checked == text) return;
-    ShowCellHint(cell, CellHintFor(text));
+    ShowCellHint(cell, CellHintFor(text, separator));
     cell->setText(checked);
 }
 
@@ -71,7 +73,7 @@ bool TForm1::GatherStudyTable() {
     const QStringList cells = studyTable_.Cells.Texts();
     GatherTable(cells, sim_->S);
     if (FirstRowsReady(cells)) return true;
-    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), kFillTableMessage);
+    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
     return false;
 }
 

@@ -70,12 +70,19 @@ TEST(CommandLine, WindowOrFullScreen) {
                   QStringLiteral("--fullscreen"));
 }
 
-TEST(CommandLine, OnlyPolishIsOfferedForNow) {
+TEST(CommandLine, PolishAndEnglishAreOffered) {
     const CommandLineOutcome pl = Parse({QStringLiteral("--lang"), QStringLiteral("pl")});
     EXPECT_TRUE(pl.Run);
     EXPECT_EQ(pl.Options.Language, QStringLiteral("pl"));
+    EXPECT_TRUE(pl.Options.LanguageChosen);
     EXPECT_TRUE(Parse({QStringLiteral("--lang=pl")}).Run);
-    ExpectRefused({QStringLiteral("--lang"), QStringLiteral("en")}, QStringLiteral("„en”"));
+    const CommandLineOutcome en = Parse({QStringLiteral("--lang=en")});
+    EXPECT_TRUE(en.Run);
+    EXPECT_EQ(en.Options.Language, QStringLiteral("en"));
+    EXPECT_TRUE(en.Options.LanguageChosen);
+    // Without --lang the system locale decides.
+    EXPECT_FALSE(Parse({}).Options.LanguageChosen);
+    ExpectRefused({QStringLiteral("--lang"), QStringLiteral("EN")}, QStringLiteral("„EN”"));
     ExpectRefused({QStringLiteral("--lang=de")}, QStringLiteral("„de”"));
     ExpectRefused({QStringLiteral("--lang")}, QStringLiteral("lang"));
 }

@@ -76,3 +76,24 @@ TEST(FormatFixed, RoundsTheTypedDecimalsOneWayForEveryValue) {
         ASSERT_EQ(FormatFixed(typed, 2), expected) << thousandths;
     }
 }
+
+// The English texts write the same digits with a point; the comma stays the default.
+TEST(NumberFormat, AnotherSeparatorChangesOnlyTheSeparator) {
+    for (const double value : {45.6789, 0.000012345, 1234567.0, -2.5, 0.05, 120.0, 1e-9, 3.0}) {
+        for (const GeneralFormat format :
+             {GeneralFormat::G3, GeneralFormat::G4, GeneralFormat::G5, GeneralFormat::G15}) {
+            std::string comma = FormatGeneral(value, format);
+            for (char& c : comma) {
+                if (c == ',') c = '.';
+            }
+            EXPECT_EQ(FormatGeneral(value, format, '.'), comma) << value;
+        }
+    }
+    EXPECT_EQ(FormatGeneral(45.6789, GeneralFormat::G3, '.'), "45.7");
+    EXPECT_EQ(FormatGeneral(0.0000012345, GeneralFormat::G5, '.'), "1.2345E-006");
+    EXPECT_EQ(FormatGeneral(0.5, GeneralFormat::G3, '.'), "0.5");
+    EXPECT_EQ(FormatFixed(2.675, 2, '.'), "2.68");
+    EXPECT_EQ(FormatFixed(-0.005, 2, '.'), "-0.01");
+    EXPECT_EQ(FormatFixed(2.5, 0, '.'), "3");
+    EXPECT_EQ(FormatFixed(2.675, 2), "2,68");
+}

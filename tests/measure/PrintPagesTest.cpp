@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <memory>
 
 #include "RecordingDevice.h"
 #include "measure/DependencyChart.h"
+#include "measure/Language.h"
 #include "measure/PrintPages.h"
 
 namespace {
@@ -430,3 +432,44 @@ TEST(TonerLightCopy, DarkGroundTurnsWhiteWhiteTextBlackColoursStay) {
 }
 
 }  // namespace
+
+// In English the pages carry English words and the decimal point: status lines, the table's
+// numbers, the chart's captions and tick labels.
+TEST(PrintedPagesInEnglish, WordsAndNumbersFollowTheLanguage) {
+    ASSERT_TRUE(SetCurrentLanguage(Language::English));
+    struct Back {
+        ~Back() { SetCurrentLanguage(Language::Polish); }
+    } back;
+    const QRegularExpression polish(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
+
+    const auto s = DiffusionState();
+    RecordingDevice diffusion(2400, 3394, 300);
+    QPainter p(&diffusion);
+    PrintDiffusionPage(p, QSize(2400, 3394), *s, 50);
+    p.end();
+    EXPECT_NE(diffusion.FindText(QStringLiteral("DIFFUSION")), nullptr);
+    EXPECT_NE(diffusion.FindText(QStringLiteral("Vav    =  45.7 units")), nullptr);
+    EXPECT_NE(diffusion.FindText(QStringLiteral("Time  =   12345 ms")), nullptr);
+    for (const auto& t : diffusion.Record().Texts)
+        EXPECT_FALSE(polish.match(t.String).hasMatch()) << t.String.toStdString();
+
+    RecordingDevice table(2400, 3400, 300);
+    QPainter q(&table);
+    PrintTableAndChart(
+        q, QSize(2400, 3400), 17, 2, TableInput(7),
+        {{"Number of"}, {"particles N"}, {"Pressure"}, {"x 10 "}, {"-26"}, {"[units]"}});
+    q.end();
+    EXPECT_NE(table.FindText(QStringLiteral("0.3")), nullptr);
+    EXPECT_NE(table.FindText(QStringLiteral("1234.5678")), nullptr);
+    EXPECT_NE(table.FindText(QStringLiteral("p[units]")), nullptr);
+    EXPECT_EQ(table.FindText(QStringLiteral("1234,5678")), nullptr);
+    int pointTicks = 0;
+    for (const auto& t : table.Record().Texts) {
+        EXPECT_FALSE(polish.match(t.String).hasMatch()) << t.String.toStdString();
+        EXPECT_FALSE(t.String.contains(QRegularExpression(QStringLiteral("\\d,\\d"))))
+            << t.String.toStdString();
+        if (t.String.contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d\\d$")))) ++pointTicks;
+    }
+    EXPECT_GT(pointTicks, 0);
+    EXPECT_EQ(AxisCaptionsFor(5, "Vśr [jedn.]").X, QStringLiteral("Vav [units]"));
+}

@@ -61,6 +61,29 @@ TEST(CellValidator, SettlingInOnePassEndsWhereTheRepeatedCheckEnds) {
     EXPECT_EQ(SettleCellText(digits + QStringLiteral(",5\n")), digits + QStringLiteral(",5"));
 }
 
+// The English cells follow the same rules with the point in the comma's place, and what they
+// hold reads as the same number.
+TEST(CellValidator, WithThePointTheRulesAreTheCommasRules) {
+    const QChar point = QLatin1Char('.');
+    for (const QString& comma :
+         {QStringLiteral("12a"), QStringLiteral("0"), QStringLiteral(","), QStringLiteral("0,5"),
+          QStringLiteral("1,2,"), QStringLiteral(",a"), QStringLiteral("7,25x1"),
+          QStringLiteral("00,")}) {
+        QString pointed = comma;
+        pointed.replace(QLatin1Char(','), point);
+        QString expected = SettleCellText(comma);
+        expected.replace(QLatin1Char(','), point);
+        EXPECT_EQ(SettleCellText(pointed, point), expected) << comma.toStdString();
+        EXPECT_EQ(ValidateCellText(pointed, point),
+                  QString(ValidateCellText(comma)).replace(QLatin1Char(','), point));
+    }
+    // A comma is a bad character in an English cell, as a point is in a Polish one.
+    EXPECT_EQ(SettleCellText(QStringLiteral("1,5"), point), "1");
+    EXPECT_EQ(SettleCellText(QStringLiteral("1.5")), "1");
+    EXPECT_DOUBLE_EQ(CellValue(QStringLiteral("0.25")), CellValue(QStringLiteral("0,25")));
+    EXPECT_DOUBLE_EQ(CellValue(QStringLiteral("3.")), 3.0);
+}
+
 TEST(GatherTable, EmptyCellsBecomeMinusOneAndTextsReadWithTheComma) {
     SimulationState s;
     GatherTable(QStringList(34, QString()), s);

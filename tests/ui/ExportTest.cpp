@@ -11,13 +11,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <functional>
 
 #include "CsvReader.h"
 #include "ReadOnlyFolder.h"
 #include "TableFormTest.h"
 #include "measure/Export.h"
+#include "measure/Language.h"
 #include "measure/Table.h"
 
 namespace {
@@ -363,36 +363,18 @@ TEST(SaveDialog, IsQtsOwnAndAsksBeforeItReplacesAFile) {
     EXPECT_EQ(chosen, existing);
 }
 
-namespace {
-
-// English for the texts of saving, as a translation file would give them.
-class EnglishSaving : public QTranslator {
-  public:
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        if (QLatin1String(context) != QLatin1String("Export")) return {};
-        const QString text = QString::fromUtf8(source);
-        if (text == QStringLiteral("Zapisz tabelę (CSV)"))
-            return QStringLiteral("Save table (CSV)");
-        if (text == QStringLiteral("Zapisz wykres (PNG/PDF)")) {
-            return QStringLiteral("Save chart (PNG/PDF)");
-        }
-        if (text == QStringLiteral("Zapisz obraz")) return QStringLiteral("Save picture");
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-};
-
-}  // namespace
-
 TEST_F(Exporting, CaptionsFollowTheLanguage) {
-    EnglishSaving english;
-    QCoreApplication::installTranslator(&english);
-    QCoreApplication::processEvents();
+    struct Back {
+        ~Back() { SetCurrentLanguage(Language::Polish); }
+    } back;
+    ASSERT_TRUE(form->SetLanguage(Language::English));
     EXPECT_EQ(W<QPushButton>("StudySaveTable")->text(), QStringLiteral("Save table (CSV)"));
     EXPECT_EQ(W<QPushButton>("FreePathSaveChart")->text(), QStringLiteral("Save chart (PNG/PDF)"));
-    EXPECT_EQ(Hint("SavePicture"), QStringLiteral("Save picture"));
-    QCoreApplication::removeTranslator(&english);
-    QCoreApplication::processEvents();
+    EXPECT_EQ(Hint("SavePicture"), QStringLiteral("Save the picture"));
+    EXPECT_EQ(Hint("FreePathSaveTable"),
+              QStringLiteral("Save the measurements of the table in a CSV file for a spreadsheet"));
+    ASSERT_TRUE(form->SetLanguage(Language::Polish));
     EXPECT_EQ(W<QPushButton>("FreePathSaveTable")->text(), QStringLiteral("Zapisz tabelę (CSV)"));
+    EXPECT_EQ(Hint("StudySaveChart"), QStringLiteral("Zapisz wykres jako obraz PNG albo stronę PDF"));
     EXPECT_EQ(Hint("SavePicture"), QStringLiteral("Zapisz obraz"));
 }

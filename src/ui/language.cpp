@@ -1,0 +1,54 @@
+// The language of the window: switched from the main menu at any time, the tables and a run
+// on the surface going on as they were.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "measure/Language.h"
+#include "ui/ChartBox.h"
+#include "ui/Pictures.h"
+#include "ui/Retranslate.h"
+#include "ui/jedn_Unit.h"
+#include "ui/kinetra_u.h"
+
+void TForm1::ConnectLanguage() {
+    ConnectClicks({{menu_.LanguageButton, &TForm1::LanguageButtonClick}});
+}
+
+void TForm1::LanguageButtonClick() {
+    SetLanguage(CurrentLanguage() == Language::Polish ? Language::English : Language::Polish);
+}
+
+bool TForm1::SetLanguage(Language language) {
+    const QChar before = QLatin1Char(DecimalSeparator());
+    if (!SetCurrentLanguage(language)) return false;
+    const QChar after = QLatin1Char(DecimalSeparator());
+
+    // The numbers in the cells keep their value and take the language's separator.
+    if (before != after) {
+        for (const TableCells* table : {&freePathTable_.Cells, &studyTable_.Cells}) {
+            for (QLineEdit* cell : table->cells) {
+                QString text = cell->text();
+                if (text.contains(before)) cell->setText(text.replace(before, after));
+            }
+        }
+    }
+
+    RetranslateTree(this);
+    if (jednostki) jednostki->Retranslate();
+    // The miniature of the initial-conditions panel carries its captions in the picture.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->objectName().endsWith(QStringLiteral("KeyPanelPicture")) &&
+            !label->pixmap().isNull()) {
+            label->setPixmap(InitialConditionsPicture());
+        }
+    }
+    // Texts put together from pieces: the study's name is taken from its link.
+    if (study_) SetUpDependencyStudy(study_);
+    ShowExperimentCaptions();
+    // The picture on the surface and the charts are drawn again in the new language.
+    if (Render(*sim_, CurrentSurfaceTexts(), surface_)) surface_.Present();
+    freePathTable_.wykr->update();
+    studyTable_.PaintBox2->update();
+    return true;
+}

@@ -1,0 +1,438 @@
+// The program in English: every screen walked with the window switched to English must show no
+// Polish letter and no text too large for its box, and switching the language in the middle of
+// a run keeps the table and the run as they were.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTranslator>
+
+#include "FormTest.h"
+#include "RecordingCanvas.h"
+#include "engine/Modes.h"
+#include "engine/Publisher.h"
+#include "measure/Language.h"
+#include "ui/CellHint.h"
+#include "ui/Exercises.h"
+#include "ui/Keyboard.h"
+#include "ui/Retranslate.h"
+#include "ui/Widgets.h"
+#include "ui/jedn_Unit.h"
+#include "ui/o_programie_Unit.h"
+#include "ui/texts/PolishTexts.h"
+
+namespace {
+
+const QRegularExpression kPolishLetters(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
+
+bool HasPolishLetters(const QString& text) {
+    return kPolishLetters.match(text).hasMatch();
+}
+
+// Widest line of a caption in the widget's font.
+int TextWidth(const QWidget* w, const QString& text) {
+    const QFontMetrics metrics(w->font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// Where a label's words lie in its parent (empty for a picture).
+QRect InkOf(const QLabel* label) {
+    if (label->text().isEmpty()) return {};
+    const QFontMetrics metrics(label->font());
+    QRect ink =
+        metrics.boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, label->text());
+    if (label->alignment() & Qt::AlignHCenter) ink.moveLeft((label->width() - ink.width()) / 2);
+    if (label->alignment() & Qt::AlignRight) ink.moveLeft(label->width() - ink.width());
+    return ink.translated(label->pos()).adjusted(1, 1, -1, -1);
+}
+
+// The screen as the pupil sees it: every visible caption, memo and hint, with what is wrong.
+class ScreenCheck {
+  public:
+    explicit ScreenCheck(QString where) : where_(std::move(where)) {}
+
+    void Look(QWidget* root) {
+        if (!root->isVisible()) return;
+        LookAt(root);
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            if (w->isVisibleTo(root)) LookAt(w);
+        }
+        // A caption that grew to hold its English words must not run into its neighbour.
+        QList<QWidget*> parents{root};
+        parents << root->findChildren<QWidget*>();
+        for (QWidget* parent : parents) {
+            if (!parent->isVisibleTo(root) && parent != root) continue;
+            const QList<QLabel*> labels = parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            for (qsizetype i = 0; i < labels.size(); ++i) {
+                for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                    const QRect a = InkOf(labels[i]);
+                    const QRect b = InkOf(labels[j]);
+                    if (labels[i]->isVisibleTo(root) && labels[j]->isVisibleTo(root) &&
+                        !a.isEmpty() && !b.isEmpty() && a.intersects(b)) {
+                        Fault(labels[i]->objectName() + QStringLiteral(" runs into ") +
+                                  labels[j]->objectName(),
+                              labels[i]->text() + QStringLiteral(" / ") + labels[j]->text());
+                    }
+                }
+            }
+        }
+    }
+
+    void LookAtSurface(const RecordingCanvas& canvas) {
+        for (const RecordingCanvas::Text& t : canvas.texts) {
+            const QString text = QString::fromStdString(t.text);
+            if (HasPolishLetters(text)) Fault(QStringLiteral("surface"), text);
+            const QFontMetrics metrics(ArialPixels(qRound(t.size * 4.0 / 3.0), true));
+            if (t.x + metrics.horizontalAdvance(text) > 1024)
+                Fault(QStringLiteral("surface, off the edge"), text);
+        }
+    }
+
+    const QStringList& Faults() const { return faults_; }
+
+  private:
+    void Fault(const QString& what, const QString& text) {
+        faults_ << QStringLiteral("%1: %2: %3").arg(where_, what, text.left(80));
+    }
+
+    void Words(const QWidget* w, const QString& text) {
+        if (HasPolishLetters(text)) Fault(w->objectName(), text);
+    }
+
+    void LookAt(QWidget* w) {
+        // The authors' names keep their own letters.
+        if (w->parentWidget() && w->parentWidget()->objectName() == QLatin1String("FO_programie") &&
+            QStringList{"Label6", "Label7", "Label3", "Label8", "Label4"}.contains(
+                w->objectName())) {
+            return;
+        }
+        if (!w->toolTip().isEmpty()) Words(w, w->toolTip());
+        if (w->isWindow()) Words(w, w->windowTitle());
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            Words(w, label->text());
+            if (!label->wordWrap() && !label->text().isEmpty() &&
+                TextWidth(label, label->text()) > label->width() + 1) {
+                Fault(w->objectName() + QStringLiteral(" too narrow"), label->text());
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            Words(w, button->text());
+            int room = button->width() - 8;
+            if (!button->icon().isNull()) room -= button->iconSize().width() + 4;
+            if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) room -= 16;
+            if (!button->text().isEmpty() && TextWidth(button, button->text()) > room)
+                Fault(w->objectName() + QStringLiteral(" too narrow"), button->text());
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+            const QString text = memo->toPlainText();
+            Words(w, text);
+            if (memo->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+                MemoHeight(text, memo->font(), memo->width()) > memo->height() + 2) {
+                Fault(w->objectName() + QStringLiteral(" too short"), text);
+            }
+        }
+    }
+
+    QString where_;
+    QStringList faults_;
+};
+
+// The run button of each exercise's pane.
+const char* RunButtonOf(const QString& exercise) {
+    static const std::pair<const char*, const char*> buttons[] = {
+        {"dyfuzja", "BitBtn5"},         {"dyfuzja-wykres", "BitBtn21"},
+        {"droga-swobodna", "BitBtn24"}, {"droga-swobodna-badanie", "BitBtn20"},
+        {"zderzenia", "BitBtn30"},      {"temperatura", "BitBtn32"},
+        {"cisnienie", "BitBtn15"},      {"transport-ciepla", "BitBtn34"},
+    };
+    for (const auto& [name, button] : buttons) {
+        if (exercise == QLatin1String(name)) return button;
+    }
+    return exercise.startsWith(QLatin1String("temperatura")) ? "BitBtn13" : "BitBtn39";
+}
+
+class Languages : public FormTest {
+  protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        about = new TFO_programie(form.get());
+        units = new Tjednostki(form.get());
+        form->SetDialogs(about, units);
+    }
+    void TearDown() override {
+        SetCurrentLanguage(Language::Polish);
+        FormTest::TearDown();
+    }
+
+    // A few ticks of the running simulation, a frame apart on the hand-driven clock.
+    void RunFrames(int frames) {
+        for (int i = 0; i < frames; ++i) {
+            clock.Advance(17);
+            form->DXTimer1Timer(1);
+        }
+    }
+
+    void Check(const QString& where) {
+        ScreenCheck check(where);
+        check.Look(form.get());
+        for (QWidget* dialog : {static_cast<QWidget*>(about), static_cast<QWidget*>(units)})
+            check.Look(dialog);
+        RecordingCanvas surface;
+        Render(form->Sim(), CurrentSurfaceTexts(), surface);
+        check.LookAtSurface(surface);
+        faults << check.Faults();
+        // For a person to look at: KINETRA_SCREENSHOTS=<folder> keeps a picture of each screen.
+        const QString folder = qEnvironmentVariable("KINETRA_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            QString file = where;
+            file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]+")), QStringLiteral("_"));
+            form->grab().save(folder + QLatin1Char('/') + file + QStringLiteral(".png"));
+            for (QWidget* dialog : {static_cast<QWidget*>(about), static_cast<QWidget*>(units)}) {
+                if (dialog->isVisible())
+                    dialog->grab().save(folder + QLatin1Char('/') + file + QLatin1Char('_') +
+                                        dialog->objectName() + QStringLiteral(".png"));
+            }
+        }
+    }
+
+    // Starts the exercise's simulation as the pupil does, up to its first frames.
+    void RunExercise(const QString& name) {
+        Click(RunButtonOf(name));
+        if (Shown("Panel2")) {
+            Check(name + QStringLiteral(", initial conditions"));
+            Click("BitBtn3");
+        }
+        if (name == QLatin1String("transport-ciepla")) {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return !form->HeatPlacement().Busy(); }, 600'000));
+        }
+        RunFrames(30);
+    }
+
+    TFO_programie* about = nullptr;
+    Tjednostki* units = nullptr;
+    QStringList faults;
+};
+
+TEST(LanguageChoice, PolishLocalesAndNoLocaleKeepPolishAnyOtherLanguageIsEnglish) {
+    for (const char* polish : {"pl_PL.UTF-8", "pl_PL", "pl", "", "C", "C.UTF-8", "POSIX"})
+        EXPECT_EQ(LanguageOfLocale(QLatin1String(polish)), Language::Polish) << polish;
+    for (const char* other : {"en_GB.UTF-8", "en_US", "de_DE.UTF-8", "fr", "uk_UA"})
+        EXPECT_EQ(LanguageOfLocale(QLatin1String(other)), Language::English) << other;
+    EXPECT_EQ(LanguageNamed(QStringLiteral("pl")), Language::Polish);
+    EXPECT_EQ(LanguageNamed(QStringLiteral("en")), Language::English);
+    EXPECT_FALSE(LanguageNamed(QStringLiteral("de")).has_value());
+}
+
+TEST(LanguageChoice, TheSystemLocaleDecidesByTheFirstVariableSet) {
+    const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
+    qunsetenv("LC_ALL");
+    qputenv("LC_MESSAGES", "de_DE.UTF-8");
+    qputenv("LANG", "pl_PL.UTF-8");
+    EXPECT_EQ(SystemLanguage(), Language::English);
+    qputenv("LC_ALL", "pl_PL.UTF-8");
+    EXPECT_EQ(SystemLanguage(), Language::Polish);
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    qunsetenv("LANG");
+    EXPECT_EQ(SystemLanguage(), Language::Polish);
+    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    for (int i = 0; i < 3; ++i) {
+        if (!saved[i].isEmpty()) qputenv(names[i], saved[i]);
+    }
+}
+
+TEST(EnglishTexts, TheSurfaceTablePiecesAreEnglishWithThePoint) {
+    ASSERT_TRUE(SetCurrentLanguage(Language::English));
+    const SurfaceTexts& t = CurrentSurfaceTexts();
+    EXPECT_EQ(t.Decimal, '.');
+    EXPECT_EQ(t.DiffusionTitle, "DIFFUSION");
+    for (const std::string* piece :
+         {&t.Units, &t.CountN1, &t.MeanSpeedLine, &t.PartAxis, &t.MeanFreePath, &t.WallsTitle2,
+          &t.TemperatureTitle, &t.PressureTitle, &t.PressureUnsettled, &t.LeftTemperature,
+          &t.Undetermined, &t.CaptionMeanSpeed, &t.CaptionMass, &t.SpeedHistogram, &t.ExactModel}) {
+        EXPECT_FALSE(HasPolishLetters(QString::fromStdString(*piece))) << *piece;
+    }
+    EXPECT_EQ(Tr("Dyfuzja"), QStringLiteral("Diffusion"));
+    EXPECT_EQ(SourceOf(QStringLiteral("Diffusion")), QStringLiteral("Dyfuzja"));
+    EXPECT_EQ(DecimalSeparator(), '.');
+
+    ASSERT_TRUE(SetCurrentLanguage(Language::Polish));
+    EXPECT_EQ(&CurrentSurfaceTexts(), &PolishSurfaceTexts());
+    EXPECT_EQ(Tr("Dyfuzja"), QStringLiteral("Dyfuzja"));
+    EXPECT_EQ(DecimalSeparator(), ',');
+}
+
+TEST(EnglishTexts, CellHintsNameThePoint) {
+    ASSERT_TRUE(SetCurrentLanguage(Language::English));
+    const QChar point = QLatin1Char('.');
+    EXPECT_EQ(NormalisedCellText(QStringLiteral("2,5"), point), QStringLiteral("2.5"));
+    EXPECT_EQ(NormalisedCellText(QStringLiteral(",5"), point), QStringLiteral("0.5"));
+    EXPECT_EQ(NormalisedCellText(QStringLiteral("2.5")), QStringLiteral("2,5"));
+    EXPECT_EQ(CellHintFor(QStringLiteral("1.2.3"), point),
+              QStringLiteral("Only one decimal point"));
+    EXPECT_EQ(CellHintFor(QStringLiteral("1x"), point),
+              QStringLiteral("Only digits and the decimal point"));
+    EXPECT_TRUE(CellHintFor(QStringLiteral("1.25"), point).isEmpty());
+    SetCurrentLanguage(Language::Polish);
+    EXPECT_EQ(CellHintFor(QStringLiteral("1,2,3")), QStringLiteral("Tylko jeden przecinek"));
+}
+
+TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    Check(QStringLiteral("menu"));
+    EXPECT_EQ(W<QPushButton>("LanguageButton")->text(), QStringLiteral("Polski"));
+
+    for (const Exercise& exercise : Exercises()) {
+        const QString name = QLatin1String(exercise.Name);
+        ASSERT_TRUE(OpenExercise(*form, name));
+        Check(name);
+        RunExercise(name);
+        Check(name + QStringLiteral(", running"));
+        if (Shown("Panel11")) {
+            // A table of the study with two rows, its chart drawn.
+            W<QLineEdit>("Edit69")->setText(QStringLiteral("100"));
+            W<QLineEdit>("Edit70")->setText(QStringLiteral("2.5"));
+            W<QLineEdit>("Edit71")->setText(QStringLiteral("200"));
+            W<QLineEdit>("Edit72")->setText(QStringLiteral("5"));
+            Click("BitBtn35");
+            Check(name + QStringLiteral(", table and chart"));
+        }
+        Click("BitBtn6");  // paused: the hint offers to resume
+        Check(name + QStringLiteral(", paused"));
+        Click("BitBtn1");
+    }
+    // The dialogs of the menu, shown without their modal loop.
+    about->show();
+    units->show();
+    Check(QStringLiteral("dialogs"));
+    about->hide();
+    units->hide();
+    // A message box's words too.
+    W<QLineEdit>("Edit69")->clear();
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("cisnienie-liczba")));
+    Click("BitBtn39");
+    Click("BitBtn35");
+    ASSERT_FALSE(recorder.messages.empty());
+    for (const auto& message : recorder.messages) {
+        EXPECT_FALSE(HasPolishLetters(message.text)) << message.text.toStdString();
+        EXPECT_FALSE(HasPolishLetters(message.title)) << message.title.toStdString();
+    }
+
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+// Every caption, memo and hint of the window and its dialogs, in creation order.
+QStringList AllTexts(const QList<QWidget*>& roots) {
+    QStringList texts;
+    for (QWidget* root : roots) {
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* w : widgets) {
+            if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) texts << memo->toPlainText();
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+            texts << w->toolTip() << w->accessibleName() << w->windowTitle();
+        }
+    }
+    return texts;
+}
+
+TEST_F(Languages, EveryCaptionChangesOrIsItsOwnTranslationAndSwitchingBackRestoresIt) {
+    const QList<QWidget*> roots{form.get(), about, units};
+    const QStringList polish = AllTexts(roots);
+    Click("LanguageButton");
+    EXPECT_EQ(CurrentLanguage(), Language::English);
+    EXPECT_EQ(W<QPushButton>("BitBtn8")->text(), QStringLiteral("Diffusion"));
+    const QStringList english = AllTexts(roots);
+    ASSERT_EQ(english.size(), polish.size());
+
+    // A text left as it was must be one the translation keeps on purpose ("Start", "N"), or a
+    // name: a word forgotten by the translation tools would stay Polish.
+    QTranslator translation;
+    ASSERT_TRUE(translation.load(QStringLiteral(":/i18n/kinetra_en.qm")));
+    const QStringList names{QStringLiteral("KINETRA"), QString::fromUtf8(publisher::kWebAddress),
+                            QString::fromUtf8(publisher::kEmailAddress)};
+    const QRegularExpression letters(QStringLiteral("[A-Za-z]{2}"));
+    for (qsizetype i = 0; i < polish.size(); ++i) {
+        const QString& text = polish[i];
+        if (english[i] != text || !letters.match(text).hasMatch() || names.contains(text)) continue;
+        bool author = false;
+        for (const char* name : publisher::kAuthors)
+            author = author || text == QString::fromUtf8(name);
+        if (author) continue;
+        EXPECT_FALSE(translation.translate("kinetra", text.toUtf8().constData()).isEmpty())
+            << "not translated: " << text.toStdString();
+    }
+
+    Click("LanguageButton");
+    EXPECT_EQ(CurrentLanguage(), Language::Polish);
+    const QStringList back = AllTexts(roots);
+    ASSERT_EQ(back.size(), polish.size());
+    for (qsizetype i = 0; i < back.size(); ++i)
+        EXPECT_EQ(back[i].toStdString(), polish[i].toStdString()) << i;
+    EXPECT_EQ(W<QPushButton>("LanguageButton")->text(), QStringLiteral("English"));
+}
+
+TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    Click("BitBtn13");
+    ASSERT_TRUE(form->Timer().Enabled());
+    QTest::keyClicks(W<QLineEdit>("Edit69"), QStringLiteral("12,5"));
+    QTest::keyClicks(W<QLineEdit>("Edit70"), QStringLiteral("300"));
+    QTest::keyClicks(W<QLineEdit>("Edit71"), QStringLiteral(",25"));
+    RunFrames(20);
+    const SimulationState before = form->Sim().S;
+
+    // F12 switches while the menu is hidden under the run.
+    new KeyboardControl(form.get(), {});
+    QTest::keyClick(W("Panel11"), Qt::Key_F12);
+    ASSERT_EQ(CurrentLanguage(), Language::English);
+    EXPECT_TRUE(form->Timer().Enabled());
+    // The study's texts, the name taken from its link included, are English too.
+    EXPECT_EQ(W<QLabel>("Label101")->text(),
+              QStringLiteral(" How the temperature depends on the mean speed of the gas particles"));
+    EXPECT_EQ(W<QLabel>("Label103")->text(), QStringLiteral("Temperature"));
+    EXPECT_FALSE(HasPolishLetters(W<QLabel>("Label105")->text()));
+    EXPECT_TRUE(Shown("Panel11"));
+    EXPECT_EQ(W<QLineEdit>("Edit69")->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(W<QLineEdit>("Edit70")->text(), QStringLiteral("300"));
+    EXPECT_EQ(W<QLineEdit>("Edit71")->text(), QStringLiteral("0.25"));
+    // The switch moves no particle and restarts nothing.
+    const SimulationState& now = form->Sim().S;
+    EXPECT_EQ(now.SimulationMode, before.SimulationMode);
+    EXPECT_EQ(now.ParticleCount, before.ParticleCount);
+    EXPECT_EQ(now.ClockStart, before.ClockStart);
+    for (int i = 1; i <= now.ParticleCount; ++i) {
+        ASSERT_EQ(now.PosX[i], before.PosX[i]) << i;
+        ASSERT_EQ(now.VelY[i], before.VelY[i]) << i;
+    }
+    // The English cells take the point and map a comma to it; the values are the same.
+    QTest::keyClicks(W<QLineEdit>("Edit72"), QStringLiteral("7,5"));
+    EXPECT_EQ(W<QLineEdit>("Edit72")->text(), QStringLiteral("7.5"));
+    Click("BitBtn35");
+    EXPECT_DOUBLE_EQ(form->Sim().S.TableRows[1].X, 12.5);
+    EXPECT_DOUBLE_EQ(form->Sim().S.TableRows[1].Y, 300.0);
+    EXPECT_DOUBLE_EQ(form->Sim().S.TableRows[2].X, 0.25);
+    EXPECT_DOUBLE_EQ(form->Sim().S.TableRows[2].Y, 7.5);
+
+    // The run goes on, its numbers written with the point.
+    RunFrames(5);
+    EXPECT_GT(form->Sim().S.ClockNow, before.ClockNow);
+    RecordingCanvas surface;
+    Render(form->Sim(), CurrentSurfaceTexts(), surface);
+    const QRegularExpression decimalComma(QStringLiteral("\\d,\\d"));
+    int decimals = 0;
+    for (const RecordingCanvas::Text& t : surface.texts) {
+        const QString text = QString::fromStdString(t.text);
+        EXPECT_FALSE(decimalComma.match(text).hasMatch()) << t.text;
+        if (text.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) ++decimals;
+    }
+    EXPECT_GT(decimals, 0);
+}
+
+}  // namespace
