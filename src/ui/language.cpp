@@ -44,7 +44,14 @@ bool TForm1::SetLanguage(Language language) {
         }
     }
     // Texts put together from pieces: the study's name is taken from its link.
-    if (study_) SetUpDependencyStudy(study_);
+    if (study_) {
+        // The same study in other words: the chart drawn from its table stays.
+        const ChartMemory chart = paintBox2Chart_;
+        SetUpDependencyStudy(study_);
+        paintBox2Chart_ = chart;
+    }
+    // The free path's stop note carries the number of collisions in its sentence.
+    if (!classroom_.StopNote->isHidden()) ShowStopNote(true);
     ShowExperimentCaptions();
     // The picture on the surface and the charts are drawn again in the new language.
     if (Render(*sim_, CurrentSurfaceTexts(), surface_)) surface_.Present();

@@ -435,4 +435,42 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     EXPECT_GT(decimals, 0);
 }
 
+TEST_F(Languages, TheFreePathStopNoteIsWrittenAgainInTheOtherLanguage) {
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("droga-swobodna-badanie")));
+    Click("BitBtn20");
+    Click("BitBtn3");
+    // As if the tracked particle had met its collisions.
+    form->Sim().S.PathCount = 302;
+    form->DXTimer1Timer(0);
+    auto* note = W<QLabel>("StopNote");
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("Symulację zatrzymano po 301 zderzeniach")));
+
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    EXPECT_EQ(note->text(),
+              QStringLiteral("The simulation stopped after 301 collisions of the tracked particle. "
+                             "To go on, press the “Resume” button."));
+    Check(QStringLiteral("free path, stopped by itself"));
+    ASSERT_TRUE(form->SetLanguage(Language::Polish));
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("Symulację zatrzymano po 301 zderzeniach")));
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Languages, SwitchingKeepsTheStudysChartAsDrawn) {
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    Click("BitBtn13");
+    QWidget* box = W("PaintBox2");
+    const QImage empty = box->grab().toImage();
+    W<QLineEdit>("Edit69")->setText(QStringLiteral("100"));
+    W<QLineEdit>("Edit70")->setText(QStringLiteral("5"));
+    W<QLineEdit>("Edit71")->setText(QStringLiteral("200"));
+    W<QLineEdit>("Edit72")->setText(QStringLiteral("9"));
+    Click("BitBtn35");
+    const QImage drawn = box->grab().toImage();
+    ASSERT_NE(drawn, empty);
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    ASSERT_TRUE(form->SetLanguage(Language::Polish));
+    EXPECT_EQ(box->grab().toImage(), drawn);
+}
+
 }  // namespace
