@@ -3,19 +3,29 @@
 // a run keeps the table and the run as they were.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 #include <QTranslator>
 
 #include "FormTest.h"
 #include "RecordingCanvas.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
+#include "measure/Chart.h"
 #include "measure/Language.h"
+#include "measure/PrintService.h"
 #include "ui/CellHint.h"
 #include "ui/Exercises.h"
 #include "ui/Keyboard.h"
@@ -128,6 +138,10 @@ class ScreenCheck {
             if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) room -= 16;
             if (!button->text().isEmpty() && TextWidth(button, button->text()) > room)
                 Fault(w->objectName() + QStringLiteral(" too narrow"), button->text());
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            Words(w, group->title());
+            if (TextWidth(group, group->title()) > group->width() - 16)
+                Fault(w->objectName() + QStringLiteral(" too narrow"), group->title());
         } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
             const QString text = memo->toPlainText();
             Words(w, text);
@@ -189,8 +203,7 @@ class Languages : public FormTest {
         // For a person to look at: KINETRA_SCREENSHOTS=<folder> keeps a picture of each screen.
         const QString folder = qEnvironmentVariable("KINETRA_SCREENSHOTS");
         if (!folder.isEmpty()) {
-            QString file = where;
-            file.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]+")), QStringLiteral("_"));
+            const QString file = FileName(where).chopped(4);
             form->grab().save(folder + QLatin1Char('/') + file + QStringLiteral(".png"));
             for (QWidget* dialog : {static_cast<QWidget*>(about), static_cast<QWidget*>(units)}) {
                 if (dialog->isVisible())
@@ -198,6 +211,27 @@ class Languages : public FormTest {
                                         dialog->objectName() + QStringLiteral(".png"));
             }
         }
+    }
+
+    // A dialog on screen, its words and boxes checked like the window's; kept as a picture
+    // under KINETRA_SCREENSHOTS too.
+    void CheckDialog(QWidget* dialog, const QString& where) {
+        ScreenCheck check(where);
+        check.Look(dialog);
+        faults << check.Faults();
+        const QString folder = qEnvironmentVariable("KINETRA_SCREENSHOTS");
+        if (!folder.isEmpty()) dialog->grab().save(folder + QLatin1Char('/') + FileName(where));
+    }
+
+    static QString FileName(QString where) {
+        where.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]+")), QStringLiteral("_"));
+        return where + QStringLiteral(".png");
+    }
+
+    // Scrolls a pane to its foot, where the buttons under its table lie.
+    void ScrollDown(const char* pane) {
+        QScrollBar* bar = W<QScrollArea>(pane)->verticalScrollBar();
+        bar->setValue(bar->maximum());
     }
 
     // Starts the exercise's simulation as the pupil does, up to its first frames.
@@ -291,6 +325,14 @@ TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
         const QString name = QLatin1String(exercise.Name);
         ASSERT_TRUE(OpenExercise(*form, name));
         Check(name);
+        // The buttons under the free path's table and the heat transport's settings.
+        if (name == QLatin1String("droga-swobodna-badanie")) {
+            ScrollDown("ScrollBox3");
+            Check(name + QStringLiteral(", under the table"));
+        } else if (name == QLatin1String("transport-ciepla")) {
+            ScrollDown("ScrollBox12");
+            Check(name + QStringLiteral(", settings"));
+        }
         RunExercise(name);
         Check(name + QStringLiteral(", running"));
         if (Shown("Panel11")) {
@@ -435,6 +477,132 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     EXPECT_GT(decimals, 0);
 }
 
+// Runs `act` on the next modal dialog of type T once it is on screen.
+template <typename T>
+void WhenShown(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* shown = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!shown || !shown->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(shown);
+    });
+    timer->start();
+}
+
+TEST_F(Languages, TheClearQuestionAndTheSaveDialogsAreEnglishOnScreen) {
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    Click("BitBtn13");
+    W<QLineEdit>("Edit69")->setText(QStringLiteral("12.5"));
+    W<QLineEdit>("Edit70")->setText(QStringLiteral("300"));
+    W<QLineEdit>("Edit71")->setText(QStringLiteral("25"));
+    W<QLineEdit>("Edit72")->setText(QStringLiteral("600"));
+    // The real boxes and dialogs, answered as they appear.
+    SetMessageSink(nullptr);
+
+    QString question;
+    WhenShown<QMessageBox>([&](QMessageBox* box) {
+        question = box->text();
+        // Qt may give the button a shortcut letter of its own.
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                  QStringLiteral("Yes"));
+        CheckDialog(box, QStringLiteral("clear the table, question"));
+        box->button(QMessageBox::No)->click();
+    });
+    Click("ClearStudyTable");
+    EXPECT_EQ(question, QStringLiteral("Do you really want to remove all the numbers from the "
+                                       "measurement table?"));
+    EXPECT_EQ(W<QLineEdit>("Edit69")->text(), QStringLiteral("12.5"));
+
+    struct Offer {
+        QString title, file, filters;
+    };
+    std::vector<Offer> offers;
+    for (const char* button : {"StudySaveTable", "StudySaveChart", "SavePicture"}) {
+        WhenShown<QFileDialog>([&, button](QFileDialog* dialog) {
+            offers.push_back({dialog->windowTitle(),
+                              QFileInfo(dialog->selectedFiles().value(0)).fileName(),
+                              dialog->nameFilters().join(QStringLiteral(";;"))});
+            EXPECT_EQ(dialog->labelText(QFileDialog::FileName), QStringLiteral("File name:"));
+            CheckDialog(dialog, QStringLiteral("save dialog of ") + QLatin1String(button));
+            dialog->reject();
+        });
+        Click(button);
+    }
+    ASSERT_EQ(offers.size(), 3U);
+    EXPECT_EQ(offers[0].title, QStringLiteral("Save the measurement table"));
+    EXPECT_EQ(offers[0].file, QStringLiteral("measurements.csv"));
+    EXPECT_EQ(offers[0].filters, QStringLiteral("CSV file (*.csv)"));
+    EXPECT_EQ(offers[1].title, QStringLiteral("Save the chart"));
+    EXPECT_EQ(offers[1].file, QStringLiteral("chart.png"));
+    EXPECT_EQ(offers[1].filters, QStringLiteral("PNG picture (*.png);;PDF page (*.pdf)"));
+    EXPECT_EQ(offers[2].title, QStringLiteral("Save the picture of the simulation"));
+    EXPECT_EQ(offers[2].file, QStringLiteral("simulation.png"));
+    EXPECT_EQ(offers[2].filters, QStringLiteral("PNG picture (*.png)"));
+    SetMessageSink(&recorder);
+
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+// A printer that takes every page, keeping its job titles.
+class AcceptingPrinter final : public PrintBackend {
+  public:
+    std::optional<PrinterTarget> DefaultPrinter() override {
+        PrinterTarget t;
+        t.Name = QStringLiteral("Room 12");
+        t.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        t.Resolution = 50;
+        return t;
+    }
+    int Submit(const PrinterTarget&, const QString&, const QString& title, QString*) override {
+        titles << title;
+        return static_cast<int>(titles.size());
+    }
+    QStringList titles;
+};
+
+TEST_F(Languages, PrintingTellsWhereThePageWentAndNamesItsJobInEnglish) {
+    auto backend = std::make_unique<AcceptingPrinter>();
+    AcceptingPrinter* printer = backend.get();
+    form->SetPrintService(std::make_unique<PrintService>(std::move(backend)));
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+
+    // A screen copy on white paper: the word after the page says how to change that.
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("zderzenia")));
+    RunExercise(QStringLiteral("zderzenia"));
+    Click("BitBtn19");
+    // A study's table, named after the study.
+    Click("BitBtn1");
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("cisnienie-liczba")));
+    Click("BitBtn39");
+    W<QLineEdit>("Edit69")->setText(QStringLiteral("100"));
+    W<QLineEdit>("Edit70")->setText(QStringLiteral("2.5"));
+    W<QLineEdit>("Edit71")->setText(QStringLiteral("200"));
+    W<QLineEdit>("Edit72")->setText(QStringLiteral("5"));
+    Click("BitBtn36");
+
+    ASSERT_EQ(printer->titles.size(), 2);
+    EXPECT_EQ(printer->titles[0],
+              QStringLiteral("Simulation printout Collisions with the walls of the vessel"));
+    EXPECT_TRUE(printer->titles[1].startsWith(
+        QStringLiteral("Measurement table printout - How the pressure")))
+        << printer->titles[1].toStdString();
+    ASSERT_EQ(recorder.messages.size(), 2U);
+    EXPECT_EQ(recorder.messages[0].title, QStringLiteral("Printing"));
+    EXPECT_TRUE(recorder.messages[0].text.startsWith(
+        QStringLiteral("The page has been sent to the printer “Room 12”.\nThe screen picture")))
+        << recorder.messages[0].text.toStdString();
+    for (const auto& message : recorder.messages) {
+        EXPECT_FALSE(HasPolishLetters(message.text)) << message.text.toStdString();
+        EXPECT_FALSE(HasPolishLetters(message.title)) << message.title.toStdString();
+    }
+    for (const QString& title : printer->titles)
+        EXPECT_FALSE(HasPolishLetters(title)) << title.toStdString();
+}
+
 TEST_F(Languages, TheFreePathStopNoteIsWrittenAgainInTheOtherLanguage) {
     ASSERT_TRUE(OpenExercise(*form, QStringLiteral("droga-swobodna-badanie")));
     Click("BitBtn20");
@@ -471,6 +639,16 @@ TEST_F(Languages, SwitchingKeepsTheStudysChartAsDrawn) {
     ASSERT_TRUE(form->SetLanguage(Language::English));
     ASSERT_TRUE(form->SetLanguage(Language::Polish));
     EXPECT_EQ(box->grab().toImage(), drawn);
+}
+
+TEST(EnglishTexts, ShortChartLabelsAndThePrintedDateFollowTheLanguage) {
+    EXPECT_EQ(ShortTickLabel(105000.0), QStringLiteral("1,05·10⁵"));
+    EXPECT_EQ(Tr(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy")), QStringLiteral("dd.MM.yyyy"));
+    ASSERT_TRUE(SetCurrentLanguage(Language::English));
+    EXPECT_EQ(ShortTickLabel(105000.0), QStringLiteral("1.05·10⁵"));
+    EXPECT_EQ(ShortTickLabel(0.000123), QStringLiteral("1.23·10⁻⁴"));
+    EXPECT_EQ(Tr(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy")), QStringLiteral("dd/MM/yyyy"));
+    SetCurrentLanguage(Language::Polish);
 }
 
 }  // namespace
