@@ -35,26 +35,38 @@ struct ClassroomControls {
 
 namespace classroom_texts {
 inline const QString kView = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Widok"));
-inline const QString kVelocityLines = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Pokaż wektory prędkości"));
+inline const QString kVelocityLines =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Pokaż wektory prędkości"));
 inline const QString kLargeView = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Duży podgląd"));
-inline const QString kLabelUndetermined = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Opis przy „nieokreślona”"));
-inline const QString kWhitePaper = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "druk na białym tle"));
-inline const QString kStopNote = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Symulację zatrzymano po %1 zderzeniach śledzonej cząsteczki. Aby ją kontynuować, "
+inline const QString kLabelUndetermined =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Opis przy „nieokreślona”"));
+inline const QString kWhitePaper =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "druk na białym tle"));
+inline const QString kStopNote = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Symulację zatrzymano po %1 zderzeniach śledzonej cząsteczki. Aby ją kontynuować, "
     "naciśnij przycisk „Wznów”."));
 inline const QString kCancel = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Anuluj"));
-inline const QString kHeatSettings = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ustawienia tej symulacji"));
-inline const QString kHeatMaxSpeed = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Maksymalna szybkość cząsteczek:"));
-inline const QString kHeatSpeedFactor = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Mnożnik prędkości (x/2):"));
-inline const QString kHeatMass = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Masa cząsteczki gazu [u]:"));
-inline const QString kHeatDefaults = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wartości początkowe"));
-inline const QString kHeatHint =
-    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Te same wartości ustawiają panel warunków początkowych i suwaki doświadczeń."));
+inline const QString kHeatSettings =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ustawienia tej symulacji"));
+inline const QString kHeatMaxSpeed =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Maksymalna szybkość cząsteczek:"));
+inline const QString kHeatSpeedFactor =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Mnożnik prędkości (x/2):"));
+inline const QString kHeatMass =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Masa cząsteczki gazu [u]:"));
+inline const QString kHeatDefaults =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wartości początkowe"));
+inline const QString kHeatHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra", "Te same wartości ustawiają panel warunków początkowych i suwaki doświadczeń."));
 inline const QString kClearTable = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wyczyść tabelę"));
-inline const QString kClearQuestion =
-    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Czy na pewno usunąć wszystkie liczby z tabeli pomiarów?"));
+inline const QString kClearQuestion = QStringLiteral(
+    QT_TRANSLATE_NOOP("kinetra", "Czy na pewno usunąć wszystkie liczby z tabeli pomiarów?"));
 // The initial-conditions panel's title, by exercise.
-inline const QString kDiffusionSetUp =
-    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "DYFUZJA - ustawienia warunków początkowych układu"));
-inline const QString kFreePathSetUp = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "DROGA SWOBODNA - warunki początkowe"));
-inline const QString kWallsSetUp = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "ZDERZENIA ZE ŚCIANKAMI - warunki początkowe"));
+inline const QString kDiffusionSetUp = QStringLiteral(
+    QT_TRANSLATE_NOOP("kinetra", "DYFUZJA - ustawienia warunków początkowych układu"));
+inline const QString kFreePathSetUp =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "DROGA SWOBODNA - warunki początkowe"));
+inline const QString kWallsSetUp =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "ZDERZENIA ZE ŚCIANKAMI - warunki początkowe"));
 }  // namespace classroom_texts

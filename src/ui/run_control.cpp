@@ -115,7 +115,8 @@ void TForm1::BitBtn18Click() {
     // The run can be taken up again where it stopped, with "Anuluj" or Esc.
     const bool running = DXTimer1.Enabled();
     if (running) parametersStamp_ = sim_->Stamp();
-    classroom_.CancelParameters->setVisible(running || tools_.BitBtn6->toolTip() == Tr(kResumeHint));
+    classroom_.CancelParameters->setVisible(running ||
+                                            tools_.BitBtn6->toolTip() == Tr(kResumeHint));
     if (!running) parametersStamp_ = sim_->S.PauseStart;
     ShowStopNote(false);
     conditions_.Panel2->show();

@@ -375,6 +375,7 @@ TEST_F(Exporting, CaptionsFollowTheLanguage) {
               QStringLiteral("Save the measurements of the table in a CSV file for a spreadsheet"));
     ASSERT_TRUE(form->SetLanguage(Language::Polish));
     EXPECT_EQ(W<QPushButton>("FreePathSaveTable")->text(), QStringLiteral("Zapisz tabelę (CSV)"));
-    EXPECT_EQ(Hint("StudySaveChart"), QStringLiteral("Zapisz wykres jako obraz PNG albo stronę PDF"));
+    EXPECT_EQ(Hint("StudySaveChart"),
+              QStringLiteral("Zapisz wykres jako obraz PNG albo stronę PDF"));
     EXPECT_EQ(Hint("SavePicture"), QStringLiteral("Zapisz obraz"));
 }

@@ -436,8 +436,9 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     ASSERT_EQ(CurrentLanguage(), Language::English);
     EXPECT_TRUE(form->Timer().Enabled());
     // The study's texts, the name taken from its link included, are English too.
-    EXPECT_EQ(W<QLabel>("Label101")->text(),
-              QStringLiteral(" How the temperature depends on the mean speed of the gas particles"));
+    EXPECT_EQ(
+        W<QLabel>("Label101")->text(),
+        QStringLiteral(" How the temperature depends on the mean speed of the gas particles"));
     EXPECT_EQ(W<QLabel>("Label103")->text(), QStringLiteral("Temperature"));
     EXPECT_FALSE(HasPolishLetters(W<QLabel>("Label105")->text()));
     EXPECT_TRUE(Shown("Panel11"));
