@@ -2,6 +2,7 @@
 // work as before, the particles stay in their vessel, and the gas keeps its energy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "TestSim.h"
@@ -179,6 +180,68 @@ TEST(ExactModel, TheFreePathCountsOnlyMeetingsAndMatchesKineticTheory) {
     InitFreePath(*d.sim);
     Advance(*d.sim);
     EXPECT_EQ(d.sim->Frame.TrackedMeetings, -1);
+}
+
+}  // namespace
+
+namespace {
+
+// Heat transport on the exact model at the start values, read as the thermometers read it.
+struct HeatRun {
+    double start[3];    // left, right, partition at the first tick
+    double shown[3];    // the same at the end
+    double settled[3];  // means over the last 60 s
+    int evenTick = -1;  // first tick whose 1 s means differ by under 10% of the start's
+};
+
+HeatRun RunHeatTransport(uint64_t seed) {
+    TestSim t(seed);
+    t.C().SizeChoice = 4;
+    t.sim->Model = GasModel::Exact;
+    InitMode(*t.sim, kModeHeatTransport);
+    EXPECT_TRUE(t.S().InitOk);
+    StartClock(*t.sim);
+    HeatRun run{};
+    double second[3] = {0, 0, 0}, settled[3] = {0, 0, 0};
+    constexpr int kTicks = 7200, kSettled = 3600;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        t.clock.Advance(16);
+        Advance(*t.sim);
+        const FrameReadings& f = t.sim->Frame;
+        const double now[3] = {f.LeftTemperature, f.RightTemperature, f.PartitionTemperature};
+        for (int g = 0; g < 3; ++g) {
+            if (tick == 0) run.start[g] = now[g];
+            run.shown[g] = now[g];
+            second[g] += now[g] / 60;
+            if (tick >= kTicks - kSettled) settled[g] += now[g] / kSettled;
+        }
+        if ((tick + 1) % 60 == 0) {
+            const double spread = std::max({second[0], second[1], second[2]}) -
+                                  std::min({second[0], second[1], second[2]});
+            if (run.evenTick < 0 && spread < 0.1 * (run.start[0] - run.start[1]))
+                run.evenTick = tick + 1;
+            second[0] = second[1] = second[2] = 0;
+        }
+    }
+    std::copy(settled, settled + 3, run.settled);
+    return run;
+}
+
+TEST(ExactModel, HeatTransportBalancesItsHeatAndEvensOutWithinAMinute) {
+    for (uint64_t seed : {1u, 2u}) {
+        const HeatRun r = RunHeatTransport(seed);
+        // Heat is the energy of a group: its count times its temperature (equal masses).
+        const double lost = 300 * (r.start[0] - r.shown[0]);
+        const double gained = 300 * (r.shown[1] - r.start[1]) + 250 * (r.shown[2] - r.start[2]);
+        EXPECT_NEAR(gained / lost, 1.0, 1e-6) << "seed " << seed;
+        // Evened out within 60 s at 60 frames a second...
+        EXPECT_GT(r.evenTick, 0) << "seed " << seed;
+        EXPECT_LT(r.evenTick, 3600) << "seed " << seed;
+        // ...and after it the gases and the partition stand at one temperature.
+        const double mean = (r.settled[0] + r.settled[1] + r.settled[2]) / 3;
+        for (int g = 0; g < 3; ++g)
+            EXPECT_NEAR(r.settled[g] / mean, 1.0, 0.05) << "seed " << seed << " group " << g;
+    }
 }
 
 }  // namespace

@@ -247,6 +247,51 @@ TEST(ExactMotion, EndsEveryTickInCrampedOrDegenerateVessels) {
     motion.Advance(s);
 }
 
+TEST(ExactMotion, AConfinedGroupStaysInItsStripWhileTheOthersCrossIt) {
+    // A gas in the left 400 px, then the vessel widened by 150 px with a strip of 40 more
+    // particles beyond the gas, in rows 8 px apart.
+    auto s = Gas(360, 5, 400, 300, 300, 17);  // up to 15 px a tick
+    const double low = s->RightLimit() + 30, high = low + 60;
+    s->VesselWidth = 550;
+    for (int k = 0; k < 40; ++k) {
+        const int i = ++s->ParticleCount;
+        s->PosX[i] = low + (k % 4) * 15.0 + 2;
+        s->PosY[i] = s->VesselTop + (k / 4) * 25.0 + 2;
+        s->VelX[i] = (k % 2 ? 1 : -1) * 200.0;
+        s->VelY[i] = (k % 3 - 1) * 100.0;
+    }
+    ExactMotion motion;
+    motion.Confine(361, 400, low, high);
+    Recorder hooks;
+    const double before = Energy(*s);
+    double leftmost = 1e9, rightmost = -1e9, furthest = 0;
+    for (int tick = 0; tick < 400; ++tick) {
+        motion.Advance(*s, hooks);
+        for (int i = 361; i <= 400; ++i)
+            leftmost = std::min(leftmost, s->PosX[i]), rightmost = std::max(rightmost, s->PosX[i]);
+        for (int i = 1; i <= 360; ++i)
+            furthest = std::max(furthest, s->PosX[i]);
+        const Trespass t = Check(*s);
+        ASSERT_LT(t.overlap, 1e-9) << "tick " << tick;
+        ASSERT_LE(t.outside, 0.0) << "tick " << tick;
+    }
+    EXPECT_GE(leftmost, low);
+    EXPECT_LE(rightmost, high);
+    EXPECT_GT(furthest, high) << "the free particles should pass the strip";
+    EXPECT_NEAR(Energy(*s) / before, 1.0, 1e-9);
+    // The strip's edges are not the vessel's walls.
+    EXPECT_EQ(hooks.bounces, motion.Totals().WallBounces);
+    // Unconfined, the group spreads out of the strip.
+    motion.Unconfine();
+    double spread = 0;
+    for (int tick = 0; tick < 400; ++tick) {
+        motion.Advance(*s);
+        for (int i = 361; i <= 400; ++i)
+            spread = std::max({spread, low - s->PosX[i], s->PosX[i] - high});
+    }
+    EXPECT_GT(spread, 0.0);
+}
+
 TEST(ExactMeasures, MaxwellDistanceHistogramAndPressureWindow) {
     SimulationState s;
     s.ParticleCount = 4;
