@@ -325,6 +325,16 @@ void BuildStudyPanel(StudyTablePanel& t) {
                            QRect(320, 484, 318, 33), RunGlyph());
     t.Memo78 =
         AddMemo(c, QStringLiteral("Memo78"), s::kMemo78, QRect(316, 526, 326, 40), memoStyle);
+    // Below the buttons, beside the table's last rows; empty and hidden until a study runs on
+    // the exact model.
+    t.ExactNote = new QLabel(c);
+    t.ExactNote->setObjectName(QStringLiteral("ExactStudyNote"));
+    t.ExactNote->setFont(ArialPixels(11, true));
+    t.ExactNote->setWordWrap(true);
+    t.ExactNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    t.ExactNote->setStyleSheet(QStringLiteral("color: #000080"));
+    t.ExactNote->setGeometry(320, 608, 318, 48);
+    t.ExactNote->hide();
 
     t.Button1 = new QPushButton(s::kHideTable, panel);
     t.Button1->setObjectName(QStringLiteral("Button1"));

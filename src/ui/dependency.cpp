@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "ui/ExactStudyTexts.h"
 #include "ui/StudyTexts.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
@@ -28,6 +29,7 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
     }
     Q_ASSERT(study);
     if (!study) return;
+    study_ = link;
 
     StudyTablePanel& t = studyTable_;
     const auto caption = [](QLabel* label, const QString& text) {
@@ -56,6 +58,21 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
     QPlainTextEdit* shown = t.*(study->Memo);
     for (QPlainTextEdit* memo : t.InstructionMemos())
         memo->setVisible(memo == shown);
+    ShowExactStudyNote();
+}
+
+void TForm1::ShowExactStudyNote() {
+    QLabel* note = studyTable_.ExactNote;
+    const study_texts::Study* study = nullptr;
+    for (const study_texts::Study& candidate : study_texts::kStudies) {
+        if (candidate.Link == study_) study = &candidate;
+    }
+    const QString* text = nullptr;
+    for (const exact_study_texts::Note& candidate : exact_study_texts::kNotes) {
+        if (study && candidate.Memo == study->Memo) text = candidate.Text;
+    }
+    note->setText(text ? *text : QString());
+    note->setVisible(text && sim_->Model == GasModel::Exact);
 }
 
 void TForm1::ShowTablePanel() {
