@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "RecordingCanvas.h"
@@ -137,6 +138,52 @@ TEST(ExactModel, PressureTimesVolumeOverNTIsOneConstantAcrossTheTrackBars) {
             << c.count << " particles, side " << c.side << ", speed " << c.speed;
         // What the manometer shows averages at least 800 bounces: within a few percent.
         EXPECT_NEAR(law.shownOverWhole, 1.0, 0.1) << c.count << " particles";
+    }
+}
+
+// The manometer's value once its window holds what it averages (2 s and 800 bounces; at the
+// start values that takes about 8 s): how far the values shown over the next five seconds
+// stray from their mean, at worst and as a standard deviation.
+struct Jitter {
+    double worst = 0.0;
+    double deviation = 0.0;
+};
+
+Jitter ShownPressureJitter(int count, int side, int speed, uint64_t seed) {
+    TestSim t(seed);
+    ExperimentControls(t.C(), count, speed, 1, side, 50);
+    t.sim->Model = GasModel::Exact;
+    InitPressure(*t.sim);
+    EXPECT_TRUE(t.S().InitOk);
+    StartClock(*t.sim);
+    for (int tick = 0; tick < 120 || t.sim->Exact.Totals().WallBounces < 1000; ++tick)
+        Advance(*t.sim);
+    std::vector<double> shown;
+    for (int tick = 0; tick < 300; ++tick) {
+        Advance(*t.sim);
+        shown.push_back(t.S().Pressure);
+    }
+    double mean = 0.0;
+    for (double p : shown)
+        mean += p / static_cast<double>(shown.size());
+    Jitter j;
+    for (double p : shown) {
+        j.worst = std::max(j.worst, std::abs(p / mean - 1.0));
+        j.deviation += (p / mean - 1.0) * (p / mean - 1.0) / static_cast<double>(shown.size());
+    }
+    j.deviation = std::sqrt(j.deviation);
+    return j;
+}
+
+TEST(ExactModel, TheShownPressureHoldsStillOnceItsWindowIsFull) {
+    // A thin slow gas (the start values: about 100 bounces a second) and a crowded fast one.
+    for (uint64_t seed : {1u, 2u, 3u, 4u}) {
+        for (const auto& [count, side, speed] : {std::tuple{100, 400, 1}, {500, 650, 10}}) {
+            const Jitter j = ShownPressureJitter(count, side, speed, seed);
+            EXPECT_LT(j.deviation, 0.02)
+                << count << " particles, speed " << speed << ", seed " << seed;
+            EXPECT_LT(j.worst, 0.05) << count << " particles, speed " << speed << ", seed " << seed;
+        }
     }
 }
 
