@@ -37,10 +37,14 @@ struct Note {
 };
 
 inline const Note kNotes[] = {
-    {&StudyTablePanel::Memo75, &kPressure},          {&StudyTablePanel::Memo34, &kPressure},
-    {&StudyTablePanel::Memo33, &kPressure},          {&StudyTablePanel::Memo32, &kPressure},
-    {&StudyTablePanel::Memo35, &kTemperatureNumber}, {&StudyTablePanel::Memo36, &kTemperatureSpeed},
-    {&StudyTablePanel::Memo37, &kTemperatureMass},   {&StudyTablePanel::Memo38, &kTemperatureVolume},
+    {&StudyTablePanel::Memo75, &kPressure},
+    {&StudyTablePanel::Memo34, &kPressure},
+    {&StudyTablePanel::Memo33, &kPressure},
+    {&StudyTablePanel::Memo32, &kPressure},
+    {&StudyTablePanel::Memo35, &kTemperatureNumber},
+    {&StudyTablePanel::Memo36, &kTemperatureSpeed},
+    {&StudyTablePanel::Memo37, &kTemperatureMass},
+    {&StudyTablePanel::Memo38, &kTemperatureVolume},
 };
 
 }  // namespace exact_study_texts

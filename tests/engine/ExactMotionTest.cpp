@@ -199,26 +199,30 @@ TEST(ExactMotion, MeanFreePathMatchesKineticTheoryAtAnySpeed) {
 
 TEST(ExactMotion, WallImpulseGivesTheHardDiscGasPressure) {
     // p = N m <v^2> / (2 A) for an ideal 2-D gas; discs covering a fraction eta of the area
-    // push harder by Henderson's factor (1 + eta^2 / 8) / (1 - eta)^2, 4% here.
-    const int n = 400;
-    for (uint64_t seed : {5u, 7u}) {
-        auto s = Gas(n, 4, 500, 500, 100, seed);
-        ExactMotion motion;
-        for (int tick = 0; tick < 50; ++tick)
-            motion.Advance(*s);
-        Recorder hooks;
-        const int ticks = 600;
-        for (int tick = 0; tick < ticks; ++tick)
-            motion.Advance(*s, hooks);
-        const double w = s->RightLimit() - s->VesselLeft;
-        const double h = s->BottomLimit() - s->VesselTop;
-        const double div = s->StepDivisor;
-        const double measured = hooks.impulse / div / (ticks * 2.0 * (w + h));
-        const double ideal = n * MeanSquareSpeed(*s, 1, n) / (div * div) / (2.0 * w * h);
-        const double eta = n * M_PI * 4 * 4 / 4 / (w * h);
-        const double discs = (1 + eta * eta / 8) / ((1 - eta) * (1 - eta));
-        EXPECT_NEAR(measured / (ideal * discs), 1.0, 0.03) << "seed " << seed;
-        EXPECT_NEAR(measured / ideal, 1.0, 0.07) << "seed " << seed;
+    // push harder by Henderson's factor (1 + eta^2 / 8) / (1 - eta)^2: 4% at 2% covered, 1.5%
+    // at 0.7%, which the ideal value alone then meets within 5%.
+    const struct { int n, size, side; } gases[] = {{400, 4, 500}, {300, 3, 600}};
+    for (const auto& gas : gases) {
+        for (uint64_t seed : {5u, 7u, 9u}) {
+            auto s = Gas(gas.n, gas.size, gas.side, gas.side, 100, seed);
+            ExactMotion motion;
+            for (int tick = 0; tick < 50; ++tick)
+                motion.Advance(*s);
+            Recorder hooks;
+            const int ticks = 1200;
+            for (int tick = 0; tick < ticks; ++tick)
+                motion.Advance(*s, hooks);
+            const double w = s->RightLimit() - s->VesselLeft;
+            const double h = s->BottomLimit() - s->VesselTop;
+            const double div = s->StepDivisor;
+            const double measured = hooks.impulse / div / (ticks * 2.0 * (w + h));
+            const double ideal =
+                gas.n * MeanSquareSpeed(*s, 1, gas.n) / (div * div) / (2.0 * w * h);
+            const double eta = gas.n * M_PI * gas.size * gas.size / 4 / (w * h);
+            const double discs = (1 + eta * eta / 8) / ((1 - eta) * (1 - eta));
+            EXPECT_NEAR(measured / (ideal * discs), 1.0, 0.03) << gas.n << ", seed " << seed;
+            if (eta < 0.01) EXPECT_NEAR(measured / ideal, 1.0, 0.05) << gas.n << ", seed " << seed;
+        }
     }
 }
 
