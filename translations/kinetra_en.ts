@@ -1462,5 +1462,25 @@ Reason: %2</translation>
         <source>dd.MM.yyyy</source>
         <translation>dd/MM/yyyy</translation>
     </message>
+    <message>
+        <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj około 10 s, aż wskazanie manometru się ustali.</source>
+        <translation>Exact model: the pressure is measured from the particles hitting the walls. After each change, wait about 10 s until the manometer settles.</translation>
+    </message>
+    <message>
+        <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od liczby cząsteczek (w modelu prostym rośnie razem z nią).</source>
+        <translation>Exact model: the temperature is the mean energy of one particle, so it does not depend on the number of particles (in the simple model it grows with it).</translation>
+    </message>
+    <message>
+        <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc rośnie z kwadratem średniej prędkości.</source>
+        <translation>Exact model: the temperature is the mean energy of one particle, so it grows with the square of the mean speed.</translation>
+    </message>
+    <message>
+        <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc przy tej samej prędkości rośnie proporcjonalnie do masy.</source>
+        <translation>Exact model: the temperature is the mean energy of one particle, so at the same speed it grows in proportion to the mass.</translation>
+    </message>
+    <message>
+        <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od wielkości naczynia.</source>
+        <translation>Exact model: the temperature is the mean energy of one particle, so it does not depend on the size of the vessel.</translation>
+    </message>
 </context>
 </TS>

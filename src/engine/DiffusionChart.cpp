@@ -42,11 +42,12 @@ int PartOf(const SimulationState& s, double x) {
 using SliceCounts = std::array<uint16_t, kParts>;
 
 // Second-substance particles in each part, where they ended the tick.
-SliceCounts CountSlices(const SimulationState& s) {
+SliceCounts CountSlices(const SimulationState& s, bool byCentre) {
     SliceCounts counts{};
+    const double offset = byCentre ? s.ParticleSize / 2.0 : 0.0;
     for (int i = 1; i <= s.ParticleCount; ++i) {
         if (s.Kind[i] <= 8) continue;  // sprites 0..8 are the first substance
-        counts[static_cast<std::size_t>(PartOf(s, s.PosX[i]))] += 1;
+        counts[static_cast<std::size_t>(PartOf(s, s.PosX[i] + offset))] += 1;
     }
     return counts;
 }
@@ -91,11 +92,13 @@ void WriteChartLabels(const SimulationState& s, const SurfaceTexts& t, Canvas& c
 
 void InitDiffusionChart(Simulation& sim) {
     InitPanelGas(sim, kModeDiffusionChart, SubstanceRule::BySide);
+    sim.Frame.CountByCentre = sim.Model == GasModel::Exact;
 }
 
 void AdvanceDiffusionChart(Simulation& sim) {
     NoExtras extras;
     AdvanceGas(sim, extras);
+    sim.Frame.CountByCentre = sim.Model == GasModel::Exact;
 }
 
 void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
@@ -107,7 +110,7 @@ void RenderDiffusionChart(const SimulationState& s, const FrameReadings& f, cons
     }
     DrawParticles(s, canvas);
 
-    const SliceCounts counts = CountSlices(s);
+    const SliceCounts counts = CountSlices(s, f.CountByCentre);
     DrawBars(s, canvas, counts);
     WriteChartLabels(s, t, canvas, counts);
     WriteGasStatus(s, f, t, canvas, 110, GasStatusLines::WithSubstances, SpeedUnit::Omitted);

@@ -33,6 +33,7 @@ void ExactMotion::Load(const SimulationState& s) {
         const auto q = At(k);
         // Anything may have put a particle outside (a smaller vessel chosen on the track bar).
         x_[q] = std::clamp(s.PosX.Data()[k], left_, right_);
+        if (Confined(k)) x_[q] = std::clamp(x_[q], strip_.low, std::max(strip_.low, strip_.high));
         y_[q] = std::clamp(s.PosY.Data()[k], top_, bottom_);
         // A vessel no wider (higher) than a particle leaves it no room to move that way; the
         // velocity stays as it is for a larger vessel later.
@@ -130,6 +131,29 @@ void ExactMotion::PredictWall(int i, double now) {
         if (ty < best) best = ty, wall = kTopWall;
     }
     if (wall != 0 && now + best <= 1.0) Push({now + best, i, -wall, count_[q], 0});
+    if (Confined(i)) PredictStrip(i, now);
+}
+
+void ExactMotion::PredictStrip(int i, double now) {
+    const auto q = At(i);
+    double t = kNever;
+    int32_t edge = 0;
+    if (u_[q] > 0.0 && strip_.high < right_) {
+        t = std::max(0.0, (strip_.high - x_[q]) / u_[q]);
+        edge = kStripHigh;
+    } else if (u_[q] < 0.0 && strip_.low > left_) {
+        t = std::max(0.0, (strip_.low - x_[q]) / u_[q]);
+        edge = kStripLow;
+    }
+    if (edge != 0 && now + t <= 1.0) Push({now + t, i, edge, count_[q], 0});
+}
+
+void ExactMotion::BounceOffStrip(int i, int32_t edge) {
+    const auto q = At(i);
+    x_[q] = edge == kStripLow ? strip_.low : strip_.high;
+    u_[q] = -u_[q];
+    ++count_[q];
+    Show(i);
 }
 
 // The next time particle i leaves its cell for a neighbouring one; the event's cj keeps the
@@ -311,6 +335,10 @@ void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
             Cross(e.i, e.cj, e.t);
         } else if (e.j >= 0) {
             Meet(e.i, e.j, e.t, hooks);
+        } else if (e.j == kStripLow || e.j == kStripHigh) {
+            MoveTo(e.i, e.t);
+            BounceOffStrip(e.i, e.j);
+            Predict(e.i, e.t);
         } else {
             MoveTo(e.i, e.t);
             Bounce(e.i, static_cast<Wall>(-e.j), s.StepDivisor, hooks);

@@ -41,6 +41,14 @@ class ExactMotion {
         Advance(s, none);
     }
 
+    // Particles first..last (1-based) move between the sprite x positions low..high only, as if
+    // two walls of their own stood there (the heat-transport partition); the others pass. Their
+    // bounces there are not wall bounces of the vessel. Lasts until Unconfine.
+    void Confine(int first, int last, double low, double high) {
+        strip_ = {first - 1, last - 1, low, high};
+    }
+    void Unconfine() { strip_ = {}; }
+
     const ExactTotals& Totals() const { return totals_; }
     void Reset() { totals_ = {}; }
 
@@ -65,6 +73,16 @@ class ExactMotion {
         bool operator>(const Event& o) const { return t > o.t; }
     };
     static constexpr int32_t kCross = -10;
+    // Strip edges as events: j = kStripLow or kStripHigh.
+    static constexpr int32_t kStripLow = -5;
+    static constexpr int32_t kStripHigh = -6;
+    struct Strip {
+        int first = 0, last = -1;  // 0-based, empty when last < first
+        double low = 0.0, high = 0.0;
+    };
+    bool Confined(int i) const { return i >= strip_.first && i <= strip_.last; }
+    void PredictStrip(int i, double now);
+    void BounceOffStrip(int i, int32_t edge);
 
     void Load(const SimulationState& s);
     void Store(SimulationState& s) const;
@@ -98,4 +116,5 @@ class ExactMotion {
     double cellW_ = 1.0, cellH_ = 1.0;
     int cols_ = 1, rows_ = 1;
     ExactTotals totals_;
+    Strip strip_;
 };

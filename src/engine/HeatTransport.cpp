@@ -169,11 +169,21 @@ void AdvanceHeatTransport(Simulation& sim) {
     SimulationState& s = sim.S;
     FrameReadings& f = sim.Frame;
     WallHitCounter counter(s);
-    AdvanceGas(sim, counter);
-    // The confinement shows from the next frame on: this one draws the strip as it moved.
     const int first = FirstPartitionSlot(s);
-    f.PartitionX.assign(s.PosX.Data() + (first - 1), s.PosX.Data() + LastPartitionSlot(s));
-    ConfinePartition(s);
+    if (sim.Model == GasModel::Exact) {
+        // The exact model keeps the partition in its strip by the strip's own walls, at the
+        // moment a particle reaches them.
+        const double middle = s.VesselLeft + s.VesselWidth / 2;
+        sim.Exact.Confine(first, LastPartitionSlot(s), middle - 28, middle + 28 - s.ParticleSize);
+        AdvanceGas(sim, counter);
+        sim.Exact.Unconfine();
+        f.PartitionX.assign(s.PosX.Data() + (first - 1), s.PosX.Data() + LastPartitionSlot(s));
+    } else {
+        AdvanceGas(sim, counter);
+        // The confinement shows from the next frame on: this one draws the strip as it moved.
+        f.PartitionX.assign(s.PosX.Data() + (first - 1), s.PosX.Data() + LastPartitionSlot(s));
+        ConfinePartition(s);
+    }
 
     // The state keeps the partition's measurement, the last one made.
     f.RightTemperature = MeasureGroup(s, s.SideCount + 1, 2 * s.SideCount, sim.Model);

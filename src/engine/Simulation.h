@@ -64,6 +64,9 @@ struct FrameReadings {
     // Free path on the exact model: the tracked particle's meetings with others since the
     // start, each once; -1 on the described model, whose track counts the walls too.
     int64_t TrackedMeetings = -1;
+    // Concentration chart: count each particle in the part its centre stands in (the exact
+    // model's discs), rather than by its sprite's left edge.
+    bool CountByCentre = false;
 };
 
 // How the contact step finds partners: the plain all-pairs loop, kept as the reference, or

@@ -58,11 +58,12 @@ struct InitialConditionsPanel {
 // The experiment panel Panel8: four track bars, each under its caption.
 struct ExperimentControls {
     BevelPanel* Panel8 = nullptr;
-    QLabel* Label49 = nullptr;     // over TrackBar1, the particle count
-    QLabel* Label59 = nullptr;     // over TrackBar2, the mean speed
-    QLabel* Label60 = nullptr;     // over TrackBar3, the mass
-    QLabel* Label61 = nullptr;     // over TrackBar4, the vessel's side
-    ModelChoice* Model = nullptr;  // gas model and histogram, on a small panel below
+    QLabel* Label49 = nullptr;         // over TrackBar1, the particle count
+    QLabel* Label59 = nullptr;         // over TrackBar2, the mean speed
+    QLabel* Label60 = nullptr;         // over TrackBar3, the mass
+    QLabel* Label61 = nullptr;         // over TrackBar4, the vessel's side
+    ModelChoice* Model = nullptr;      // gas model and histogram, on a small panel below
+    ModelChoice* HeatModel = nullptr;  // gas model on the heat-transport screen
     static constexpr int kTrackBars = 4;
     // TrackBar1 .. TrackBar4.
     QSlider* TrackBar(int n) const { return trackBars[static_cast<size_t>(n - 1)]; }
@@ -214,6 +215,7 @@ struct StudyTablePanel {
     QPushButton* BitBtn36 = nullptr;  // "Drukuj tabelę i wykres"
     QPushButton* BitBtn40 = nullptr;  // "Uruchom symulację"
     QPlainTextEdit* Memo78 = nullptr;
+    QLabel* ExactNote = nullptr;     // what the exact model teaches, while it runs
     QPushButton* Button1 = nullptr;  // "Ukryj panel"
     // Under Memo78: the table and the chart saved as files.
     QPushButton* SaveTable = nullptr;

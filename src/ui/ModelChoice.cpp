@@ -11,26 +11,44 @@
 
 namespace {
 
-// Follows the experiment panel's visibility.
+// Follows the experiment panel's visibility; or, opposed, hides when the leader shows.
 class Follower : public QObject {
   public:
-    Follower(QWidget* leader, QWidget* follower) : QObject(follower), follower_(follower) {
+    Follower(QWidget* leader, QWidget* follower, bool opposed = false)
+        : QObject(follower), follower_(follower), opposed_(opposed) {
         leader->installEventFilter(this);
-        follower_->setVisible(leader->isVisible());
+        if (!opposed_) follower_->setVisible(leader->isVisible());
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show || event->type() == QEvent::ShowToParent)
-            follower_->show();
-        if (event->type() == QEvent::Hide || event->type() == QEvent::HideToParent)
+            follower_->setVisible(!opposed_);
+        if (!opposed_ && (event->type() == QEvent::Hide || event->type() == QEvent::HideToParent))
             follower_->hide();
         return QObject::eventFilter(watched, event);
     }
 
   private:
     QWidget* follower_;
+    bool opposed_;
 };
+
+// A small panel of the stage's classic look holding a compact choice.
+ModelChoice* AddModelChoiceFrame(QWidget* stage, const QString& name, const QRect& place) {
+    auto* frame = new BevelPanel(stage, ClassicBevel());
+    frame->setObjectName(name);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Button, ClassicBevel().Face);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::ButtonText, Qt::black);
+    frame->setPalette(pal);
+    frame->setGeometry(place);
+    auto* choice = new ModelChoice(frame, name + QStringLiteral("Choice"), true);
+    choice->move(8, 6);
+    frame->hide();
+    return choice;
+}
 
 }  // namespace
 
@@ -105,20 +123,21 @@ bool ModelChoice::Histogram() const {
 }
 
 ModelChoice* AddModelChoiceUnder(QWidget* stage, QWidget* panel) {
-    auto* frame = new BevelPanel(stage, ClassicBevel());
-    frame->setObjectName(panel->objectName() + QStringLiteral("Model"));
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Button, ClassicBevel().Face);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    pal.setColor(QPalette::ButtonText, Qt::black);
-    frame->setPalette(pal);
     const QRect above = panel->geometry();
     // Between the panel and the status lines below it, which start at y = 400.
-    frame->setGeometry(above.left(), above.bottom() + 4, above.width(), 54);
-    auto* choice =
-        new ModelChoice(frame, panel->objectName() + QStringLiteral("ModelChoice"), true);
-    choice->move(8, 6);
-    frame->hide();
-    new Follower(panel, frame);
+    ModelChoice* choice =
+        AddModelChoiceFrame(stage, panel->objectName() + QStringLiteral("Model"),
+                            {above.left(), above.bottom() + 4, above.width(), 54});
+    new Follower(panel, choice->parentWidget());
+    return choice;
+}
+
+ModelChoice* AddHeatModelChoice(QWidget* stage, QWidget* menu) {
+    // Under the tool buttons, clear of the status lines and of the vessel; the heat transport
+    // has no histogram.
+    ModelChoice* choice =
+        AddModelChoiceFrame(stage, QStringLiteral("HeatModel"), {784, 110, 200, 34});
+    choice->ShowHistogram->hide();
+    new Follower(menu, choice->parentWidget(), true);
     return choice;
 }

@@ -32,3 +32,7 @@ class ModelChoice : public QWidget {
 // A panel of the stage's classic look under the experiment panel that holds a compact choice
 // and is shown and hidden with that panel.
 ModelChoice* AddModelChoiceUnder(QWidget* stage, QWidget* panel);
+
+// The same choice, without the histogram, for the heat-transport screen: shown by the window
+// when that run starts and hidden whenever the menu shows.
+ModelChoice* AddHeatModelChoice(QWidget* stage, QWidget* menu);

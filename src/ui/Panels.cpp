@@ -386,6 +386,16 @@ void BuildStudyPanel(StudyTablePanel& t) {
                             QRect(496, 574, 142, 26));
     for (QPushButton* button : {t.SaveTable, t.SaveChart})
         button->setFont(ArialPixels(11, true));
+    // Below the buttons, beside the table's last rows; empty and hidden until a study runs on
+    // the exact model.
+    t.ExactNote = new QLabel(c);
+    t.ExactNote->setObjectName(QStringLiteral("ExactStudyNote"));
+    t.ExactNote->setFont(ArialPixels(11, true));
+    t.ExactNote->setWordWrap(true);
+    t.ExactNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    t.ExactNote->setStyleSheet(QStringLiteral("color: #000080"));
+    t.ExactNote->setGeometry(320, 608, 318, 48);
+    t.ExactNote->hide();
 
     t.Button1 = new QPushButton(s::kHideTable, panel);
     t.Button1->setObjectName(QStringLiteral("Button1"));

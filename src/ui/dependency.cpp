@@ -9,6 +9,7 @@
 #include "engine/Modes.h"
 #include "measure/Language.h"
 #include "ui/ChartBox.h"
+#include "ui/ExactStudyTexts.h"
 #include "ui/StudyTexts.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
@@ -64,6 +65,21 @@ void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
     QPlainTextEdit* shown = t.*(study->Memo);
     for (QPlainTextEdit* memo : t.InstructionMemos())
         memo->setVisible(memo == shown);
+    ShowExactStudyNote();
+}
+
+void TForm1::ShowExactStudyNote() {
+    QLabel* note = studyTable_.ExactNote;
+    const study_texts::Study* study = nullptr;
+    for (const study_texts::Study& candidate : study_texts::kStudies) {
+        if (candidate.Link == study_) study = &candidate;
+    }
+    const QString* text = nullptr;
+    for (const exact_study_texts::Note& candidate : exact_study_texts::kNotes) {
+        if (study && candidate.Memo == study->Memo) text = candidate.Text;
+    }
+    note->setText(text ? Tr(*text) : QString());
+    note->setVisible(text && sim_->Model == GasModel::Exact);
 }
 
 void TForm1::ShowTablePanel() {

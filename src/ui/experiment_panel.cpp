@@ -23,23 +23,26 @@ void TForm1::ConnectExperimentPanel() {
     };
     for (const auto& [n, handler] : bars)
         connect(experiment_.TrackBar(n), &QSlider::valueChanged, this, handler);
-    for (ModelChoice* choice : {conditions_.Model, experiment_.Model})
+    for (ModelChoice* choice : {conditions_.Model, experiment_.Model, experiment_.HeatModel})
         connect(choice, &ModelChoice::Changed, this, [this, choice] { ModelChoiceChange(choice); });
 }
 
 void TForm1::ModelChoiceChange(const ModelChoice* from) {
     const GasModel model = from->Model();
     const bool histogram = from->Histogram();
-    conditions_.Model->Show(model, histogram);
-    experiment_.Model->Show(model, histogram);
+    for (ModelChoice* choice : {conditions_.Model, experiment_.Model, experiment_.HeatModel})
+        choice->Show(model, histogram);
     const bool restart = sim_->Model != model;
     sim_->Model = model;
     sim_->ShowSpeedHistogram = histogram;
+    ShowExactStudyNote();
     sim_->Exact.Reset();
     ResetExactPressure(*sim_);
     if (!restart || !menu_.Panel1->isHidden() || !conditions_.Panel2->isHidden()) return;
     // A run on screen starts again with the current settings on the new model.
-    if (!experiment_.Panel8->isHidden())
+    if (sim_->S.SimulationMode == kModeHeatTransport)
+        BitBtn34Click();
+    else if (!experiment_.Panel8->isHidden())
         RestartExperiment();
     else
         BitBtn7Click();

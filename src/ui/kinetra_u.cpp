@@ -9,6 +9,7 @@
 #include "display/SurfaceView.h"
 #include "ui/Keyboard.h"
 #include "ui/MainMenu.h"
+#include "ui/ModelChoice.h"
 #include "ui/Panels.h"
 #include "ui/Retranslate.h"
 #include "ui/SpinEdit.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     menu_ = BuildMainMenu(stage_);
     conditions_ = BuildInitialConditionsPanel(stage_);
     experiment_ = BuildExperimentPanel(stage_);
+    experiment_.HeatModel = AddHeatModelChoice(stage_, menu_.Panel1);
     studyTable_ = BuildTablePanel(stage_);
     freePathTable_ = BuildFreePathTable(menu_.FreePathTableArea);
     BuildStudyPanel(studyTable_);

@@ -147,6 +147,8 @@ class TForm1 : public QWidget {
     void SetUpDependencyStudy(ClickLabel* MainMenuControls::*link);
     // The study set up last, whose texts a change of language writes again.
     ClickLabel* MainMenuControls::*study_ = nullptr;
+    // Under the study's table: what the exact model teaches in it, only while that model runs.
+    void ShowExactStudyNote();
     // The table panel over the running experiment.
     void ShowTablePanel();
     // Gathers the dependency table into the state; false, with a message, while its first

@@ -8,6 +8,7 @@
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
 #include "ui/Messages.h"
+#include "ui/ModelChoice.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
@@ -157,6 +158,7 @@ void TForm1::StartHeatTransport(bool placed) {
         StartTimer();
     }
     menu_.Panel1->hide();
+    experiment_.HeatModel->parentWidget()->show();
     HideSetUpPanel();
     experiment_.Panel8->hide();
     tools_.BitBtn18->setEnabled(false);

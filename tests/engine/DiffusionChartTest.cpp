@@ -70,6 +70,23 @@ TEST(DiffusionChartFrame, ACornerOnABoundaryCountsInThePartToItsLeft) {
         EXPECT_EQ(CountLabel(oddCanvas, e), "1") << e;
 }
 
+TEST(DiffusionChartFrame, TheExactModelCountsEachDiscWhereItsCentreStands) {
+    // Parts 50 px wide, discs of 5 px at rest: a sprite's left edge and its centre lie 2.5 px
+    // apart, in different parts near a boundary.
+    for (GasModel model : {GasModel::Described, GasModel::Exact}) {
+        Chart t(100, 400);
+        t.sim->Model = model;
+        t.At(48);   // centre 50.5: part 2 by its centre
+        t.At(47);   // centre 49.5: part 1 either way
+        t.At(398);  // clamped to 395, centre 397.5: part 8 either way
+        RecordingCanvas canvas = t.Tick();
+        const bool exact = model == GasModel::Exact;
+        EXPECT_EQ(CountLabel(canvas, 0), exact ? "1" : "2");
+        EXPECT_EQ(CountLabel(canvas, 1), exact ? "1" : "0");
+        EXPECT_EQ(CountLabel(canvas, 7), "1");
+    }
+}
+
 TEST(DiffusionChartFrame, CountsWhereTheParticleStandsAfterTheMoveAndTheClamp) {
     Chart t(100, 400);
     t.At(49);

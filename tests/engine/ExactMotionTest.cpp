@@ -199,26 +199,32 @@ TEST(ExactMotion, MeanFreePathMatchesKineticTheoryAtAnySpeed) {
 
 TEST(ExactMotion, WallImpulseGivesTheHardDiscGasPressure) {
     // p = N m <v^2> / (2 A) for an ideal 2-D gas; discs covering a fraction eta of the area
-    // push harder by Henderson's factor (1 + eta^2 / 8) / (1 - eta)^2, 4% here.
-    const int n = 400;
-    for (uint64_t seed : {5u, 7u}) {
-        auto s = Gas(n, 4, 500, 500, 100, seed);
-        ExactMotion motion;
-        for (int tick = 0; tick < 50; ++tick)
-            motion.Advance(*s);
-        Recorder hooks;
-        const int ticks = 600;
-        for (int tick = 0; tick < ticks; ++tick)
-            motion.Advance(*s, hooks);
-        const double w = s->RightLimit() - s->VesselLeft;
-        const double h = s->BottomLimit() - s->VesselTop;
-        const double div = s->StepDivisor;
-        const double measured = hooks.impulse / div / (ticks * 2.0 * (w + h));
-        const double ideal = n * MeanSquareSpeed(*s, 1, n) / (div * div) / (2.0 * w * h);
-        const double eta = n * M_PI * 4 * 4 / 4 / (w * h);
-        const double discs = (1 + eta * eta / 8) / ((1 - eta) * (1 - eta));
-        EXPECT_NEAR(measured / (ideal * discs), 1.0, 0.03) << "seed " << seed;
-        EXPECT_NEAR(measured / ideal, 1.0, 0.07) << "seed " << seed;
+    // push harder by Henderson's factor (1 + eta^2 / 8) / (1 - eta)^2: 4% at 2% covered, 1.5%
+    // at 0.7%, which the ideal value alone then meets within 5%.
+    const struct { int n, size, side; } gases[] = {{400, 4, 500}, {300, 3, 600}};
+    for (const auto& gas : gases) {
+        for (uint64_t seed : {5u, 7u, 9u}) {
+            auto s = Gas(gas.n, gas.size, gas.side, gas.side, 100, seed);
+            ExactMotion motion;
+            for (int tick = 0; tick < 50; ++tick)
+                motion.Advance(*s);
+            Recorder hooks;
+            const int ticks = 1200;
+            for (int tick = 0; tick < ticks; ++tick)
+                motion.Advance(*s, hooks);
+            const double w = s->RightLimit() - s->VesselLeft;
+            const double h = s->BottomLimit() - s->VesselTop;
+            const double div = s->StepDivisor;
+            const double measured = hooks.impulse / div / (ticks * 2.0 * (w + h));
+            const double ideal =
+                gas.n * MeanSquareSpeed(*s, 1, gas.n) / (div * div) / (2.0 * w * h);
+            const double eta = gas.n * M_PI * gas.size * gas.size / 4 / (w * h);
+            const double discs = (1 + eta * eta / 8) / ((1 - eta) * (1 - eta));
+            EXPECT_NEAR(measured / (ideal * discs), 1.0, 0.03) << gas.n << ", seed " << seed;
+            if (eta < 0.01) {
+                EXPECT_NEAR(measured / ideal, 1.0, 0.05) << gas.n << ", seed " << seed;
+            }
+        }
     }
 }
 
@@ -245,6 +251,51 @@ TEST(ExactMotion, EndsEveryTickInCrampedOrDegenerateVessels) {
     // Nothing at all: no work, no change.
     s.ParticleCount = 0;
     motion.Advance(s);
+}
+
+TEST(ExactMotion, AConfinedGroupStaysInItsStripWhileTheOthersCrossIt) {
+    // A gas in the left 400 px, then the vessel widened by 150 px with a strip of 40 more
+    // particles beyond the gas, in rows 8 px apart.
+    auto s = Gas(360, 5, 400, 300, 300, 17);  // up to 15 px a tick
+    const double low = s->RightLimit() + 30, high = low + 60;
+    s->VesselWidth = 550;
+    for (int k = 0; k < 40; ++k) {
+        const int i = ++s->ParticleCount;
+        s->PosX[i] = low + (k % 4) * 15.0 + 2;
+        s->PosY[i] = s->VesselTop + (k / 4) * 25.0 + 2;
+        s->VelX[i] = (k % 2 ? 1 : -1) * 200.0;
+        s->VelY[i] = (k % 3 - 1) * 100.0;
+    }
+    ExactMotion motion;
+    motion.Confine(361, 400, low, high);
+    Recorder hooks;
+    const double before = Energy(*s);
+    double leftmost = 1e9, rightmost = -1e9, furthest = 0;
+    for (int tick = 0; tick < 400; ++tick) {
+        motion.Advance(*s, hooks);
+        for (int i = 361; i <= 400; ++i)
+            leftmost = std::min(leftmost, s->PosX[i]), rightmost = std::max(rightmost, s->PosX[i]);
+        for (int i = 1; i <= 360; ++i)
+            furthest = std::max(furthest, s->PosX[i]);
+        const Trespass t = Check(*s);
+        ASSERT_LT(t.overlap, 1e-9) << "tick " << tick;
+        ASSERT_LE(t.outside, 0.0) << "tick " << tick;
+    }
+    EXPECT_GE(leftmost, low);
+    EXPECT_LE(rightmost, high);
+    EXPECT_GT(furthest, high) << "the free particles should pass the strip";
+    EXPECT_NEAR(Energy(*s) / before, 1.0, 1e-9);
+    // The strip's edges are not the vessel's walls.
+    EXPECT_EQ(hooks.bounces, motion.Totals().WallBounces);
+    // Unconfined, the group spreads out of the strip.
+    motion.Unconfine();
+    double spread = 0;
+    for (int tick = 0; tick < 400; ++tick) {
+        motion.Advance(*s);
+        for (int i = 361; i <= 400; ++i)
+            spread = std::max({spread, low - s->PosX[i], s->PosX[i] - high});
+    }
+    EXPECT_GT(spread, 0.0);
 }
 
 TEST(ExactMeasures, MaxwellDistanceHistogramAndPressureWindow) {

@@ -96,7 +96,9 @@ void CheckHeat(const QImage& img) {
           "the partition stands in the middle");
     Check(NotBlack(img, QRect(30, 250, 20, 397)) > 20 * 397 / 2, "the left thermometer stands");
     Check(NotBlack(img, QRect(980, 250, 20, 397)) > 20 * 397 / 2, "the right thermometer stands");
-    Check(Count(img, QRect(784, 128, 201, 209), kPanelFace) == 0, "the experiment panel is hidden");
+    // Below the gas model's small switch, where the experiment panel would stand.
+    Check(Count(img, QRect(784, 150, 201, 187), kPanelFace) == 0, "the experiment panel is hidden");
+    Check(Count(img, QRect(784, 110, 200, 34), kPanelFace) > 2000, "the gas model's switch shows");
     Check(Count(img, QRect(30, 20, 450, 140), qRgb(250, 250, 250)) > 1500,
           "the counts, time and temperatures are written");
 }

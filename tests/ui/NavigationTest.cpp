@@ -66,10 +66,10 @@ TEST_F(Navigation, ToolButtonsLieInOneRowUnderTheMenuPanels) {
         x += 40;
     }
     // Stacking order, lowest first; the model choice's small panel goes with the experiment
-    // panel above it.
+    // panel above it, the heat transport's own after it.
     const char* order[] = {"DXDraw",      "BitBtn7",     "BitBtn6", "BitBtn18", "BitBtn19",
                            "BitBtn1",     "SavePicture", "Panel1",  "Panel2",   "Panel8",
-                           "Panel8Model", "Button2",     "Panel11"};
+                           "Panel8Model", "HeatModel",   "Button2", "Panel11"};
     QStringList children;
     for (QObject* child : form->Stage()->children()) {
         if (!child->objectName().isEmpty()) children << child->objectName();
