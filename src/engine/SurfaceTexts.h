@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 // Every word the simulations write: status lines, titles and chart labels on the surface, and
@@ -81,3 +82,64 @@ struct SurfaceTexts {
     // Decimal separator of the numbers between the pieces.
     char Decimal = ',';
 };
+
+// Every piece of the table, for whatever treats them all alike (a translation, a check that
+// nothing is written outside the table). A piece added above belongs here too.
+inline constexpr std::array<std::string SurfaceTexts::*, 53> kSurfaceTextPieces = {
+    &SurfaceTexts::Units,
+    &SurfaceTexts::ShortUnits,
+    &SurfaceTexts::TimePrefix,
+    &SurfaceTexts::SecondsUnit,
+    &SurfaceTexts::CountN1,
+    &SurfaceTexts::CountN2,
+    &SurfaceTexts::CountN,
+    &SurfaceTexts::VmaxLine,
+    &SurfaceTexts::MeanSpeedLine,
+    &SurfaceTexts::DiffusionTitle,
+    &SurfaceTexts::PartAxis,
+    &SurfaceTexts::CountPerPart,
+    &SurfaceTexts::FreePathTitle,
+    &SurfaceTexts::MeanFreePath,
+    &SurfaceTexts::Diameter,
+    &SurfaceTexts::TrackedCollisions,
+    &SurfaceTexts::WallsTitle,
+    &SurfaceTexts::WallsTitle2,
+    &SurfaceTexts::WallChartTitle,
+    &SurfaceTexts::WallChartTitle2,
+    &SurfaceTexts::WallAxis,
+    &SurfaceTexts::ScaleAll,
+    &SurfaceTexts::ScaleThreeQuarters,
+    &SurfaceTexts::ScaleHalf,
+    &SurfaceTexts::ScaleQuarter,
+    &SurfaceTexts::AllWallHits,
+    &SurfaceTexts::ExperimentCount,
+    &SurfaceTexts::ExperimentVmax,
+    &SurfaceTexts::ExperimentMeanSpeed,
+    &SurfaceTexts::Temperature,
+    &SurfaceTexts::TemperatureOffScale,
+    &SurfaceTexts::TemperatureTitle,
+    &SurfaceTexts::PressureTitle,
+    &SurfaceTexts::Pressure,
+    &SurfaceTexts::PressureTimesTen,
+    &SurfaceTexts::PressureExponent,
+    &SurfaceTexts::PressureUnit,
+    &SurfaceTexts::PressureUnsettled,
+    &SurfaceTexts::HeatTitle,
+    &SurfaceTexts::LeftCount,
+    &SurfaceTexts::RightCount,
+    &SurfaceTexts::PartitionCount,
+    &SurfaceTexts::LeftTemperature,
+    &SurfaceTexts::RightTemperature,
+    &SurfaceTexts::PartitionTemperature,
+    &SurfaceTexts::Undetermined,
+    &SurfaceTexts::CaptionCount,
+    &SurfaceTexts::CaptionMeanSpeed,
+    &SurfaceTexts::CaptionMass,
+    &SurfaceTexts::MassUnit,
+    &SurfaceTexts::CaptionSide,
+    &SurfaceTexts::SpeedHistogram,
+    &SurfaceTexts::ExactModel,
+};
+// A string added to the table without a place in the list above makes the table outgrow this.
+static_assert(sizeof(SurfaceTexts) <= (kSurfaceTextPieces.size() + 1) * sizeof(std::string),
+              "every piece of SurfaceTexts is listed in kSurfaceTextPieces");
