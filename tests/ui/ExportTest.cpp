@@ -30,21 +30,6 @@ QByteArray Read(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Runs `act` on the first modal widget of type T to be shown, from inside its own event loop.
-template <typename T>
-void WhenShown(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* shown = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!shown || !shown->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        act(shown);
-    });
-    timer->start();
-}
-
 QString PdfText(const QString& path) {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});

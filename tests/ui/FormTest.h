@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +17,22 @@
 #include "ui/Shell.h"
 #include "ui/SpinEdit.h"
 #include "ui/kinetra_u.h"
+
+// Runs `act` on the next modal widget of type T once it is on screen, from inside its own
+// event loop.
+template <typename T>
+void WhenShown(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* shown = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!shown || !shown->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(shown);
+    });
+    timer->start();
+}
 
 // Records the message boxes instead of showing them.
 class MessageRecorder : public MessageSink {

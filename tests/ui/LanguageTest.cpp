@@ -478,21 +478,6 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     EXPECT_GT(decimals, 0);
 }
 
-// Runs `act` on the next modal dialog of type T once it is on screen.
-template <typename T>
-void WhenShown(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* shown = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!shown || !shown->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        act(shown);
-    });
-    timer->start();
-}
-
 TEST_F(Languages, TheClearQuestionAndTheSaveDialogsAreEnglishOnScreen) {
     ASSERT_TRUE(form->SetLanguage(Language::English));
     ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
