@@ -7,6 +7,7 @@
 
 #include "measure/Chart.h"
 #include "measure/DependencyChart.h"
+#include "measure/PrintPages.h"
 
 namespace {
 
@@ -278,6 +279,22 @@ TEST(ChartLabels, CurveStaysInsideThePlot) {
         for (int x = f.Left + 6; x < image.width(); ++x)
             EXPECT_NE(image.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
     }
+
+    // On paper too, where the same curve would run far up the page.
+    QImage paper(1240, 1754, QImage::Format_RGB32);  // A4 at 150 dpi
+    paper.setDotsPerMeterX(5906);
+    paper.setDotsPerMeterY(5906);
+    paper.fill(Qt::white);
+    QPainter pp(&paper);
+    PaintPrintedChart(pp, paper.size(), kTableRowCount, kHyperbola, input);
+    pp.end();
+    const ChartFrame pf = PaperChartFrame(paper.width(), paper.height());
+    int inked = 0;
+    for (int y = 0; y < pf.Top - 2; ++y) {
+        for (int x = pf.Left + 30; x < paper.width(); ++x)
+            inked += qGray(paper.pixel(x, y)) < 128;
+    }
+    EXPECT_EQ(inked, 0);
 }
 
 }  // namespace

@@ -168,6 +168,32 @@ TEST_F(Classroom, ClearingATableAsksFirstThenEmptiesCellsAndChart) {
     for (int k = 69; k <= 102; ++k)
         EXPECT_TRUE(Cell(k)->text().isEmpty()) << k;
     EXPECT_EQ(Repainted("PaintBox2"), empty);
+
+    // The free path's table, under its own button, leaves the other table alone.
+    TypeRow(69, 1, QStringLiteral("100"), QStringLiteral("5"));
+    Click("BitBtn1");
+    Click("BitBtn11");
+    Click("Label22");
+    auto* page = W<QScrollArea>("ScrollBox3");
+    TypeRow(1, 1, QStringLiteral("100"), QStringLiteral("61,5"));
+    TypeRow(1, 2, QStringLiteral("200"), QStringLiteral("30,25"));
+    const QImage emptyPath = Repainted("wykr");
+    page->ensureWidgetVisible(W("BitBtn28"));
+    Click("BitBtn28");
+    ASSERT_NE(Repainted("wykr"), emptyPath);
+
+    page->ensureWidgetVisible(W("ClearFreePathTable"));
+    answers.yes = {false};
+    Click("ClearFreePathTable");
+    EXPECT_EQ(answers.questions.size(), 3);
+    EXPECT_EQ(Cell(1)->text(), QStringLiteral("100"));
+
+    answers.yes = {true};
+    Click("ClearFreePathTable");
+    for (int k = 1; k <= 34; ++k)
+        EXPECT_TRUE(Cell(k)->text().isEmpty()) << k;
+    EXPECT_EQ(Repainted("wykr"), emptyPath);
+    EXPECT_EQ(Cell(69)->text(), QStringLiteral("100"));
 }
 
 TEST_F(Classroom, AnotherStudyDoesNotKeepTheLastStudysChart) {
