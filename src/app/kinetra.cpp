@@ -4,10 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -66,14 +63,7 @@ int main(int argc, char** argv) {
             : SystemLanguage();
     // Qt's own dialogs (the file dialog of a saved page, standard buttons) speak the program's
     // language too.
-    QLocale::setDefault(language == Language::Polish
-                            ? QLocale(QLocale::Polish, QLocale::Poland)
-                            : QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    UseQtTexts(language);
 
     TForm1 Form1;
     TFO_programie FO_programie(&Form1);

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <memory>
 
@@ -12,6 +14,7 @@ constexpr char kContext[] = "kinetra";
 struct LanguageState {
     Language Current = Language::Polish;
     std::unique_ptr<QTranslator> English;
+    std::unique_ptr<QTranslator> QtTexts;
     // Translations shown so far, back to their sources, so that a text on screen can be put
     // into another language whoever wrote it.
     QHash<QString, QString> Sources;
@@ -23,6 +26,24 @@ LanguageState& State() {
 }
 
 }  // namespace
+
+void UseQtTexts(Language language) {
+    LanguageState& s = State();
+    if (s.QtTexts) {
+        QCoreApplication::removeTranslator(s.QtTexts.get());
+        s.QtTexts.reset();
+    }
+    const QLocale locale = language == Language::Polish
+                               ? QLocale(QLocale::Polish, QLocale::Poland)
+                               : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    QLocale::setDefault(locale);
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        s.QtTexts = std::move(translator);
+    }
+}
 
 Language CurrentLanguage() {
     return State().Current;
@@ -41,6 +62,9 @@ bool SetCurrentLanguage(Language language) {
         s.English.reset();
     }
     s.Current = language;
+    // Qt's words in a dialog opened after the switch (the file dialog's hints, its question
+    // before replacing a file) are those of the new language too.
+    UseQtTexts(language);
     return true;
 }
 

@@ -9,9 +9,13 @@ enum class Language { Polish, English };
 
 Language CurrentLanguage();
 
-// Installs the English translation or removes it. False (and Polish kept) when the translation
-// cannot be loaded.
+// Installs the English translation or removes it, and puts Qt's own texts into the language.
+// False (and Polish kept) when the translation cannot be loaded.
 bool SetCurrentLanguage(Language language);
+
+// Qt's own texts (the file dialog's captions and its question before replacing a file, the
+// standard buttons) and the default locale in the language, where the system has them.
+void UseQtTexts(Language language);
 
 // A Polish source text in the current language. In Polish it is the text itself.
 QString Tr(const char* source);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 
 #include "FormTest.h"
@@ -531,6 +533,41 @@ TEST_F(Languages, TheClearQuestionAndTheSaveDialogsAreEnglishOnScreen) {
     SetMessageSink(&recorder);
 
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+// The words Qt itself puts into the save dialog: its hints and its question before replacing a
+// file. The program takes them from the system for the language it starts in; a switch must
+// bring the other language's.
+TEST_F(Languages, QtsOwnWordsInTheSaveDialogFollowTheSwitch) {
+    UseQtTexts(Language::Polish);  // as the program starts on a Polish system
+    const char* replace = "%1 already exists.\nDo you want to replace it?";
+    const QString polishQuestion = QFileDialog::tr(replace);
+    ASSERT_TRUE(HasPolishLetters(polishQuestion)) << "no Polish texts of Qt on this system";
+    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    Click("BitBtn13");
+    SetMessageSink(nullptr);
+    auto hintOfNewFolder = [this] {
+        QString hint;
+        WhenShown<QFileDialog>([&](QFileDialog* dialog) {
+            if (auto* b = dialog->findChild<QToolButton*>(QStringLiteral("newFolderButton")))
+                hint = b->toolTip();
+            dialog->reject();
+        });
+        Click("SavePicture");
+        return hint;
+    };
+    EXPECT_TRUE(HasPolishLetters(hintOfNewFolder()));
+
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    EXPECT_EQ(QFileDialog::tr(replace), QLatin1String(replace));
+    EXPECT_EQ(hintOfNewFolder(), QStringLiteral("Create New Folder"));
+    EXPECT_EQ(QLocale().language(), QLocale::English);
+
+    ASSERT_TRUE(form->SetLanguage(Language::Polish));
+    EXPECT_EQ(QFileDialog::tr(replace), polishQuestion);
+    EXPECT_TRUE(HasPolishLetters(hintOfNewFolder()));
+    EXPECT_EQ(QLocale().language(), QLocale::Polish);
+    SetMessageSink(&recorder);
 }
 
 // A printer that takes every page, keeping its job titles.
