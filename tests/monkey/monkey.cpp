@@ -39,6 +39,7 @@
 #include <string>
 #include <thread>
 
+#include "FakePrinter.h"
 #include "measure/PrintService.h"
 #include "ui/Messages.h"
 #include "ui/Shell.h"
@@ -58,11 +59,7 @@ int64_t NowMs() {
 class Wastebasket final : public PrintBackend {
   public:
     std::optional<PrinterTarget> DefaultPrinter() override {
-        PrinterTarget t;
-        t.Name = QStringLiteral("Kosz");
-        t.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-        t.Resolution = 100;
-        return t;
+        return A4Printer(QStringLiteral("Kosz"), 100);
     }
     int Submit(const PrinterTarget&, const QString&, const QString&, QString*) override {
         return ++jobs_;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "FakePrinter.h"
 #include "FormTest.h"
 #include "engine/Modes.h"
 #include "measure/PrintService.h"
@@ -22,11 +23,7 @@ class JobCounter final : public PrintBackend {
   public:
     explicit JobCounter(int& jobs) : jobs_(jobs) {}
     std::optional<PrinterTarget> DefaultPrinter() override {
-        PrinterTarget t;
-        t.Name = QStringLiteral("Sala 12");
-        t.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-        t.Resolution = 50;
-        return t;
+        return A4Printer(QStringLiteral("Sala 12"), 50);
     }
     int Submit(const PrinterTarget&, const QString&, const QString&, QString*) override {
         return ++jobs_;

@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include "FakePrinter.h"
 #include "FormTest.h"
 #include "RecordingCanvas.h"
 #include "engine/Modes.h"
@@ -574,11 +575,7 @@ TEST_F(Languages, QtsOwnWordsInTheSaveDialogFollowTheSwitch) {
 class AcceptingPrinter final : public PrintBackend {
   public:
     std::optional<PrinterTarget> DefaultPrinter() override {
-        PrinterTarget t;
-        t.Name = QStringLiteral("Room 12");
-        t.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-        t.Resolution = 50;
-        return t;
+        return A4Printer(QStringLiteral("Room 12"), 50);
     }
     int Submit(const PrinterTarget&, const QString&, const QString& title, QString*) override {
         titles << title;

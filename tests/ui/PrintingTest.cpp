@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "FakePrinter.h"
 #include "TableFormTest.h"
 #include "measure/PrintPages.h"
 
@@ -22,11 +23,7 @@ class PaperTray final : public PrintBackend {
     explicit PaperTray(ManualClock& clock) : clock_(clock) {}
     std::optional<PrinterTarget> DefaultPrinter() override {
         if (!present) return std::nullopt;
-        PrinterTarget t;
-        t.Name = QStringLiteral("Sala 12");
-        t.Layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-        t.Resolution = 100;
-        return t;
+        return A4Printer(QStringLiteral("Sala 12"), 100);
     }
     int Submit(const PrinterTarget&, const QString& pdfPath, const QString& title,
                QString* error) override {
