@@ -37,7 +37,10 @@ kinetra_install() {
 kinetra_build() {
     local jobs
     jobs=$(nproc 2>/dev/null || echo 2)
-    cmake -S "$kinetra_root" -B "$kinetra_root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$kinetra_root" -B "$kinetra_root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${launcher[@]}" "$@"
     cmake --build "$kinetra_root/build" -j "$jobs"
 }
 
