@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QTranslator>
 
+#include "core/Languages.h"
+#include "measure/CoreText.h"
 #include "ui/Exercises.h"
 
 #ifndef KINETRA_VERSION
@@ -13,8 +15,13 @@
 
 namespace {
 
-// The languages the program speaks.
-const QStringList kLanguages = {QStringLiteral("pl"), QStringLiteral("en")};
+// The languages the program speaks, by their codes.
+const QStringList kLanguages = [] {
+    QStringList codes;
+    for (const LanguageInfo& info : Languages())
+        codes << FromCore(info.Id.Code);
+    return codes;
+}();
 
 // The parser's own headings and errors in Polish, whatever Qt translations are installed.
 class ParserTexts : public QTranslator {

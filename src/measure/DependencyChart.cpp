@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "measure/CoreText.h"
+#include "measure/Language.h"
 #include "measure/PaintHelpers.h"
 
 namespace {
@@ -73,11 +75,12 @@ void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFram
     p.drawLine(f.Left, f.Top, f.Left + arrow, f.Top + arrow);
     p.setPen(LinePen(Qt::black));
 
-    const AxisCaptions captions = AxisCaptionsFor(input.SimulationMode, input.ChartXCaption);
+    const AxisCaptions captions =
+        AxisCaptionsFor(input.SimulationMode, input.ChartXCaption, CurrentLanguage());
+    const QString captionY = FromCore(captions.Y);
     if (captions.Shown) {
-        CaptionAt(p, style, f.Left - TextWidth(p, captions.Y + QLatin1Char(' ')), f.Top,
-                  captions.Y);
-        CaptionAt(p, style, right - 10, bottom + 8, captions.X);
+        CaptionAt(p, style, f.Left - TextWidth(p, captionY + QLatin1Char(' ')), f.Top, captionY);
+        CaptionAt(p, style, right - 10, bottom + 8, FromCore(captions.X));
     }
 
     const ChartRange range =
@@ -92,27 +95,32 @@ void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFram
     // Labels end before the x caption, or before the box's edge.
     const auto xTicks = XTicks(f, range, style.Medium);
     const int labelLimit = captions.Shown ? right - 10 - 3 : box.right() - 3;
-    const auto xLabels = XTickLabels(xTicks, f.Left + 3, labelLimit,
-                                     [&p](const QString& s) { return TextWidth(p, s); });
+    const char separator = DecimalSeparator();
+    const TextWidthOf width = [&p](const std::string& s) { return TextWidth(p, FromCore(s)); };
+    const auto xLabels = XTickLabels(xTicks, f.Left + 3, labelLimit, width, separator);
     for (std::size_t i = 0; i < xTicks.size(); ++i) {
-        if (!xLabels[i].isEmpty())
-            DrawTextTopLeft(p, f.Left + xTicks[i].Offset + 3, bottom + 5, xLabels[i]);
+        if (!xLabels[i].empty())
+            DrawTextTopLeft(p, f.Left + xTicks[i].Offset + 3, bottom + 5, FromCore(xLabels[i]));
     }
-    const int labelWidth =
-        MaxYLabelWidth(input.Rows, rowCount, [&p](const QString& s) { return TextWidth(p, s); });
+    const int labelWidth = MaxYLabelWidth(input.Rows, rowCount, width, separator);
     for (const ChartTick& t : YTicks(f, range, style.Medium)) {
-        DrawTextTopLeft(p, f.Left - labelWidth - 3, bottom - t.Offset - 3, TickLabel(t.Value));
+        DrawTextTopLeft(p, f.Left - labelWidth - 3, bottom - t.Offset - 3,
+                        FromCore(TickLabel(t.Value, separator)));
     }
 
     const ChartMapping map(f, range);
     if (input.DrawCurve) {
-        const std::vector<QPoint> curve =
+        const std::vector<ChartPoint> curve =
             CurvePolyline(FitCurve(input.Rows, rowCount, kind, range), map);
         if (curve.size() > 1) {
+            std::vector<QPoint> points;
+            for (const ChartPoint& c : curve)
+                points.emplace_back(c.X, c.Y);
             // A curve that leaves the plot stops at its edge.
+            const ChartRect clip = ClipRect(f);
             p.save();
-            p.setClipRect(QRect(f.Left, f.Top, f.Width + 1, f.Height + 1));
-            p.drawPolyline(curve.data(), static_cast<int>(curve.size()));
+            p.setClipRect(QRect(clip.Left, clip.Top, clip.Width, clip.Height));
+            p.drawPolyline(points.data(), static_cast<int>(points.size()));
             p.restore();
         }
     }

@@ -6,7 +6,7 @@
 #include <QSize>
 #include <optional>
 
-#include "measure/Chart.h"
+#include "core/ChartMath.h"
 
 // What the chart on a paint box and the chart on paper do differently; everything else they
 // draw alike.

@@ -1,5 +1,4 @@
 #include "ui/CellHint.h"
-#include "measure/Language.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,32 +10,6 @@ namespace {
 constexpr int kHintMs = 3000;
 
 }  // namespace
-
-QString CellHintFor(const QString& text, QChar separator) {
-    const bool comma = separator == QLatin1Char(',');
-    if (text.count(separator) > 1) {
-        return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko jeden przecinek"))
-                     : Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko jedna kropka dziesiętna"));
-    }
-    if (text == QStringLiteral("0")) {
-        return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od przecinka"))
-                     : Tr(QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od kropki"));
-    }
-    for (QChar c : text) {
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != separator) {
-            return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko cyfry i przecinek"))
-                         : Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko cyfry i kropka"));
-        }
-    }
-    return {};
-}
-
-QString NormalisedCellText(const QString& text, QChar separator) {
-    QString result = text;
-    result.replace(separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','), separator);
-    if (result.size() > 1 && result.startsWith(separator)) result.prepend(QLatin1Char('0'));
-    return result;
-}
 
 void ShowCellHint(QLineEdit* cell, const QString& hint) {
     QWidget* panel = cell->parentWidget();

@@ -14,7 +14,6 @@
 #include "display/SurfaceView.h"
 #include "engine/Modes.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
 #include "ui/ChartBox.h"
 #include "ui/Classroom.h"
 #include "ui/MainMenu.h"

@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/TableCsv.h"
 #include "engine/Publisher.h"
+#include "measure/CoreText.h"
 #include "measure/Export.h"
-#include "measure/Table.h"
 #include "ui/ExportTexts.h"
 #include "ui/Messages.h"
 #include "ui/kinetra_u.h"
@@ -60,7 +61,7 @@ void TForm1::SavePictureClick() {
 }
 
 bool TForm1::GatherFreePathTable() {
-    GatherTable(freePathTable_.Cells.Texts(), sim_->S);
+    sim_->S.TableRows = GatherTable(ToCore(freePathTable_.Cells.Texts()));
     for (int i = 1; i <= kTableRowCount; ++i) {
         if (IsFilled(sim_->S.TableRows[i])) return true;
     }
@@ -68,14 +69,15 @@ bool TForm1::GatherFreePathTable() {
     return false;
 }
 
-void TForm1::SaveTableFile(const QString& xHeading, const QString& yHeading) {
+void TForm1::SaveTableFile(const std::string& xHeading, const std::string& yHeading) {
     TableFile table;
     table.XHeading = xHeading;
     table.YHeading = yHeading;
     table.Rows = sim_->S.TableRows;
+    const std::string bytes = TableCsv(table);
     namespace t = export_texts;
     SaveAs(t::TableDialogTitle(), t::TableFileName(), t::TableFilter(),
-           [&table](const QString&, QIODevice& out) { return WriteTableCsv(table, out); });
+           [&bytes](const QString&, QIODevice& out) { return WriteBytes(bytes, out); });
 }
 
 void TForm1::SaveChartFile(int kind) {
@@ -94,8 +96,8 @@ void TForm1::SaveChartFile(int kind) {
 void TForm1::FreePathSaveTableClick() {
     if (!GatherFreePathTable()) return;
     const FreePathTable& f = freePathTable_;
-    SaveTableFile(OneLineHeading({f.HeadingX1->text(), f.HeadingX2->text()}),
-                  OneLineHeading({f.HeadingY1->text(), f.HeadingY2->text()}));
+    SaveTableFile(OneLineHeading(ToCore({f.HeadingX1->text(), f.HeadingX2->text()})),
+                  OneLineHeading(ToCore({f.HeadingY1->text(), f.HeadingY2->text()})));
 }
 
 void TForm1::FreePathSaveChartClick() {

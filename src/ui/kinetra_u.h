@@ -4,11 +4,11 @@
 #include <functional>
 #include <memory>
 
+#include "core/ChartMath.h"
 #include "display/FrameTimer.h"
 #include "display/Surface.h"
 #include "engine/Clock.h"
 #include "engine/Simulation.h"
-#include "measure/Chart.h"
 #include "measure/Language.h"
 #include "measure/PrintService.h"
 #include "ui/BackgroundPlacement.h"
@@ -169,7 +169,7 @@ class TForm1 : public QWidget {
                 const std::function<bool(const QString& path, QIODevice& out)>& write);
     // The free-path table gathered; false, with a message, while no row is filled.
     bool GatherFreePathTable();
-    void SaveTableFile(const QString& xHeading, const QString& yHeading);
+    void SaveTableFile(const std::string& xHeading, const std::string& yHeading);
     void SaveChartFile(int kind);
     QString exportFolder_;
     ChartMemory wykrChart_{{}, kHyperbola};

@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "core/CellRules.h"
 #include "display/SurfaceView.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
+#include "measure/CoreText.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
 #include "ui/Messages.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
@@ -90,7 +91,7 @@ void TForm1::BitBtn19Click() {
 TableHeadings TForm1::StudyHeadings() const {
     // A caption the study keeps hidden prints as an empty text.
     const auto heading = [](const QLabel* label) {
-        return HeadingCaption{label->text(), !label->isHidden()};
+        return HeadingCaption{ToCore(label->text()), !label->isHidden()};
     };
     const StudyTablePanel& t = studyTable_;
     return {heading(t.Label102), heading(t.Label105), heading(t.Label103),
@@ -99,7 +100,7 @@ TableHeadings TForm1::StudyHeadings() const {
 
 void TForm1::BitBtn27Click() {
     // The page shows what the table holds now, drawn or not.
-    GatherTable(freePathTable_.Cells.Texts(), sim_->S);
+    sim_->S.TableRows = GatherTable(ToCore(freePathTable_.Cells.Texts()));
     const StudyTitle title{
         menu_.ScrollBox3->findChild<QLabel*>(QStringLiteral("ScrollBox3Title"))->text(), Today()};
     PrintPage(

@@ -4,10 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/CellRules.h"
 #include "engine/Publisher.h"
+#include "measure/CoreText.h"
 #include "measure/DependencyChart.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
 #include "ui/CellHint.h"
 #include "ui/ChartBox.h"
 #include "ui/Messages.h"
@@ -30,20 +31,21 @@ void TForm1::ConnectTables() {
 }
 
 void TForm1::EditChange(QLineEdit* cell) {
-    const QChar separator = QLatin1Char(DecimalSeparator());
-    const QString text = NormalisedCellText(cell->text(), separator);
-    if (text != cell->text()) {
-        cell->setText(text);  // back here with the text as meant
+    const char separator = DecimalSeparator();
+    const std::string shown = ToCore(cell->text());
+    const std::string text = NormalisedCellText(shown, separator);
+    if (text != shown) {
+        cell->setText(FromCore(text));  // back here with the text as meant
         return;
     }
     // A bad character inside the text takes the rest of the text with it, as if the check
     // ran again after every change until what is left passes; the settled text is written at
     // once, so that a long pasted text costs one change, not one per character. The note
     // under the cell says why.
-    const QString checked = SettleCellText(text, separator);
+    const std::string checked = SettleCellText(text, separator);
     if (checked == text) return;
-    ShowCellHint(cell, CellHintFor(text, separator));
-    cell->setText(checked);
+    if (const char* hint = CellHintFor(text, separator)) ShowCellHint(cell, Tr(hint));
+    cell->setText(FromCore(checked));
 }
 
 ChartInput TForm1::CurrentChartInput() const {
@@ -65,13 +67,13 @@ void TForm1::DrawChart(QWidget* box, ChartMemory& memory, int kind) {
 
 void TForm1::BitBtn28Click() {
     // No check here: an empty table gives an empty chart.
-    GatherTable(freePathTable_.Cells.Texts(), sim_->S);
+    sim_->S.TableRows = GatherTable(ToCore(freePathTable_.Cells.Texts()));
     DrawChart(freePathTable_.wykr, wykrChart_, kHyperbola);
 }
 
 bool TForm1::GatherStudyTable() {
-    const QStringList cells = studyTable_.Cells.Texts();
-    GatherTable(cells, sim_->S);
+    const std::vector<std::string> cells = ToCore(studyTable_.Cells.Texts());
+    sim_->S.TableRows = GatherTable(cells);
     if (FirstRowsReady(cells)) return true;
     ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
     return false;

@@ -41,11 +41,6 @@ TEST(LanguageChoice, PolishLocalesAndNoLocaleKeepPolishOthersTheirOwnOrEnglish) 
 }
 
 TEST(LanguageChoice, TheSystemLocaleDecidesByTheFirstVariableSet) {
-    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    std::string saved[3];
-    for (int i = 0; i < 3; ++i) {
-        if (const char* v = std::getenv(names[i])) saved[i] = v;
-    }
     unsetenv("LC_ALL");
     setenv("LC_MESSAGES", "de_DE.UTF-8", 1);
     setenv("LANG", "pl_PL.UTF-8", 1);
@@ -54,10 +49,7 @@ TEST(LanguageChoice, TheSystemLocaleDecidesByTheFirstVariableSet) {
     EXPECT_EQ(SystemLanguage(), Language::Polish);
     setenv("LC_ALL", "", 1);  // set but empty counts as not set
     EXPECT_EQ(SystemLanguage(), Language::English);
-    for (const char* name : names)
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
         unsetenv(name);
     EXPECT_EQ(SystemLanguage(), Language::Polish);
-    for (int i = 0; i < 3; ++i) {
-        if (!saved[i].empty()) setenv(names[i], saved[i].c_str(), 1);
-    }
 }

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "RecordingDevice.h"
+#include "measure/CoreText.h"
 #include "measure/DependencyChart.h"
 #include "measure/PaintHelpers.h"
+#include "measure/PrintPages.h"
 
 namespace {
 
@@ -225,7 +227,7 @@ TEST(ChartStyle, PaperStyleGrowsWithThePageAndKeepsThePaintersFont) {
         p.setFont(font);
         p.setBrush(Qt::yellow);
         PaintChart(p, style, QRect(0, 0, 2400, 3400), PaperChartFrame(2400, 3400), 17, 2, in);
-        const RecordingEngine::Text* label = device.FindText(TickLabel(0.0));
+        const RecordingEngine::Text* label = device.FindText(FromCore(TickLabel(0.0)));
         ASSERT_NE(label, nullptr);
         if (style.Medium == ChartMedium::Paper) {
             EXPECT_EQ(label->Font.pointSize(), 8);
@@ -235,4 +237,42 @@ TEST(ChartStyle, PaperStyleGrowsWithThePageAndKeepsThePaintersFont) {
         EXPECT_EQ(p.font(), font);
         EXPECT_EQ(p.brush().color(), QColor(Qt::yellow));
     }
+}
+
+TEST(DependencyChart, CurveStaysInsideThePlot) {
+    // A hyperbola through a point far above the others leaves the plot at the small x.
+    ChartInput input;
+    input.SimulationMode = 7;
+    input.ChartXCaption = "V [jedn.]";
+    input.ScaleFromZero = false;
+    input.Rows[1] = {100000.0, 10.0};
+    input.Rows[2] = {200000.0, 5.0};
+    input.Rows[3] = {400000.0, 2.5};
+    QImage image(318, 225, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    DrawDependencyChart(p, image.size(), kTableRowCount, kHyperbola, input);
+    p.end();
+    const ChartFrame f = ScreenChartFrame(318, 225);
+    // Above the plot only the y caption is drawn, left of the axis.
+    for (int y = 0; y < f.Top - 1; ++y) {
+        for (int x = f.Left + 6; x < image.width(); ++x)
+            EXPECT_NE(image.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+    }
+
+    // On paper too, where the same curve would run far up the page.
+    QImage paper(1240, 1754, QImage::Format_RGB32);  // A4 at 150 dpi
+    paper.setDotsPerMeterX(5906);
+    paper.setDotsPerMeterY(5906);
+    paper.fill(Qt::white);
+    QPainter pp(&paper);
+    PaintPrintedChart(pp, paper.size(), kTableRowCount, kHyperbola, input);
+    pp.end();
+    const ChartFrame pf = PaperChartFrame(paper.width(), paper.height());
+    int inked = 0;
+    for (int y = 0; y < pf.Top - 2; ++y) {
+        for (int x = pf.Left + 30; x < paper.width(); ++x)
+            inked += qGray(paper.pixel(x, y)) < 128;
+    }
+    EXPECT_EQ(inked, 0);
 }

@@ -18,7 +18,6 @@
 #include "TableFormTest.h"
 #include "measure/Export.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
 
 namespace {
 
