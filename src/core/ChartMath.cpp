@@ -37,8 +37,7 @@ int ClampRowCount(int rowCount) {
     return std::clamp(rowCount, 0, kTableRowCount);
 }
 
-ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero,
-                             ChartMedium medium) {
+ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero) {
     ChartRange r;
     r.XMin = r.XMax = rows[1].X;
     r.YMin = r.YMax = rows[1].Y;
@@ -57,17 +56,12 @@ ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZ
     if (fromZero) {
         r.XMin = 0.0;
         r.YMin = 0.0;
-    } else if (medium == ChartMedium::Screen) {
-        r.XMin = r.XMin - (r.XMax - r.XMin) / 20;
-        r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
-        r.YMin = r.YMin - (r.YMax - r.YMin) / 20;
-        r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
     } else {
         r.XMin = r.XMin - (r.XMax - r.XMin) / 20;
         r.YMin = r.YMin - (r.YMax - r.YMin) / 20;
-        r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
-        r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
     }
+    r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
+    r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
     return r;
 }
 
@@ -83,31 +77,21 @@ int ChartMapping::Py(double y) const {
 
 namespace {
 
-std::array<ChartTick, 4> Ticks(int length, double low, double high, ChartMedium medium) {
+std::array<ChartTick, 4> Ticks(int length, double low, double high) {
     std::array<ChartTick, 4> ticks{};
-    const double step = length > 0 ? (high - low) / length : 0.0;
-    for (int i = 1; i <= 4; ++i) {
-        const int offset = (i - 1) * length / 4;
-        double value = low;
-        if (length > 0) {
-            value = medium == ChartMedium::Screen ? low + step * offset
-                                                  : low + offset * (high - low) / length;
-        }
-        ticks[static_cast<std::size_t>(i - 1)] = {offset, value};
-    }
+    for (int i = 0; i < 4; ++i)
+        ticks[static_cast<std::size_t>(i)] = {i * length / 4, low + (high - low) * i / 4};
     return ticks;
 }
 
 }  // namespace
 
-std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range,
-                                ChartMedium medium) {
-    return Ticks(frame.Width, range.XMin, range.XMax, medium);
+std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range) {
+    return Ticks(frame.Width, range.XMin, range.XMax);
 }
 
-std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range,
-                                ChartMedium medium) {
-    return Ticks(frame.Height, range.YMin, range.YMax, medium);
+std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range) {
+    return Ticks(frame.Height, range.YMin, range.YMax);
 }
 
 std::string TickLabel(double value, char separator) {
@@ -145,21 +129,17 @@ std::array<std::string, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, in
         }
         return end <= end_limit;
     };
-    std::array<std::string, 4> written;
-    std::array<std::string, 4> shorter;
+    // The values alone choose the form, so that every medium writes the same labels; only
+    // where they do not fit does one give way.
+    std::array<std::string, 4> labels;
+    bool everyday = true;
     for (std::size_t i = 0; i < ticks.size(); ++i) {
-        written[i] = TickLabel(ticks[i].Value, separator);
-        shorter[i] = ShortTickLabel(ticks[i].Value, separator);
+        labels[i] = ShortTickLabel(ticks[i].Value, separator);
+        everyday = everyday && labels[i] == TickLabel(ticks[i].Value, separator);
     }
-    if (apart(written, limit)) return written;
-    std::array<std::string, 4> labels = written;
-    if (shorter == written) {
-        // Everyday values that only touch the caption stay as they are.
-        if (apart(written, INT_MAX)) return written;
-    } else {
-        if (apart(shorter, limit)) return shorter;
-        labels = shorter;
-    }
+    if (apart(labels, limit)) return labels;
+    // Everyday values that only touch the caption stay as they are.
+    if (everyday && apart(labels, INT_MAX)) return labels;
     // Apart, but into the caption: the last label gives way.
     if (apart(labels, INT_MAX)) {
         labels[3].clear();
@@ -168,6 +148,26 @@ std::array<std::string, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, in
     for (std::size_t i = 1; i < ticks.size(); i += 2)
         labels[i].clear();
     return labels;
+}
+
+ChartTextPlaces PlaceChartTexts(const ChartFrame& f, int arrow, int pointRadius, int boxRight,
+                                const AxisCaptions& captions, const TextWidthOf& width) {
+    constexpr int kGap = 3;
+    const int right = f.Left + f.Width;
+    // The labels keep clear of a point on an axis.
+    const int labelsBelow = std::max(5, pointRadius + 1);
+    ChartTextPlaces places;
+    places.YCaption = {f.Left - arrow - width(captions.Y + " "), f.Top};
+    places.XCaption = {right - 10, f.Bottom() + std::max(8, arrow + kGap)};
+    places.XLabelsTop = f.Bottom() + labelsBelow;
+    places.YLabelsRight = f.Left - std::max(kGap, pointRadius + 1);
+    // Labels end before the x caption, or before the box's edge; and before the arrow head
+    // where it reaches down to them.
+    places.XLabelLimit = captions.Shown ? places.XCaption.X - kGap : boxRight - kGap;
+    if (arrow > labelsBelow) {
+        places.XLabelLimit = std::min(places.XLabelLimit, right - arrow - kGap);
+    }
+    return places;
 }
 
 int MaxYLabelWidth(const TableRowArray& rows, int rowCount, const TextWidthOf& textWidth,

@@ -8,13 +8,11 @@
 #include "core/CellRules.h"
 #include "core/Languages.h"
 
-// The arithmetic of the dependency chart, shared by the chart on screen and the chart on paper:
-// ranges and margins, the mapping of values to pixels, the tick labels and the fitted curves.
-// Everything but the painting; texts are UTF-8.
-
-// Both media follow the same rules; they differ in the order in which the margins are added
-// and in how a tick value is formed from its offset.
-enum class ChartMedium { Screen, Paper };
+// The arithmetic of the dependency chart, one for the chart on screen, on paper and in a saved
+// picture: ranges and margins, the mapping of values to pixels, the ticks and their labels, the
+// places of the texts around the plot and the fitted curves. Everything but the painting; texts
+// are UTF-8. The same rows give the same ticks and labels on every medium; only the pixels of
+// the frame differ.
 
 // Curve kinds of the dependency exercises; any other number draws no curve.
 enum CurveKind : int { kHyperbola = 1, kStraightLine = 2, kParabola = 3 };
@@ -47,10 +45,9 @@ int ClampRowCount(int rowCount);
 
 // The range starts from row 1 whatever it holds (an empty row 1 brings its -1.0 in), then takes
 // in every X and every Y that is not -1.0, each axis on its own. fromZero sets both minima to 0;
-// otherwise each axis gets a twentieth of its range below and then a twentieth of the widened
-// range above.
-ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero,
-                             ChartMedium medium);
+// otherwise each axis gets a twentieth of its range below. Either way it gets a twentieth of the
+// widened range above, so that the highest and the rightmost point stand inside the frame.
+ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero);
 
 // A pixel of the box or page.
 struct ChartPoint {
@@ -74,15 +71,14 @@ class ChartMapping {
     ChartRange range_;
 };
 
-// The four ticks of an axis stand at 0, 1/4, 1/2 and 3/4 of it; the end has no label.
+// The four ticks of an axis stand at 0, 1/4, 1/2 and 3/4 of it; the end has no label. The
+// values are those quarters of the range, whatever the frame's size in pixels.
 struct ChartTick {
     int Offset;    // pixels from the axis's origin (rightwards for x, upwards for y)
     double Value;  // the value written there
 };
-std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range,
-                                ChartMedium medium);
-std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range,
-                                ChartMedium medium);
+std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range);
+std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range);
 
 // Tick labels: two decimals with the language's separator ("0,00").
 std::string TickLabel(double value, char separator = ',');
@@ -94,11 +90,36 @@ std::string ShortTickLabel(double value, char separator = ',');
 // How wide a text is written, in the pixels of the box or page.
 using TextWidthOf = std::function<int(const std::string&)>;
 
-// The x labels as they are written from their left edges: the two-decimal labels while they
-// stand apart and end before `limit`; otherwise the short form; and when even that runs
-// together, every other label (the others empty).
+// The x labels as they are written from their left edges: two decimals, in the short form for
+// large or small values; the last left out where it would run into `limit`, and every other
+// one (the others empty) where they run together.
 std::array<std::string, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int left, int limit,
                                        const TextWidthOf& textWidth, char separator = ',');
+
+// Axis captions by simulation mode: free path, temperature and pressure, in the language.
+// Other modes have none.
+struct AxisCaptions {
+    bool Shown = false;
+    std::string Y;
+    std::string X;
+};
+AxisCaptions AxisCaptionsFor(int simulationMode, const std::string& chartXCaption,
+                             Language language = Language::Polish);
+
+// Where the texts around the plot stand, clear of the axes' arrow heads (each leg `arrow`
+// pixels along x and along y), of the points (of `pointRadius`) on the axes and of each other:
+// the captions' top-left corners, in the font of the captions; the x labels' top and the limit
+// they end before; where the y labels end. The y caption ends a blank left of the y axis's arrow
+// head; the x caption starts 10 pixels left of the x axis's end, below its arrow head.
+struct ChartTextPlaces {
+    ChartPoint YCaption;
+    ChartPoint XCaption;
+    int XLabelsTop = 0;
+    int XLabelLimit = 0;
+    int YLabelsRight = 0;
+};
+ChartTextPlaces PlaceChartTexts(const ChartFrame& frame, int arrow, int pointRadius, int boxRight,
+                                const AxisCaptions& captions, const TextWidthOf& width);
 
 // The widest Y value of rows 1..rowCount written as a tick label (empty rows included, from
 // their -1.0): the y labels end this far left of the axis.
@@ -134,16 +155,6 @@ struct ChartRect {
     int Height = 0;
 };
 ChartRect ClipRect(const ChartFrame& frame);
-
-// Axis captions by simulation mode: free path, temperature and pressure, in the language.
-// Other modes have none.
-struct AxisCaptions {
-    bool Shown = false;
-    std::string Y;
-    std::string X;
-};
-AxisCaptions AxisCaptionsFor(int simulationMode, const std::string& chartXCaption,
-                             Language language = Language::Polish);
 
 // What both charts need besides their box or page: the table as it is to be drawn, the mode
 // (for the captions) and the two options of the free-path pane. A cleared table's chart is

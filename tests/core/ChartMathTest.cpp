@@ -31,56 +31,93 @@ std::vector<std::string> Labels(const std::array<ChartTick, 4>& ticks) {
 
 TEST(ChartRange, MarginsOfOneTwentiethOrZeroScaling) {
     const TableRowArray rows = Rows({{100, 10}, {200, 40}, {300, 20}});
-    for (ChartMedium m : {ChartMedium::Screen, ChartMedium::Paper}) {
-        const ChartRange r = ComputeChartRange(rows, 17, false, m);
-        EXPECT_DOUBLE_EQ(r.XMin, 90.0);
-        EXPECT_DOUBLE_EQ(r.XMax, 310.5);  // the upper margin uses the lowered minimum
-        EXPECT_DOUBLE_EQ(r.YMin, 8.5);
-        EXPECT_DOUBLE_EQ(r.YMax, 41.575);
-        const ChartRange z = ComputeChartRange(rows, 17, true, m);
-        EXPECT_EQ(z.XMin, 0.0);
-        EXPECT_EQ(z.XMax, 300.0);
-        EXPECT_EQ(z.YMin, 0.0);
-        EXPECT_EQ(z.YMax, 40.0);
-    }
+    const ChartRange r = ComputeChartRange(rows, 17, false);
+    EXPECT_DOUBLE_EQ(r.XMin, 90.0);
+    EXPECT_DOUBLE_EQ(r.XMax, 310.5);  // the upper margin uses the lowered minimum
+    EXPECT_DOUBLE_EQ(r.YMin, 8.5);
+    EXPECT_DOUBLE_EQ(r.YMax, 41.575);
+    // From zero the margin above stays, so that the highest point is not on the frame.
+    const ChartRange z = ComputeChartRange(rows, 17, true);
+    EXPECT_EQ(z.XMin, 0.0);
+    EXPECT_EQ(z.XMax, 315.0);
+    EXPECT_EQ(z.YMin, 0.0);
+    EXPECT_EQ(z.YMax, 42.0);
 }
 
 TEST(ChartRange, StartsFromRowOneEvenWhenItIsEmpty) {
     // Row 1 empty: its -1.0 stays in both ranges; empty X and Y of later rows are skipped
     // independently.
     TableRowArray rows = Rows({{-1, -1}, {5, -1}, {-1, 7}, {3, 2}});
-    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
-    EXPECT_EQ(r.XMax, 5.0);
-    EXPECT_EQ(r.YMax, 7.0);
-    const ChartRange m = ComputeChartRange(rows, 17, false, ChartMedium::Paper);
+    const ChartRange r = ComputeChartRange(rows, 17, true);
+    EXPECT_EQ(r.XMax, 5.25);
+    EXPECT_EQ(r.YMax, 7.35);
+    const ChartRange m = ComputeChartRange(rows, 17, false);
     EXPECT_DOUBLE_EQ(m.XMin, -1.0 - 6.0 / 20);
     EXPECT_DOUBLE_EQ(m.YMin, -1.0 - 8.0 / 20);
 }
 
 TEST(ChartTicks, EmptyTableWithZeroScalingRunsBelowZero) {
-    const ChartRange r = ComputeChartRange(Rows({}), 17, true, ChartMedium::Screen);
-    EXPECT_EQ(r.XMax, -1.0);
-    const std::vector<std::string> expected{"0,00", "-0,25", "-0,50", "-0,75"};
-    EXPECT_EQ(Labels(XTicks(kBox, r, ChartMedium::Screen)), expected);
-    EXPECT_EQ(Labels(YTicks(kBox, r, ChartMedium::Screen)), expected);
-    EXPECT_EQ(Labels(XTicks(PaperChartFrame(4800, 6800), r, ChartMedium::Paper)), expected);
+    const ChartRange r = ComputeChartRange(Rows({}), 17, true);
+    EXPECT_EQ(r.XMax, -1.05);
+    const std::vector<std::string> expected{"0,00", "-0,26", "-0,53", "-0,79"};
+    EXPECT_EQ(Labels(XTicks(kBox, r)), expected);
+    EXPECT_EQ(Labels(YTicks(kBox, r)), expected);
     // The rows of zeros at program start: zero labels and no plot.
-    const ChartRange zeros = ComputeChartRange(TableRowArray{}, 17, true, ChartMedium::Screen);
+    const ChartRange zeros = ComputeChartRange(TableRowArray{}, 17, true);
     EXPECT_FALSE(zeros.CanPlot());
-    EXPECT_EQ(Labels(YTicks(kBox, zeros, ChartMedium::Screen)),
-              std::vector<std::string>(4, "0,00"));
+    EXPECT_EQ(Labels(YTicks(kBox, zeros)), std::vector<std::string>(4, "0,00"));
+}
+
+// The same rows give the same ticks and labels on screen, in the saved picture and on a page
+// of any printer, with the highest and the rightmost point inside the frame.
+TEST(ChartTicks, TheSameRowsGiveTheSameChartOnEveryMedium) {
+    const TableRowArray rows = Rows({{20, 100}, {50, 40}, {100, 20}});
+    const ChartRange r = ComputeChartRange(rows, 17, true);
+    const std::vector<std::string> x{"0,00", "26,25", "52,50", "78,75"};
+    for (const ChartFrame& f : {kBox, PaperChartFrame(2480, 3508), PaperChartFrame(4961, 7016),
+                                PaperChartFrame(1240, 1754)}) {
+        EXPECT_EQ(Labels(XTicks(f, r)), x);
+        EXPECT_EQ(Labels(YTicks(f, r)), x);
+        const ChartMapping map(f, r);
+        EXPECT_GT(map.Py(100), f.Top + f.Height / 30);
+        EXPECT_LT(map.Px(100), f.Left + f.Width - f.Width / 30);
+    }
+}
+
+// Nothing around the plot is drawn over anything else: the y caption ends left of the arrow
+// head, the x caption stands below its arrow head, the x labels end before both, and the labels
+// keep clear of a point on an axis.
+TEST(ChartTicks, CaptionsAndLabelsKeepClearOfTheArrowHeadsAndThePoints) {
+    const auto eight = [](const std::string& s) { return 8 * static_cast<int>(s.size()); };
+    const AxisCaptions captions = AxisCaptionsFor(7, "N");
+    for (const int arrow : {5, 25}) {
+        const ChartTextPlaces at = PlaceChartTexts(kBox, arrow, 4, 317, captions, eight);
+        EXPECT_EQ(at.YCaption.X + eight("p[jedn.] "), 50 - arrow);
+        EXPECT_EQ(at.YCaption.Y, 20);
+        EXPECT_EQ(at.XCaption.X, 258);
+        EXPECT_GE(at.XCaption.Y, 205 + arrow + 3);
+        EXPECT_LE(at.XLabelLimit, at.XCaption.X - 3);
+        EXPECT_EQ(at.XLabelsTop, 210);
+        EXPECT_EQ(at.YLabelsRight, 45);
+    }
+    EXPECT_EQ(PlaceChartTexts(kBox, 5, 4, 317, captions, eight).XCaption.Y, 213);
+    EXPECT_EQ(PlaceChartTexts(kBox, 25, 4, 317, {}, eight).XLabelLimit, 268 - 25 - 3);
+    EXPECT_EQ(PlaceChartTexts(kBox, 5, 4, 317, {}, eight).XLabelLimit, 314);
+    const ChartTextPlaces paper = PlaceChartTexts(kBox, 25, 16, 317, captions, eight);
+    EXPECT_EQ(paper.XLabelsTop, 205 + 17);
+    EXPECT_EQ(paper.YLabelsRight, 50 - 17);
 }
 
 TEST(ChartTicks, OffsetsAndValuesAtQuarters) {
     const ChartRange r{90.0, 310.5, 0.0, 1.0};
-    const auto x = XTicks(kBox, r, ChartMedium::Screen);
+    const auto x = XTicks(kBox, r);
     EXPECT_EQ(x[1].Offset, 54);
     EXPECT_EQ(x[3].Offset, 163);
-    EXPECT_DOUBLE_EQ(x[1].Value, 90.0 + 220.5 / 218 * 54);
-    EXPECT_EQ(TickLabel(x[2].Value), "200,25");  // 90 + 220.5 / 218 * 109
-    const auto y = YTicks(kBox, r, ChartMedium::Paper);
+    EXPECT_EQ(x[1].Value, 90.0 + 220.5 / 4);
+    EXPECT_EQ(TickLabel(x[2].Value), "200,25");
+    const auto y = YTicks(kBox, r);
     EXPECT_EQ(y[1].Offset, 46);
-    EXPECT_DOUBLE_EQ(y[1].Value, 46 * 1.0 / 185);
+    EXPECT_EQ(y[3].Value, 0.75);
 }
 
 TEST(ChartTicks, LabelWidthCoversEveryRowIncludingEmptyOnes) {
@@ -102,27 +139,27 @@ TEST(ChartMapping, TruncatesTowardZeroAndSaturatesFarValues) {
     EXPECT_LT(map.Py(1e300), -1000000);
 }
 
-TEST(ChartMapping, OneFilledRowWithZeroScalingSitsInTheTopRightCorner) {
+TEST(ChartMapping, OneFilledRowWithZeroScalingStandsInsideTheTopRightCorner) {
     const TableRowArray rows = Rows({{300, 0.25}});
-    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    const ChartRange r = ComputeChartRange(rows, 17, true);
     ASSERT_TRUE(r.CanPlot());
     const ChartMapping map(kBox, r);
-    EXPECT_EQ(map.Px(300), 268);
-    EXPECT_EQ(map.Py(0.25), 20);
+    EXPECT_EQ(map.Px(300), 257);  // 300 * 218 / 315 + 50
+    EXPECT_EQ(map.Py(0.25), 29);  // 205 - Trunc(0.25 * 185 / 0.2625)
     EXPECT_TRUE(FitCurve(rows, 17, kHyperbola, r).Drawable);
     EXPECT_EQ(CurvePolyline(FitCurve(rows, 17, kHyperbola, r), map).size(), 100u);
 }
 
 TEST(CurveFit, HyperbolaFromTheMeanProduct) {
     const TableRowArray rows = Rows({{1, 12}, {2, 6}, {-1, 5}, {3, 4}, {4, 3.5}});
-    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    const ChartRange r = ComputeChartRange(rows, 17, true);
     const CurveFit fit = FitCurve(rows, 17, kHyperbola, r);
     EXPECT_TRUE(fit.Drawable);
     EXPECT_EQ(fit.Filled, 4);
     EXPECT_DOUBLE_EQ(fit.A, (12 + 12 + 12 + 14) / 4.0);
     // Sample 50 of the curve through (1, 12), (2, 6), (3, 4) alone: x = 1.5, y = 8.
     const TableRowArray exact = Rows({{1, 12}, {2, 6}, {3, 4}});
-    const ChartRange er = ComputeChartRange(exact, 17, true, ChartMedium::Screen);
+    const ChartRange er{0.0, 3.0, 0.0, 12.0};
     const auto curve = CurvePolyline(FitCurve(exact, 17, kHyperbola, er), ChartMapping(kBox, er));
     ASSERT_EQ(curve.size(), 100u);
     EXPECT_EQ(curve[49], (ChartPoint{159, 82}));  // 1.5 * 218 / 3 + 50; 205 - Trunc(8 * 185 / 12)
@@ -131,7 +168,7 @@ TEST(CurveFit, HyperbolaFromTheMeanProduct) {
 
 TEST(CurveFit, LeastSquaresLine) {
     const TableRowArray rows = Rows({{1, 1}, {2, 3}, {3, 2}});
-    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Paper);
+    const ChartRange r{0.0, 3.0, 0.0, 3.0};
     const CurveFit fit = FitCurve(rows, 17, kStraightLine, r);
     ASSERT_TRUE(fit.Drawable);
     EXPECT_DOUBLE_EQ(fit.B, 0.5);  // (3 * 13 - 6 * 6) / (3 * 14 - 36)
@@ -145,7 +182,7 @@ TEST(CurveFit, LeastSquaresLine) {
 
 TEST(CurveFit, ParabolaFromTheMeanQuotient) {
     const TableRowArray rows = Rows({{2, 8}, {4, 40}, {0, -1}});  // the half row is ignored
-    const ChartRange r = ComputeChartRange(rows, 17, true, ChartMedium::Screen);
+    const ChartRange r = ComputeChartRange(rows, 17, true);
     const CurveFit fit = FitCurve(rows, 17, kParabola, r);
     EXPECT_TRUE(fit.Drawable);
     EXPECT_DOUBLE_EQ(fit.A, 2.25);  // mean of 8/4 and 40/16
@@ -153,7 +190,7 @@ TEST(CurveFit, ParabolaFromTheMeanQuotient) {
 
 TEST(CurveFit, LawsThatCannotBeDrawnAreLeftOut) {
     const auto drawable = [](const TableRowArray& rows, int kind, bool fromZero = true) {
-        const ChartRange r = ComputeChartRange(rows, 17, fromZero, ChartMedium::Screen);
+        const ChartRange r = ComputeChartRange(rows, 17, fromZero);
         return FitCurve(rows, 17, kind, r).Drawable;
     };
     EXPECT_FALSE(drawable(Rows({{1, 2}, {2, 4}}), kStraightLine));  // through the origin: a = 0
@@ -245,8 +282,8 @@ TEST(ChartLabels, EverydayLabelsStayAsWrittenAndLargeOnesNeverOverlap) {
     // Ending on a caption alone changes nothing either.
     EXPECT_EQ(XTickLabels(TicksAt(60, 100, 50), 0, 200, EightEach), everyday);
 
-    // "105000,00" is 72 wide and runs into the next: the short form, 64 wide, fits in 70.
-    const auto large = XTickLabels(TicksAt(70, 105000, 5000), 0, 1000, EightEach);
+    // Large values take the short form wherever they are written, even with room to spare.
+    const auto large = XTickLabels(TicksAt(200, 105000, 5000), 0, 1000, EightEach);
     EXPECT_EQ(large[0], "1,05·10⁵");
     EXPECT_EQ(large[1], "1,10·10⁵");
     // Closer still, every other label goes.

@@ -51,8 +51,7 @@ bool IsDark(QRgb c) {
 
 // Where the points of the rows stand on a chart drawn as on the A4 page.
 std::vector<QPoint> PointCentres(const ChartInput& in) {
-    const ChartRange range =
-        ComputeChartRange(in.Rows, kTableRowCount, in.ScaleFromZero, ChartMedium::Paper);
+    const ChartRange range = ComputeChartRange(in.Rows, kTableRowCount, in.ScaleFromZero);
     const ChartMapping map(PaperChartFrame(kChartPageSize.width(), kChartPageSize.height()), range);
     std::vector<QPoint> centres;
     for (int i = 1; i <= kTableRowCount; ++i) {
