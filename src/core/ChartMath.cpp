@@ -102,8 +102,10 @@ std::string ShortTickLabel(double value, char separator) {
     if (value == 0.0 || !std::isfinite(value)) return TickLabel(value, separator);
     int exponent = DecimalExponent(value);
     double mantissa = value / PowerOfTen(exponent);
-    // 9,996 rounds up to 10,00: one power more.
-    if (std::fabs(std::round(mantissa * 100) / 100) >= 10.0) {
+    // 9,996 rounds up to 10,00: one power more. Asked of the label itself too, which rounds the
+    // shortest digits of the mantissa (9,995 may be 9,99499... in binary).
+    if (std::fabs(std::round(mantissa * 100) / 100) >= 10.0 ||
+        TickLabel(std::fabs(mantissa), '.') == "10.00") {
         ++exponent;
         mantissa /= 10.0;
     }

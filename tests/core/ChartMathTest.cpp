@@ -266,6 +266,7 @@ TEST(ChartLabels, ShortFormHasThreeDigitsAndAPowerOfTen) {
     EXPECT_EQ(ShortTickLabel(99999.0), "1,00·10⁵");
     EXPECT_EQ(ShortTickLabel(112500.0), "1,13·10⁵");  // halves away from zero
     EXPECT_EQ(ShortTickLabel(1e23), "1,00·10²³");
+    EXPECT_EQ(ShortTickLabel(999500.0), "1,00·10⁶");  // never "10,00·10⁵"
     EXPECT_EQ(ShortTickLabel(105000.0, '.'), "1.05·10⁵");
     EXPECT_EQ(ShortTickLabel(0.000123, '.'), "1.23·10⁻⁴");
     // Everyday values keep their two decimals.
