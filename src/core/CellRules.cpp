@@ -68,10 +68,6 @@ const char* CellHintFor(std::string_view text, char separator) {
         return comma ? QT_TRANSLATE_NOOP("kinetra", "Tylko jeden przecinek")
                      : QT_TRANSLATE_NOOP("kinetra", "Tylko jedna kropka dziesiętna");
     }
-    if (text == "0") {
-        return comma ? QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od przecinka")
-                     : QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od kropki");
-    }
     const auto sep = static_cast<char32_t>(separator);
     for (const char32_t c : CodePoints(text)) {
         if (!Accepted(c, sep)) {

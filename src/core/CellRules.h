@@ -29,8 +29,9 @@ std::string SettleCellText(std::string_view text, char separator = ',');
 // does when typed.
 std::string NormalisedCellText(std::string_view text, char separator = ',');
 
-// Why the validator will change the text, as the note's Polish source, or nullptr when it lets
-// the text stand.
+// Why the validator rejects a character of the text, as the note's Polish source, or nullptr
+// when it rejects none. A lone "0" it drops is no rejection: the separator typed next brings it
+// back ("0,"), and before another digit it meant nothing, so typing "0,06" shows no note.
 const char* CellHintFor(std::string_view text, char separator = ',');
 
 // The number a validated cell holds, with the comma or the point as decimal separator; -1.0

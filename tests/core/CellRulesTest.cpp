@@ -87,16 +87,25 @@ TEST(CellValidator, TheOtherSeparatorIsTheLanguagesAndALeadingOneKeepsItsDigits)
     EXPECT_EQ(NormalisedCellText(",5", '.'), "0.5");
 }
 
+// A note only for a character that is really rejected: none on the way to a valid number typed
+// character by character, with either separator.
 TEST(CellHints, NameTheRuleTheValidatorApplies) {
-    EXPECT_EQ(CellHintFor("12,5"), nullptr);
-    EXPECT_EQ(CellHintFor("00"), nullptr);
+    for (const char separator : {',', '.'}) {
+        for (const std::string typed : {"0,06", "0.06", ",5", "105,25", "2.5"}) {
+            std::string cell;
+            for (const char key : typed) {
+                const std::string text = NormalisedCellText(cell + key, separator);
+                EXPECT_EQ(CellHintFor(text, separator), nullptr) << typed << " at " << text;
+                cell = SettleCellText(text, separator);
+            }
+            EXPECT_EQ(CellValue(cell), CellValue(typed)) << typed;
+        }
+    }
     EXPECT_STREQ(CellHintFor("1,2,"), "Tylko jeden przecinek");
-    EXPECT_STREQ(CellHintFor("0"), "Ułamek zacznij od przecinka");
     EXPECT_STREQ(CellHintFor("1 2"), "Tylko cyfry i przecinek");
     EXPECT_STREQ(CellHintFor("-3"), "Tylko cyfry i przecinek");
     EXPECT_STREQ(CellHintFor("1.2.3", '.'), "Tylko jedna kropka dziesiętna");
     EXPECT_STREQ(CellHintFor("1x", '.'), "Tylko cyfry i kropka");
-    EXPECT_STREQ(CellHintFor("0", '.'), "Ułamek zacznij od kropki");
     EXPECT_EQ(CellHintFor("1.25", '.'), nullptr);
 }
 

@@ -91,16 +91,19 @@ TEST_F(Cells, EveryRejectedCharacterLeavesANoteAtItsCell) {
     ASSERT_NE(note, nullptr);
     EXPECT_FALSE(note->isHidden());
     EXPECT_EQ(note->text(), QStringLiteral("Tylko cyfry i przecinek"));
-    // Under the cell, inside its panel.
-    EXPECT_GE(note->y(), cell->geometry().bottom());
+    // Beside its row, inside its panel, over no cell of either table.
+    EXPECT_EQ(note->y(), cell->y());
     EXPECT_TRUE(cell->parentWidget()->rect().contains(note->geometry()));
-    // A lone 0 is removed as before, and says how to type a fraction.
-    Cell(71)->clear();
-    QTest::keyClicks(Cell(71), QStringLiteral("0"));
-    EXPECT_EQ(Cell(71)->text(), QString());
-    EXPECT_EQ(HintUnder(Cell(71))->text(), QStringLiteral("Ułamek zacznij od przecinka"));
-    // Text that stands leaves no new note; the note goes after a while.
+    for (const QLineEdit* other : note->parentWidget()->findChildren<QLineEdit*>())
+        EXPECT_FALSE(other->geometry().intersects(note->geometry()))
+            << qPrintable(other->objectName());
+    // A valid fraction typed key by key, a lone 0 on the way, shows no note.
     note->hide();
+    Cell(71)->clear();
+    QTest::keyClicks(Cell(71), QStringLiteral("0.06"));
+    EXPECT_EQ(Cell(71)->text(), QStringLiteral("0,06"));
+    EXPECT_TRUE(note->isHidden());
+    // Text that stands leaves no new note; the note goes after a while.
     QTest::keyClicks(cell, QStringLiteral("8,5"));
     EXPECT_EQ(cell->text(), QStringLiteral("78,5"));
     EXPECT_TRUE(note->isHidden());
