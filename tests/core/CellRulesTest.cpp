@@ -37,11 +37,9 @@ TEST(CellValidator, SettlesTypedTextsAsTheCellShowsThem) {
     EXPECT_EQ(Settle(","), "0,");
     EXPECT_EQ(Settle("0,5"), "0,5");
     EXPECT_EQ(Settle("1,2,"), "");  // a second comma empties the cell
-    EXPECT_EQ(Settle(",a"), "0,");
     EXPECT_EQ(Settle("-5"), "");
     EXPECT_EQ(Settle("1.5"), "1");
     EXPECT_EQ(Settle("2e3"), "2");
-    EXPECT_EQ(Settle("12 "), "12");
     EXPECT_EQ(Settle(""), "");
     // A character beyond ASCII goes whole, never a byte of it at a time.
     EXPECT_EQ(ValidateCellText("7ż"), "7");

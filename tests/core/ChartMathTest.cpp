@@ -228,17 +228,17 @@ TEST(CurveFit, SampleAtZeroIsSkippedAndItsNeighboursJoined) {
 }
 
 TEST(AxisCaptions, ByModeInTheLanguage) {
-    EXPECT_EQ(AxisCaptionsFor(2, "m [u]").Y, "s[jedn.]");
-    EXPECT_EQ(AxisCaptionsFor(2, "m [u]").X, "N");
-    EXPECT_EQ(AxisCaptionsFor(5, "m [u]").Y, "T[jedn.]");
-    EXPECT_EQ(AxisCaptionsFor(5, "m [u]").X, "m [u]");
-    EXPECT_EQ(AxisCaptionsFor(7, "Vśr [jedn.]").Y, "p[jedn.]");
-    EXPECT_EQ(AxisCaptionsFor(7, "Vśr [jedn.]").X, "Vśr [jedn.]");
+    const auto both = [](int mode, const std::string& x) {
+        const AxisCaptions c = AxisCaptionsFor(mode, x);
+        return c.Y + " / " + c.X;
+    };
+    EXPECT_EQ(both(2, "m [u]"), "s[jedn.] / N");
+    EXPECT_EQ(both(5, "m [u]"), "T[jedn.] / m [u]");
+    EXPECT_EQ(both(7, "Vśr [jedn.]"), "p[jedn.] / Vśr [jedn.]");
     for (int mode : {0, 1, 3, 4, 6})
         EXPECT_FALSE(AxisCaptionsFor(mode, "N").Shown) << mode;
     const AxisCaptions english = AxisCaptionsFor(7, "Vśr [jedn.]", Language::English);
-    EXPECT_EQ(english.Y, "p[units]");
-    EXPECT_EQ(english.X, "Vav [units]");
+    EXPECT_EQ(english.Y + " / " + english.X, "p[units] / Vav [units]");
     EXPECT_EQ(AxisCaptionsFor(2, "", Language::English).X, "N");
 }
 

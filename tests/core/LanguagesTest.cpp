@@ -25,6 +25,7 @@ TEST(Languages, TextsComeFromTheTranslationsAndStayPolishWithout) {
     EXPECT_EQ(Translate(Language::English, "Proszę wypełnić tabelę pomiarów"),
               "Please fill in the table of measurements");
     EXPECT_EQ(Translate(Language::Polish, "Dyfuzja"), "Dyfuzja");
+    EXPECT_EQ(Translate(Language::English, "dd.MM.yyyy"), "dd/MM/yyyy");  // the printed date
     EXPECT_EQ(Translate(Language::English, "nie ma takiego tekstu"), "nie ma takiego tekstu");
     EXPECT_EQ(Translate(Language::English, ""), "");
 }

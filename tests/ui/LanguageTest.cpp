@@ -633,11 +633,4 @@ TEST_F(Languages, SwitchingKeepsTheStudysChartAsDrawn) {
     EXPECT_EQ(box->grab().toImage(), drawn);
 }
 
-TEST(EnglishTexts, ThePrintedDateFollowsTheLanguage) {
-    EXPECT_EQ(Tr(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy")), QStringLiteral("dd.MM.yyyy"));
-    ASSERT_TRUE(SetCurrentLanguage(Language::English));
-    EXPECT_EQ(Tr(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy")), QStringLiteral("dd/MM/yyyy"));
-    SetCurrentLanguage(Language::Polish);
-}
-
 }  // namespace
