@@ -40,7 +40,6 @@ class KeyboardControl : public QObject {
     QWidget* FocusedControl() const;
     bool Click(QAbstractButton* button) const;
     bool IsToolButton(const QObject* object) const;
-    bool LeaveToMenu() const;
 
     TForm1* form_;
     std::function<void()> toggleScreen_;
