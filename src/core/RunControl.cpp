@@ -304,6 +304,10 @@ void RunControl::LanguageChanged() {
     ShowExperimentCaptions();
 }
 
+void RunControl::WindowActive(bool active) {
+    screen_.WindowActive = active;
+}
+
 // ---- settings
 
 void RunControl::SettingTyped(Setting setting, std::string_view text) {

@@ -89,6 +89,8 @@ class RunControl {
     // Draws the current state again (another language, say); false when nothing runs.
     bool Redraw(Canvas& canvas, const SurfaceTexts& texts) const;
     void LanguageChanged();
+    // The window went to the background or came back: no frame is drawn while it is away.
+    void WindowActive(bool active);
 
     // ---- settings
     // A set-up box's text changed: an accepted text sets the value, a rejected one puts the

@@ -45,7 +45,8 @@ struct Screen {
     // The tool buttons over a run.
     bool ParametersEnabled = true;
     bool PrintEnabled = true;
-    bool Running = false;       // frames advance and are drawn
+    bool Running = false;       // frames advance and are drawn, while the window is active
+    bool WindowActive = true;   // the program is the active application
     bool OffersResume = false;  // the pause button's hint: "Wznów", else "Pauza"
     bool StopNote = false;      // beside a free-path run that stopped itself at its limit
     bool Placing = false;       // the heat transport's particles are looking for places
@@ -63,6 +64,7 @@ struct Screen {
     bool Histogram = false;
 
     bool ToolsUncovered() const { return !Menu && !SetUp; }
+    bool FramesRun() const { return Running && WindowActive; }
     bool operator==(const Screen&) const = default;
 };
 

@@ -59,6 +59,7 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
 
     DXTimer1.setObjectName(QStringLiteral("DXTimer1"));
     DXTimer1.SetHandler([this](int lagCount) { DXTimer1Timer(lagCount); });
+    core_->WindowActive(DXTimer1.ApplicationActive());
     connect(menu_.LanguageButton, &QPushButton::clicked, this, &TForm1::LanguageButtonClick);
     ShowScreen();
 }

@@ -35,7 +35,9 @@ constexpr Box kBoxes[] = {
 }  // namespace
 
 RunControlBinding::RunControlBinding(TForm1& form)
-    : Binding(form), placement_(std::make_unique<BackgroundPlacement>()) {
+    : Binding(form),
+      windowActive_(form.Timer().ApplicationActive()),
+      placement_(std::make_unique<BackgroundPlacement>()) {
     const InitialConditionsPanel& p = form.Conditions();
     const ToolButtons& t = form.Tools();
     const MainMenuControls& m = form.Menu();
@@ -79,6 +81,11 @@ RunControlBinding::RunControlBinding(TForm1& form)
     QObject::connect(m.CheckBox2, &QCheckBox::toggled, Context(), [this](bool on) {
         Dispatch([this, on] { Core().SettingChosen(Setting::StopAtLimit, on ? 1 : 0); });
     });
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Context(),
+                     [this](Qt::ApplicationState state) {
+                         const bool active = state == Qt::ApplicationActive;
+                         Dispatch([this, active] { Core().WindowActive(active); });
+                     });
 }
 
 RunControlBinding::~RunControlBinding() = default;
@@ -112,6 +119,11 @@ void RunControlBinding::Present(const Screen& screen, ScreenChanges& changes) {
     const QString hint = Tr(screen.OffersResume ? run_texts::kResumeHint : run_texts::kPauseHint);
     if (t.BitBtn6->toolTip() != hint) t.BitBtn6->setToolTip(hint);
     form_.Timer().SetEnabled(screen.Running);
+    // Told on a change only: the timer keeps what it was told in between.
+    if (screen.WindowActive != windowActive_) {
+        windowActive_ = screen.WindowActive;
+        form_.Timer().SetApplicationActive(windowActive_);
+    }
 
     changes.Show(p.Panel2, screen.SetUp, true);
     changes.Show(p.BitBtn25, screen.SetUpClose);

@@ -150,6 +150,10 @@ TEST_F(Run, APanelExerciseStartsPausesRestartsAndLeavesWithThePausesLeftOut) {
 
     Tick(2500);
     EXPECT_EQ(ElapsedSeconds(S()), 2);
+    run.WindowActive(false);  // frames wait while the window is away
+    EXPECT_FALSE(Shown().FramesRun());
+    run.WindowActive(true);
+    EXPECT_TRUE(Shown().FramesRun());
     run.PauseOrResume();
     EXPECT_EQ(Now(), Phase::Paused);
     EXPECT_TRUE(Shown().OffersResume);
@@ -307,6 +311,8 @@ TEST_F(Run, ExperimentsRunAtOnceAndTheirTrackBarsChangeTheGas) {
         run.ParticleMassChanged(1);
         run.LeaveToMenu();
         EXPECT_FALSE(Shown().ExperimentPanel);
+        run.ChooseTopic(TopicId::Diffusion);
+        EXPECT_TRUE(Shown().ParametersEnabled && Shown().PrintEnabled);
     }
     // A vessel too small for the gas keeps its side and says so.
     Open("cisnienie");
