@@ -173,7 +173,7 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
     }
     const bool runKey =
         key->key() == Qt::Key_Space || key->key() == Qt::Key_R || key->key() == Qt::Key_P;
-    if (!runKey || !ToolButtonsUncovered() || (focus && TakesText(focus))) {
+    if (!runKey || !form_->Core().Shown().ToolsUncovered() || (focus && TakesText(focus))) {
         // Space on a focused exercise link opens it, as on a button.
         if (key->key() == Qt::Key_Space) {
             if (auto* link = qobject_cast<ClickLabel*>(focus)) {
