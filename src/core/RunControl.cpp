@@ -140,20 +140,15 @@ void RunControl::CloseSetUp() {
     screen_.SetUpClose = false;
 }
 
-void RunControl::HideSetUp() {
-    // The set-up panel of a panel exercise, left open from the menu, would stay over the tool
-    // buttons of a run that has no use for it, with no way back to the menu.
-    screen_.SetUp = false;
-    screen_.SetUpClose = false;
-}
-
 void RunControl::StartExperiment(Mode mode) {
     sim_->C.SizeChoice = 4;
     // The run starts even when not every particle found a place.
     Initialise(Always(ModeOf(mode).Init));
     StartFrames();
     screen_.Menu = false;
-    HideSetUp();
+    // The set-up panel of a panel exercise, left open from the menu, would stay over the tool
+    // buttons of a run that has no use for it, with no way back to the menu.
+    CloseSetUp();
     screen_.ExperimentPanel = true;
     screen_.ParametersEnabled = false;
     screen_.PrintEnabled = ModeOf(mode).Printable;
@@ -450,7 +445,7 @@ void RunControl::PlacementDone(uint64_t ticket, const Simulation& placed, bool o
     }
     screen_.Menu = false;
     screen_.HeatModel = true;
-    HideSetUp();
+    CloseSetUp();
     screen_.ExperimentPanel = false;
     screen_.ParametersEnabled = false;
     screen_.PrintEnabled = true;

@@ -129,7 +129,6 @@ class RunControl {
     void StartExperiment(Mode mode);
     void StartHeatTransport();
     void RestartExperiment();
-    void HideSetUp();
     void CancelPlacement();
     void Tell(Message message);
     void ShowExactNote();
