@@ -3,23 +3,14 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSignalBlocker>
-#include <QSlider>
 #include <QSpinBox>
 
-#include "display/SurfaceView.h"
-#include "engine/Modes.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
-#include "ui/ChartBox.h"
 #include "ui/Classroom.h"
 #include "ui/ClassroomBinding.h"
 #include "ui/MainMenu.h"
-#include "ui/Messages.h"
-#include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
