@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Śr. droga swob.  =   </source>
-        <translation>Сер. вільний пробіг  =   </translation>
+        <translation>Сер. вільн. пробіг  =   </translation>
     </message>
     <message>
         <source> jedn.</source>
@@ -206,7 +206,7 @@ Proszę wybrać inny folder lub inną nazwę pliku.</source>
     </message>
     <message>
         <source>Pokaż wektory prędkości</source>
-        <translation>Показати вектори швидкості</translation>
+        <translation>Показувати вектори швидкості</translation>
     </message>
     <message>
         <source>Duży podgląd</source>
@@ -222,7 +222,7 @@ Proszę wybrać inny folder lub inną nazwę pliku.</source>
     </message>
     <message>
         <source>Symulację zatrzymano po %1 zderzeniach śledzonej cząsteczki. Aby ją kontynuować, naciśnij przycisk „Wznów”.</source>
-        <translation>Симуляцію зупинено, коли число зіткнень відстежуваної молекули досягло %1. Щоб продовжити її, натисни кнопку «Продовжити».</translation>
+        <translation>Симуляцію зупинено після %1-го зіткнення відстежуваної молекули. Щоб продовжити її, натисни кнопку «Продовжити».</translation>
     </message>
     <message>
         <source>Anuluj</source>
@@ -250,7 +250,7 @@ Proszę wybrać inny folder lub inną nazwę pliku.</source>
     </message>
     <message>
         <source>Te same wartości ustawiają panel warunków początkowych i suwaki doświadczeń.</source>
-        <translation>Ті самі значення задають панель початкових умов і повзунки дослідів.</translation>
+        <translation>Ті самі значення задаються також на панелі початкових умов і повзунками дослідів.</translation>
     </message>
     <message>
         <source>Wyczyść tabelę</source>
@@ -314,7 +314,7 @@ Proszę wybrać inny folder lub inną nazwę pliku.</source>
     </message>
     <message>
         <source>Zapisz wykres (PNG/PDF)</source>
-        <translation>Зберегти графік (PNG/PDF)</translation>
+        <translation>Зберегти графік</translation>
     </message>
     <message>
         <source>Zapisz wykres jako obraz PNG albo stronę PDF</source>
@@ -420,7 +420,7 @@ Powód: %2</source>
     </message>
     <message>
         <source>mierzona jest w jednostce liczba pikseli/ms</source>
-        <translation>вимірюється в пікселях за мс (пікселі/мс)</translation>
+        <translation>вимірюється в пікселях за мілісекунду</translation>
     </message>
     <message>
         <source>MASA</source>
@@ -620,7 +620,7 @@ Powód: %2</source>
     </message>
     <message>
         <source>Na skutek ruchu cieplnego cząsteczek gazu w zamkniętym naczyniu następują zderzenia ze ściankami naczynia. Cząsteczka, która uderza w ściankę, odbija się od niej i przez krótką chwilę działa na nią siłą. Bardzo wiele takich uderzeń składa się na nacisk gazu na ścianki. Liczba zderzeń zależy od liczby cząsteczek, od ich szybkości i od wielkości naczynia.</source>
-        <translation>Унаслідок теплового руху молекул газу в закритій посудині відбуваються зіткнення зі стінками посудини. Молекула, яка вдаряється об стінку, відбивається від неї і протягом короткого часу діє на неї з певною силою. Дуже багато таких ударів разом дають силу, з якою газ тисне на стінки. Число зіткнень залежить від числа молекул, від їхньої швидкості та від розміру посудини.</translation>
+        <translation>Унаслідок теплового руху молекули газу в закритій посудині стикаються з її стінками. Молекула, що вдаряється об стінку, відбивається від неї і короткий час діє на неї з певною силою. Безліч таких ударів разом створює силу тиску газу на стінки. Число зіткнень залежить від числа молекул, від їхньої швидкості та від розміру посудини.</translation>
     </message>
     <message>
         <source>Cząsteczki gazu zamknięte w naczyniu znajdują się w nieustannym ruchu, w wyniku którego ulegają zderzeniom ze ściankami naczynia. Przy każdym zderzeniu cząsteczka działa na ściankę niewielką siłą. Cząsteczek jest bardzo dużo i w każdej sekundzie uderzają w ścianki ogromną liczbę razy, dlatego te drobne uderzenia składają się na stały nacisk gazu na ścianki. Ciśnieniem gazu nazywamy stosunek siły, z jaką gaz naciska na ściankę, do pola powierzchni tej ścianki: p = F / S. Ciśnienie jest tym większe, im częściej i im mocniej cząsteczki uderzają w ścianki.</source>
@@ -644,7 +644,7 @@ Powód: %2</source>
     </message>
     <message>
         <source> Badanie zależności średniej drogi swobodnej od ilości cząsteczek gazu</source>
-        <translation> Дослідження залежності середньої довжини вільного пробігу від числа молекул газу</translation>
+        <translation> Залежність середньої довжини вільного пробігу від числа молекул газу</translation>
     </message>
     <message>
         <source>Pomiar liczby zderzeń ze ściankami naczynia</source>
@@ -668,7 +668,7 @@ Powód: %2</source>
     </message>
     <message>
         <source>Ustal parametry początkowe</source>
-        <translation>Задати початкові параметри</translation>
+        <translation>Задати початкові умови</translation>
     </message>
     <message>
         <source>    Uruchom symulację. </source>
@@ -738,9 +738,9 @@ prawie jednakowe.</source>
         <source>Cząsteczki gazu/cieczy zamknięte w naczyniu poruszają się chaotycznie zderzając się ze sobą. Między dwoma kolejnymi zderzeniami cząsteczka porusza się po linii prostej. Odcinek, który przebywa w tym czasie, nazywamy drogą swobodną.
 Kolejne drogi swobodne mają różne długości, dlatego posługujemy się średnią drogą swobodną, czyli średnią długością tych odcinków.
 Na rysunku żółta cząsteczka zostawia za sobą czarny ślad. Każdy prosty odcinek tego śladu to jedna droga swobodna. Średnia droga swobodna jest tym krótsza, im więcej cząsteczek jest w naczyniu i im są one większe.</source>
-        <translation>Молекули газу/рідини, закриті в посудині, рухаються хаотично, стикаючись одна з одною. Між двома послідовними зіткненнями молекула рухається прямолінійно. Відрізок, який вона проходить за цей час, називають вільним пробігом.
-Послідовні вільні пробіги мають різну довжину, тому користуються середньою довжиною вільного пробігу, тобто середньою довжиною цих відрізків.
-На рисунку жовта молекула залишає за собою чорний слід. Кожен прямий відрізок цього сліду — це один вільний пробіг. Середня довжина вільного пробігу тим менша, чим більше молекул у посудині і чим вони більші.</translation>
+        <translation>Молекули газу/рідини в закритій посудині рухаються хаотично й стикаються між собою. Між двома послідовними зіткненнями молекула рухається прямолінійно. Відрізок, пройдений нею за цей час, називають вільним пробігом.
+Послідовні вільні пробіги мають різну довжину, тому користуються середньою довжиною вільного пробігу — середньою довжиною цих відрізків.
+На рисунку жовта молекула залишає чорний слід. Кожен прямий відрізок сліду — це один вільний пробіг. Середня довжина вільного пробігу тим менша, чим більше молекул у посудині і чим вони більші.</translation>
     </message>
     <message>
         <source>Zbadamy, jak średnia droga swobodna cząsteczki zależy od liczby cząsteczek gazu w naczyniu. Wielkość naczynia, wielkość cząsteczek i ich maksymalną szybkość ustaw na początku i nie zmieniaj ich w czasie całego doświadczenia. Zmieniaj tylko liczbę cząsteczek N.</source>
@@ -748,11 +748,11 @@ Na rysunku żółta cząsteczka zostawia za sobą czarny ślad. Każdy prosty od
     </message>
     <message>
         <source>1. Naciśnij „Ustal parametry początkowe”. Ustaw wielkość naczynia, wielkość cząsteczek, maksymalną szybkość oraz liczbę zderzeń, po której symulacja sama się zatrzyma (np. 300). Zamknij panel przyciskiem „Zamknij”. W ramce „Opcje” poniżej zaznacz „Zatrzymuj symulację po określonej liczbie zderzeń”.</source>
-        <translation>1. Натисни «Задати початкові параметри». Установи розмір посудини, розмір молекул, максимальну швидкість і число зіткнень, після якого симуляція сама зупиниться (наприклад, 300). Закрий панель кнопкою «Закрити». У рамці «Опції» нижче познач «Зупиняти симуляцію після заданого числа зіткнень».</translation>
+        <translation>1. Натисни «Задати початкові умови». Установи розмір посудини, розмір молекул, максимальну швидкість і число зіткнень, після якого симуляція сама зупиниться (наприклад, 300). Закрий панель кнопкою «Закрити». У рамці «Опції» нижче познач «Зупиняти симуляцію після заданого числа зіткнень».</translation>
     </message>
     <message>
         <source>2. Naciśnij „Uruchom symulację”, ustaw liczbę cząsteczek N (np. 100) i naciśnij „Start”. Gdy symulacja się zatrzyma, odczytaj średnią drogę swobodną („Śr. droga swob.”), wróć tutaj przyciskiem „Wyjście” i wpisz do tabeli N oraz zmierzoną drogę s.</source>
-        <translation>2. Натисни «Запустити симуляцію», установи число молекул N (наприклад, 100) і натисни «Старт». Коли симуляція зупиниться, прочитай середню довжину вільного пробігу («Сер. вільний пробіг»), повернися сюди кнопкою «Вихід» і запиши в таблицю N та виміряну довжину s.</translation>
+        <translation>2. Натисни «Запустити симуляцію», установи число молекул N (наприклад, 100) і натисни «Старт». Коли симуляція зупиниться, прочитай середню довжину вільного пробігу («Сер. вільн. пробіг»), повернися сюди кнопкою «Вихід» і запиши в таблицю N та виміряну довжину s.</translation>
     </message>
     <message>
         <source>3. Powtórz pomiar dla kilku innych liczb cząsteczek (np. 200, 300, 400, 500, 600) i naciśnij „Rysuj wykres”. Punkty powinny ułożyć się w przybliżeniu na hiperboli: im więcej cząsteczek, tym częściej się zderzają i tym krótsza jest ich średnia droga swobodna. Jest ona odwrotnie proporcjonalna do liczby cząsteczek N.</source>
@@ -776,7 +776,7 @@ Na rysunku żółta cząsteczka zostawia za sobą czarny ślad. Każdy prosty od
     </message>
     <message>
         <source>Ustaw parametry układu doświadczalnego tak, aby w możliwie dużym naczyniu zmieścić dużą ilość cząsteczek. Parametry ustawisz na panelu, który otworzy się po naciśnięciu „Uruchom”; symulację rozpoczyna przycisk „Start”. Obok naczynia program wypisuje, ile razy cząsteczki uderzyły w każdą z czterech ścianek (1 – lewa, 2 – górna, 3 – prawa, 4 – dolna), a wykres słupkowy pokazuje te liczby. Obserwuj przez pewien czas, jak rosną liczby zderzeń.</source>
-        <translation>Установи параметри експериментальної установки так, щоб у якомога більшій посудині вмістилося якомога більше молекул. Параметри встановиш на панелі, яка відкриється, коли натиснеш «Запустити»; симуляцію починає кнопка «Старт». Поруч із посудиною програма виписує, скільки разів молекули вдарилися об кожну з чотирьох стінок (1 – ліва, 2 – верхня, 3 – права, 4 – нижня), а стовпчикова діаграма показує ці числа. Спостерігай деякий час, як зростає число зіткнень.</translation>
+        <translation>Налаштуй дослід так, щоб у якомога більшій посудині було якомога більше молекул. Параметри задаси на панелі, що відкриється після натискання «Запустити»; симуляцію починає кнопка «Старт». Поруч із посудиною програма пише, скільки разів молекули вдарилися об кожну з чотирьох стінок (1 – ліва, 2 – верхня, 3 – права, 4 – нижня), а стовпчикова діаграма показує ці числа. Поспостерігай, як зростає число зіткнень.</translation>
     </message>
     <message>
         <source>Teraz powtórz doświadczenie dla innych parametrów początkowych układu pomiarowego i odpowiedz na pytania:
@@ -908,11 +908,11 @@ układu. Po naciśnięciu „Uruchom” symulacja rusza od razu, a po prawej str
     </message>
     <message>
         <source>Model:</source>
-        <translation>Модель:</translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>Model zderzeń:</source>
-        <translation>Модель зіткнень:</translation>
+        <translation>Модель:</translation>
     </message>
     <message>
         <source>prosty</source>
@@ -936,7 +936,7 @@ układu. Po naciśnięciu „Uruchom” symulacja rusza od razu, a po prawej str
     </message>
     <message>
         <source>Rozkład prędkości cząsteczek obok naczynia, z krzywą Maxwella dla tej samej energii</source>
-        <translation>Розподіл молекул за швидкостями поруч із посудиною, з кривою Максвелла для тієї самої енергії</translation>
+        <translation>Розподіл швидкостей молекул поруч із посудиною, з кривою Максвелла для тієї самої енергії</translation>
     </message>
     <message>
         <source>O programie</source>
@@ -1120,7 +1120,7 @@ Potem suwakiem „Liczba cząsteczek” zmieniaj liczbę cząsteczek gazu. Dla k
 - середня швидкість молекул (Vсер): близько 100 одиниць,
 - маса молекули газу: 7 u,
 - ширина посудини: 400 одиниць.
-Потім повзунком «Число молекул» змінюй число молекул газу. Для кожного числа молекул зніми показ манометра й запиши в таблицю число молекул N і тиск p. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних значень числа молекул. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від числа його молекул.</translation>
+Потім повзунком «Число молекул» змінюй число молекул газу. Для кожного числа молекул зніми показ манометра й запиши в таблицю число молекул N і тиск p. Повтори вимірювання для кількох, а краще для кільканадцяти різних значень числа молекул. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від числа його молекул.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1132,7 +1132,7 @@ Potem suwakiem „Vśr. cząsteczek” zmieniaj średnią prędkość cząstecze
 - маса молекули газу: 7 u,
 - ширина посудини: 500 одиниць,
 - число молекул: 500.
-Потім повзунком «Vсер молекул» змінюй середню швидкість молекул газу. Для кожної швидкості зніми показ манометра й запиши в таблицю середню швидкість Vсер і тиск p. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних швидкостей. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від середньої швидкості його молекул.</translation>
+Потім повзунком «Vсер молекул» змінюй середню швидкість молекул газу. Для кожної швидкості зніми показ манометра й запиши в таблицю середню швидкість Vсер і тиск p. Повтори вимірювання для кількох, а краще для кільканадцяти різних швидкостей. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від середньої швидкості його молекул.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1144,7 +1144,7 @@ Potem suwakiem „Masa cząsteczek gazu” zmieniaj masę cząsteczek. Dla każd
 - середня швидкість молекул (Vсер): близько 100 одиниць,
 - ширина посудини: 500 одиниць,
 - число молекул: 500.
-Потім повзунком «Маса молекул газу» змінюй масу молекул. Для кожної маси зніми показ манометра й запиши в таблицю масу молекули m і тиск p. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних мас. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від маси його молекул.</translation>
+Потім повзунком «Маса молекул газу» змінюй масу молекул. Для кожної маси зніми показ манометра й запиши в таблицю масу молекули m і тиск p. Повтори вимірювання для кількох, а краще для кільканадцяти різних мас. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від маси його молекул.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1156,7 +1156,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
 - середня швидкість молекул (Vсер): близько 120 одиниць,
 - маса молекули газу: 9 u,
 - число молекул: 500.
-Потім повзунком «Ширина посудини» змінюй сторону посудини. Посудина має форму квадрата, тому її об’єм — це сторона, помножена на сторону: V = сторона × сторона. Для кожної сторони обчисли V, зніми показ манометра й запиши в таблицю об’єм V і тиск p. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних сторін. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від об’єму посудини.</translation>
+Потім повзунком «Ширина посудини» змінюй сторону посудини. Посудина квадратна, тож її об’єм V = сторона × сторона. Для кожної сторони обчисли V, зніми показ манометра й запиши в таблицю об’єм V і тиск p. Повтори вимірювання для кількох, а краще для кільканадцяти різних сторін. Наприкінці побудуй графік і поміркуй, як тиск газу залежить від об’єму посудини.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1168,7 +1168,7 @@ Potem suwakiem „Liczba cząsteczek” zmieniaj liczbę cząsteczek gazu. Dla k
 - середня швидкість молекул (Vсер): близько 100 одиниць,
 - маса молекули газу: 7 u,
 - ширина посудини: 400 одиниць.
-Потім повзунком «Число молекул» змінюй число молекул газу. Для кожного числа молекул зніми показ термометра й запиши в таблицю число молекул N і температуру T. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних значень числа молекул. Наприкінці побудуй графік і поміркуй, чи залежить температура газу від числа його молекул.</translation>
+Потім повзунком «Число молекул» змінюй число молекул газу. Для кожного числа молекул зніми показ термометра й запиши в таблицю число молекул N і температуру T. Повтори вимірювання для кількох, а краще для кільканадцяти різних значень числа молекул. Наприкінці побудуй графік і поміркуй, чи залежить температура газу від числа його молекул.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1180,7 +1180,7 @@ Potem suwakiem „Vśr. cząsteczek” zmieniaj średnią prędkość cząstecze
 - маса молекули газу: 7 u,
 - ширина посудини: 500 одиниць,
 - число молекул: 500.
-Потім повзунком «Vсер молекул» змінюй середню швидкість молекул газу. Для кожної швидкості зніми показ термометра й запиши в таблицю середню швидкість Vсер і температуру T. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних швидкостей. Наприкінці побудуй графік і поміркуй, як температура газу залежить від середньої швидкості його молекул.</translation>
+Потім повзунком «Vсер молекул» змінюй середню швидкість молекул газу. Для кожної швидкості зніми показ термометра й запиши в таблицю середню швидкість Vсер і температуру T. Повтори вимірювання для кількох, а краще для кільканадцяти різних швидкостей. Наприкінці побудуй графік і поміркуй, як температура газу залежить від середньої швидкості його молекул.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1192,7 +1192,7 @@ Potem suwakiem „Masa cząsteczek gazu” zmieniaj masę cząsteczek. Dla każd
 - середня швидкість молекул (Vсер): близько 100 одиниць,
 - ширина посудини: 500 одиниць,
 - число молекул: 500.
-Потім повзунком «Маса молекул газу» змінюй масу молекул. Для кожної маси зніми показ термометра й запиши в таблицю масу молекули m і температуру T. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних мас. Наприкінці побудуй графік і поміркуй, як температура газу залежить від маси його молекул.</translation>
+Потім повзунком «Маса молекул газу» змінюй масу молекул. Для кожної маси зніми показ термометра й запиши в таблицю масу молекули m і температуру T. Повтори вимірювання для кількох, а краще для кільканадцяти різних мас. Наприкінці побудуй графік і поміркуй, як температура газу залежить від маси його молекул.</translation>
     </message>
     <message>
         <source>Ustaw następujące parametry układu: 
@@ -1204,7 +1204,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
 - середня швидкість молекул (Vсер): близько 120 одиниць,
 - маса молекули газу: 9 u,
 - число молекул: 500.
-Потім повзунком «Ширина посудини» змінюй сторону посудини. Посудина має форму квадрата, тому її об’єм — це сторона, помножена на сторону: V = сторона × сторона. Для кожної сторони обчисли V, зніми показ термометра й запиши в таблицю об’єм V і температуру T. Повтори вимірювання для кількох, а найкраще для кільканадцяти різних сторін. Наприкінці побудуй графік і поміркуй, чи залежить температура газу від об’єму посудини.</translation>
+Потім повзунком «Ширина посудини» змінюй сторону посудини. Посудина квадратна, тож її об’єм V = сторона × сторона. Для кожної сторони обчисли V, зніми показ термометра й запиши в таблицю об’єм V і температуру T. Повтори вимірювання для кількох, а краще для кільканадцяти різних сторін. Наприкінці побудуй графік і поміркуй, чи залежить температура газу від об’єму посудини.</translation>
     </message>
     <message>
         <source>Badanie zależności ciśnienia od ilości cząsteczek gazu</source>
@@ -1212,7 +1212,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy ciśnienie gazu od liczby cząsteczek gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze ciśnienia dla różnej liczby cząsteczek gazu.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить тиск газу від числа молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні тиску за різного числа молекул газу.</translation>
+        <translation>Дослідимо, чи і як тиск газу залежить від числа молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні тиску за різного числа молекул газу.</translation>
     </message>
     <message>
         <source>od liczby cząsteczek gazu</source>
@@ -1228,7 +1228,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy ciśnienie gazu od średniej prędkości cząsteczek gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze ciśnienia dla różnych wartości prędkości cząsteczek gazu.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить тиск газу від середньої швидкості молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні тиску за різних значень швидкості молекул газу.</translation>
+        <translation>Дослідимо, чи і як тиск газу залежить від середньої швидкості молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні тиску за різних значень швидкості молекул газу.</translation>
     </message>
     <message>
         <source>Śr. prędkość</source>
@@ -1252,7 +1252,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy ciśnienie gazu od masy cząsteczek gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze ciśnienia dla różnych wartości masy cząsteczek gazu.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить тиск газу від маси молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні тиску за різних значень маси молекул газу.</translation>
+        <translation>Дослідимо, чи і як тиск газу залежить від маси молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні тиску за різних значень маси молекул газу.</translation>
     </message>
     <message>
         <source>Masa</source>
@@ -1276,7 +1276,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy ciśnienie gazu od wielkości naczynia. Doświadczenie będzie polegało na pomiarze ciśnienia dla różnych wartoci objetości naczynia.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить тиск газу від розміру посудини. Дослід полягатиме у вимірюванні тиску за різних значень об’єму посудини.</translation>
+        <translation>Дослідимо, чи і як тиск газу залежить від розміру посудини. Дослід полягатиме у вимірюванні тиску за різних значень об’єму посудини.</translation>
     </message>
     <message>
         <source>Objętość</source>
@@ -1300,7 +1300,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy temperatura gazu od liczby cząsteczek zbajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze temperatury dla różnej liczby cząsteczek w każdym powtórzeniu doświadczenia.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить температура газу від числа молекул, що містяться в закритій посудині. Дослід полягатиме у вимірюванні температури за різного числа молекул у кожному повторенні досліду.</translation>
+        <translation>Дослідимо, чи і як температура газу залежить від числа молекул, що містяться в закритій посудині. Дослід полягатиме у вимірюванні температури за різного числа молекул у кожному повторенні досліду.</translation>
     </message>
     <message>
         <source>Wykres zależności temperatury gazu</source>
@@ -1312,7 +1312,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy temperatura gazu od średniej prędkości cząsteczek gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze temperatury dla różnych wartości średnich prędkości cząsteczek.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить температура газу від середньої швидкості молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні температури за різних значень середньої швидкості молекул.</translation>
+        <translation>Дослідимо, чи і як температура газу залежить від середньої швидкості молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні температури за різних значень середньої швидкості молекул.</translation>
     </message>
     <message>
         <source>od śedniej prędkości cząsteczek gazu</source>
@@ -1324,7 +1324,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy temperatura gazu od masy cząsteczek gazu znajdujących się w zamkniętym naczyniu. Doświadczenie będzie polegało na pomiarze temperatury dla różnych wartości mas cząsteczek.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить температура газу від маси молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні температури за різних значень маси молекул.</translation>
+        <translation>Дослідимо, чи і як температура газу залежить від маси молекул газу, що містяться в закритій посудині. Дослід полягатиме у вимірюванні температури за різних значень маси молекул.</translation>
     </message>
     <message>
         <source>Badanie zależności temperatury od wielkości naczynia</source>
@@ -1332,7 +1332,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Zbadamy czy i jak zależy temperatura gazu od wielkości naczynia. Doświadczenie będzie polegało na pomiarze temperatury dla różnych wartości objętości naczynia.</source>
-        <translation>Дослідимо, чи залежить і як саме залежить температура газу від розміру посудини. Дослід полягатиме у вимірюванні температури за різних значень об’єму посудини.</translation>
+        <translation>Дослідимо, чи і як температура газу залежить від розміру посудини. Дослід полягатиме у вимірюванні температури за різних значень об’єму посудини.</translation>
     </message>
     <message>
         <source>V [jedn]</source>
@@ -1476,7 +1476,7 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     </message>
     <message>
         <source>Rozkład prędkości cząsteczek</source>
-        <translation>Розподіл молекул за швидкостями</translation>
+        <translation>Розподіл швидкостей молекул</translation>
     </message>
     <message>
         <source>Model dokładny: zderzenia sprężystych krążków</source>
