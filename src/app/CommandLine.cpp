@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QTranslator>
 
-#include "ui/Exercises.h"
+#include "core/Catalogue.h"
 
 #ifndef KINETRA_VERSION
 #define KINETRA_VERSION "0"
@@ -154,7 +154,7 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(exercise)) {
         const QString name = parser.value(exercise);
-        if (!FindExercise(name)) {
+        if (!FindExercise(name.toStdString())) {
             return Stop(2, QStringLiteral("%1: nie ma ćwiczenia „%2”.\n%3")
                                .arg(program, name, ExerciseList()));
         }

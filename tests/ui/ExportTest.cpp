@@ -149,7 +149,7 @@ TEST_F(Exporting, StudyTableHeadingsFollowTheStudyAndAreQuotedWhenNeeded) {
     Click("Label47");
     W<QLabel>("Label102")->setText(QStringLiteral("Number, \"N\""));
     Answer(Path("temperatura.csv"));
-    form->StudySaveTableClick();
+    form->Printing().StudySaveTableClick();
     ReadRows(Path("temperatura.csv"), &header);
     EXPECT_EQ(header, QStringList({QStringLiteral("Number, \"N\" cząsteczek N"),
                                    QStringLiteral("Temperatura [jedn.]")}));
@@ -160,12 +160,12 @@ TEST_F(Exporting, TablesNeedTheirRowsBeforeAnythingIsAsked) {
     // The dependency table needs its first two rows, as for drawing and printing.
     TypeRow(kStudy, 1, QStringLiteral("5"), QStringLiteral("1"));
     TypeRow(kStudy, 2, QStringLiteral("05"), QString());
-    form->StudySaveTableClick();
-    form->StudySaveChartClick();
+    form->Printing().StudySaveTableClick();
+    form->Printing().StudySaveChartClick();
     // The free-path table needs one filled row.
     TypeRow(kFreePath, 3, QStringLiteral("5"), QString());
-    form->FreePathSaveTableClick();
-    form->FreePathSaveChartClick();
+    form->Printing().FreePathSaveTableClick();
+    form->Printing().FreePathSaveChartClick();
     EXPECT_TRUE(files.suggestedFiles.isEmpty());
     ASSERT_EQ(files.shown.size(), 4u);
     for (const auto& m : files.shown)
@@ -255,10 +255,11 @@ TEST_F(Exporting, AFileThatCannotBeWrittenIsReportedWithItsNameAndReason) {
     ASSERT_FALSE(CanCreateIn(folder));
     TypeRow(kFreePath, 1, QStringLiteral("100"), QStringLiteral("61,5"));
     const QString path = QDir(folder).filePath(QStringLiteral("pomiary.csv"));
-    for (auto save : {&TForm1::FreePathSaveTableClick, &TForm1::FreePathSaveChartClick}) {
+    for (auto save :
+         {&PrintingBinding::FreePathSaveTableClick, &PrintingBinding::FreePathSaveChartClick}) {
         files.shown.clear();
         Answer(path);
-        (form.get()->*save)();
+        (form->Printing().*save)();
         EXPECT_FALSE(QFile::exists(path));
         ASSERT_EQ(Errors().size(), 1u);
         const auto& m = files.shown.back();
