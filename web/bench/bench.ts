@@ -31,7 +31,7 @@ function nativeTimes(): Map<string, number> {
   const output = execFileSync(
     join(nativeBuild, "bench", "kinetra_bench"),
     [
-      "--benchmark_filter=^(Described|Exact|WholeFrame/described|WholeFrame/exact)/vmax:300$",
+      "--benchmark_filter=^(Described|Exact|WholeFrame/described|WholeFrame/exact)/vmax:300/",
       `--benchmark_repetitions=${rounds}`,
       "--benchmark_format=json",
     ],
@@ -42,7 +42,8 @@ function nativeTimes(): Map<string, number> {
   const times = new Map<string, number>();
   for (const entry of report.benchmarks) {
     if (entry.aggregate_name !== "median") continue;
-    times.set(entry.name.replace(/_median$/, ""), entry.real_time * (scale[entry.time_unit] ?? 1));
+    const name = entry.name.replace(/_median$/, "").replace(/\/iterations:\d+$/, "");
+    times.set(name, entry.real_time * (scale[entry.time_unit] ?? 1));
   }
   return times;
 }

@@ -73,13 +73,16 @@ export function installProbe(engine: EngineModule, screen: SimulationScreen): vo
       const times: FrameTimes = { engine: [], canvas: [], whole: [] };
       try {
         session.startBenchFrame(exact ? 1 : 0);
-        for (let k = 0; k < frames; k++) {
+        // A few frames first, as a run has had before it is looked at: compiled, fonts cached.
+        const warm = 30;
+        for (let k = -warm; k < frames; k++) {
           const start = performance.now();
           session.tick(start);
           const ticked = performance.now();
           screen.renderer.replay(session.words(), session.texts());
           finish();
           const end = performance.now();
+          if (k < 0) continue;
           times.engine.push(ticked - start);
           times.canvas.push(end - ticked);
           times.whole.push(end - start);
