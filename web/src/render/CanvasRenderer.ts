@@ -5,6 +5,7 @@
 import { Op } from "./commands";
 import { rgb565ToCss, rgbToCss } from "./colours";
 import { surfaceFontFamily } from "./font";
+import { SpriteLayer, shortestRun } from "./SpriteLayer";
 import type { SpriteAtlas } from "./sprites";
 
 export const surfaceWidth = 1024;
@@ -21,12 +22,15 @@ export class CanvasRenderer {
   private penY = 0;
   private readonly decoder = new TextDecoder();
   private readonly ascents = new Map<number, number>();
+  private readonly layer: SpriteLayer;
 
   constructor(
     private readonly context: CanvasRenderingContext2D,
     private readonly sprites: SpriteAtlas,
     private readonly ascent: (points: number) => number,
-  ) {}
+  ) {
+    this.layer = new SpriteLayer(sprites);
+  }
 
   // Device pixels per surface pixel, across and down.
   setScale(scaleX: number, scaleY: number): void {
@@ -39,15 +43,30 @@ export class CanvasRenderer {
     c.setTransform(1, 0, 0, 1, 0, 0);
     c.imageSmoothingEnabled = false;
     c.textBaseline = "alphabetic";
-    // Lines gather into one path per pen colour until anything else is drawn.
+    // Lines gather into one path per pen colour, and sprites into one run, until anything
+    // else is drawn.
     let lines: Path2D | null = null;
-    const flush = (): void => {
+    const sprites: number[] = [];
+    const flushLines = (): void => {
       if (!lines) return;
       c.strokeStyle = rgbToCss(this.pen);
       c.lineWidth = this.scaleY;
       c.lineCap = "butt";
       c.stroke(lines);
       lines = null;
+    };
+    const flushSprites = (): void => {
+      if (sprites.length >= 4 * shortestRun) {
+        this.layer.draw(c, sprites, this.scaleX, this.scaleY);
+      } else {
+        for (let k = 0; k < sprites.length; k += 4)
+          this.sprite(sprites[k]!, sprites[k + 1]!, sprites[k + 2]!, sprites[k + 3]!);
+      }
+      sprites.length = 0;
+    };
+    const flush = (): void => {
+      flushLines();
+      flushSprites();
     };
     const n = words.length;
     let at = 0;
@@ -64,8 +83,8 @@ export class CanvasRenderer {
           at += 5;
           break;
         case Op.Sprite:
-          flush();
-          this.sprite(words[at]!, words[at + 1]!, words[at + 2]!, words[at + 3]!);
+          flushLines();
+          sprites.push(words[at]!, words[at + 1]!, words[at + 2]!, words[at + 3]!);
           at += 4;
           break;
         case Op.Text: {
@@ -88,7 +107,7 @@ export class CanvasRenderer {
           at += 1;
           break;
         case Op.Pen:
-          flush();
+          flushLines();
           this.pen = words[at++]!;
           break;
         case Op.MoveTo:
@@ -100,6 +119,7 @@ export class CanvasRenderer {
           const x = words[at]!;
           const y = words[at + 1]!;
           at += 2;
+          flushSprites();
           lines ??= new Path2D();
           this.line(lines, x, y);
           break;

@@ -7,6 +7,8 @@ export type SpritePlace = readonly [x: number, y: number, width: number, height:
 
 export interface SpriteAtlas {
   image: ImageBitmap;
+  // The picture's pixels, RGBA bytes as ImageData holds them, one 32-bit word each.
+  pixels: Uint32Array;
   // By set (0 particles, 1 instruments), then by index.
   sets: readonly (readonly SpritePlace[])[];
 }
@@ -19,5 +21,10 @@ export async function loadSprites(): Promise<SpriteAtlas> {
     premultiplyAlpha: "premultiply",
     colorSpaceConversion: "none",
   });
-  return { image, sets: [places.particles, places.instruments] };
+  const canvas = new OffscreenCanvas(image.width, image.height);
+  const context = canvas.getContext("2d")!;
+  context.drawImage(image, 0, 0);
+  const data = context.getImageData(0, 0, image.width, image.height).data;
+  const pixels = new Uint32Array(data.buffer, data.byteOffset, data.byteLength / 4);
+  return { image, pixels, sets: [places.particles, places.instruments] };
 }
