@@ -5,9 +5,9 @@
 #include <QHash>
 #include <QTranslator>
 
+#include "core/Catalogue.h"
 #include "core/Languages.h"
 #include "measure/CoreText.h"
-#include "ui/Exercises.h"
 
 #ifndef KINETRA_VERSION
 #define KINETRA_VERSION "0"
@@ -161,7 +161,7 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(exercise)) {
         const QString name = parser.value(exercise);
-        if (!FindExercise(name)) {
+        if (!FindExercise(name.toStdString())) {
             return Stop(2, QStringLiteral("%1: nie ma ćwiczenia „%2”.\n%3")
                                .arg(program, name, ExerciseList()));
         }

@@ -12,7 +12,6 @@
 #include "app/CommandLine.h"
 #include "measure/CoreText.h"
 #include "measure/Language.h"
-#include "ui/Exercises.h"
 #include "ui/Keyboard.h"
 #include "ui/ScreenMode.h"
 #include "ui/jedn_Unit.h"
@@ -79,7 +78,7 @@ int main(int argc, char** argv) {
 
     auto* screenMode = new ScreenMode(&Form1);
     new KeyboardControl(&Form1, [screenMode] { screenMode->Toggle(); });
-    if (!command.Options.Exercise.isEmpty()) OpenExercise(Form1, command.Options.Exercise);
+    if (!command.Options.Exercise.isEmpty()) Form1.OpenExercise(command.Options.Exercise);
 
     if (command.Options.Windowed) {
         screenMode->ShowWindowed();

@@ -18,13 +18,8 @@ FrameTimer::FrameTimer(QObject* parent) : QObject(parent) {
     }
     SetTickRate(rate);
 
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         active_ = app->applicationState() == Qt::ApplicationActive;
-        connect(app, &QGuiApplication::applicationStateChanged, this,
-                [this](Qt::ApplicationState state) {
-                    SetApplicationActive(state == Qt::ApplicationActive);
-                });
-    }
 }
 
 void FrameTimer::SetTickRate(double ticksPerSecond) {

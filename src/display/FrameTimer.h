@@ -27,7 +27,8 @@ class FrameTimer : public QObject {
     int MeasuredRate() const { return measuredRate_; }
     int LastLagCount() const { return lastLag_; }
 
-    // Follows the application's active state; tests may drive it directly.
+    // Whether the program is the active application, as the window learns it; it starts with the
+    // state at its creation.
     void SetApplicationActive(bool active);
     bool ApplicationActive() const { return active_; }
 

@@ -3,6 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/PortableMath.h"
+
+namespace {
+
+// As the exact motion takes a speed: sqrt is exact in every build, where hypot is not.
+double Speed(const SimulationState& s, int i) {
+    return std::sqrt(s.VelX[i] * s.VelX[i] + s.VelY[i] * s.VelY[i]);
+}
+
+}  // namespace
+
 double MeanSquareSpeed(const SimulationState& s, int from, int to) {
     if (to < from) return 0.0;
     double sum = 0.0;
@@ -13,12 +24,12 @@ double MeanSquareSpeed(const SimulationState& s, int from, int to) {
 
 double MaxwellCdf2D(double v, double meanSquare) {
     if (v <= 0.0 || meanSquare <= 0.0) return v > 0.0 ? 1.0 : 0.0;
-    return -std::expm1(-v * v / meanSquare);
+    return -PortableExpm1(-v * v / meanSquare);
 }
 
 double MaxwellDensity2D(double v, double meanSquare) {
     if (v <= 0.0 || meanSquare <= 0.0) return 0.0;
-    return 2.0 * v / meanSquare * std::exp(-v * v / meanSquare);
+    return 2.0 * v / meanSquare * PortableExp(-v * v / meanSquare);
 }
 
 double MaxwellDistance(const SimulationState& s, int from, int to) {
@@ -26,7 +37,7 @@ double MaxwellDistance(const SimulationState& s, int from, int to) {
     std::vector<double> speeds;
     speeds.reserve(static_cast<std::size_t>(to - from + 1));
     for (int i = from; i <= to; ++i)
-        speeds.push_back(std::hypot(s.VelX[i], s.VelY[i]));
+        speeds.push_back(Speed(s, i));
     std::sort(speeds.begin(), speeds.end());
     const double meanSquare = MeanSquareSpeed(s, from, to);
     const auto n = static_cast<double>(speeds.size());
@@ -43,7 +54,7 @@ std::vector<int> SpeedHistogram(const SimulationState& s, int from, int to, int 
     std::vector<int> counts(static_cast<std::size_t>(std::max(bins, 0)), 0);
     if (bins <= 0 || !(top > 0.0)) return counts;
     for (int i = from; i <= to; ++i) {
-        const double v = std::hypot(s.VelX[i], s.VelY[i]);
+        const double v = Speed(s, i);
         const double place = v / top * bins;
         const int bin = place >= bins ? bins - 1 : static_cast<int>(place);
         ++counts[static_cast<std::size_t>(std::max(bin, 0))];

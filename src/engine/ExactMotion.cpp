@@ -5,6 +5,8 @@
 #include <functional>
 #include <limits>
 
+#include "engine/Heap.h"
+
 namespace {
 
 constexpr double kNever = std::numeric_limits<double>::infinity();
@@ -99,7 +101,7 @@ void ExactMotion::Unlink(int i) {
 
 void ExactMotion::Push(const Event& e) {
     queue_.push_back(e);
-    std::push_heap(queue_.begin(), queue_.end(), std::greater<Event>());
+    HeapPush(queue_, std::greater<Event>());
 }
 
 void ExactMotion::MoveTo(int i, double t) {
@@ -320,7 +322,7 @@ void ExactMotion::Advance(SimulationState& s, ExactHooks& hooks) {
 
     int64_t events = 0;
     while (!queue_.empty()) {
-        std::pop_heap(queue_.begin(), queue_.end(), std::greater<Event>());
+        HeapPop(queue_, std::greater<Event>());
         const Event e = queue_.back();
         if (count_[At(e.i)] != e.ci || (e.j >= 0 && count_[At(e.j)] != e.cj)) {
             queue_.pop_back();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/ExactMeasures.h"
+#include "engine/ModeTable.h"
 #include "engine/Simulation.h"
 
 namespace {
@@ -16,18 +17,7 @@ constexpr Rgb kAxisColour = MakeRgb(200, 200, 200);
 }  // namespace
 
 std::optional<HistogramPlace> HistogramPlaceOf(int mode) {
-    switch (mode) {
-        case kModeDiffusion:
-        case kModeFreePath:
-            return HistogramPlace{760, 440, 240, 160};
-        case kModeWallCollisions:
-            return HistogramPlace{760, 230, 240, 85};
-        case kModeTemperature:
-        case kModePressure:
-            return HistogramPlace{810, 560, 190, 130};
-        default:
-            return std::nullopt;  // the chart and the heat-transport vessel leave no room
-    }
+    return ModeOf(mode).Histogram;
 }
 
 void RenderSpeedHistogram(const SimulationState& s, const HistogramPlace& place,

@@ -1,9 +1,10 @@
 #include "engine/NumberFormat.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -30,6 +31,48 @@ Rule RuleOf(GeneralFormat f) {
 void StripTrailingZeros(std::string& digits) {
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
+}
+
+// The shortest digits that read back as the value (positive, finite), and the decimal exponent
+// of the first: as std::to_chars chooses them, which not every standard library offers for
+// floating point. The correctly rounded n digits are the closest of their length; just above a
+// power of two the gap below the value is half the gap above, and there the next n digits up
+// may read back where the closest do not.
+struct Shortest {
+    std::string digits;
+    int exponent = 0;
+};
+
+Shortest ShortestDigits(double magnitude) {
+    char buffer[40];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+        const char* e = std::strchr(buffer, 'e');
+        Shortest s;
+        for (const char* p = buffer; p != e; ++p) {
+            if (*p != '.') s.digits.push_back(*p);
+        }
+        s.exponent = std::atoi(e + 1);
+        if (std::strtod(buffer, nullptr) == magnitude) return s;
+        if (std::strtod(buffer, nullptr) > magnitude) continue;
+        // One unit up in the last digit.
+        std::string up = s.digits;
+        std::size_t k = up.size();
+        while (k > 0 && up[k - 1] == '9')
+            up[--k] = '0';
+        int exponent = s.exponent;
+        if (k == 0) {
+            up.insert(up.begin(), '1');
+            up.pop_back();
+            ++exponent;
+        } else {
+            ++up[k - 1];
+        }
+        const std::string text =
+            up.substr(0, 1) + "." + up.substr(1) + "e" + std::to_string(exponent);
+        if (std::strtod(text.c_str(), nullptr) == magnitude) return {up, exponent};
+    }
+    return {};  // not reached: 17 digits always read back
 }
 
 }  // namespace
@@ -79,17 +122,41 @@ std::string FormatGeneral(double value, GeneralFormat format, char separator) {
     return out;
 }
 
+std::string ShortestFixed(double value) {
+    if (!std::isfinite(value)) return value != value ? "nan" : (value > 0 ? "inf" : "-inf");
+    if (value == 0.0) return std::signbit(value) ? "-0" : "0";
+    // From 2^53 on every double is a whole number, and written out in full it is as short as
+    // any text that reads back, and the closest: that is the one to take.
+    if (std::fabs(value) >= 0x1p53) {
+        char buffer[320];
+        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        return buffer;
+    }
+    Shortest s = ShortestDigits(std::fabs(value));
+    while (s.digits.size() > 1 && s.digits.back() == '0')
+        s.digits.pop_back();
+    std::string text = value < 0 ? "-" : "";
+    const auto digits = static_cast<int>(s.digits.size());
+    if (s.exponent < 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') + s.digits;
+    } else if (s.exponent + 1 >= digits) {
+        text += s.digits + std::string(static_cast<std::size_t>(s.exponent + 1 - digits), '0');
+    } else {
+        const auto point = static_cast<std::size_t>(s.exponent) + 1;
+        text += s.digits.substr(0, point) + "." + s.digits.substr(point);
+    }
+    return text;
+}
+
 std::string FormatFixed(double value, int decimals, char separator) {
     // Rounds the shortest decimal text of the value, the number as the pupil typed it, so that
     // 2,675 and 1,005 both round up; halves go away from zero; -0,00 is shown as 0,00.
-    char buffer[400];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
-    if (error != std::errc() || !std::isfinite(value)) {
+    if (!std::isfinite(value)) {
+        char buffer[64];
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
         return buffer;
     }
-    std::string text(buffer, end);
+    std::string text = ShortestFixed(std::fabs(value));
     std::size_t point = text.find('.');
     if (point == std::string::npos) {
         point = text.size();

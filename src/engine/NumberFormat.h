@@ -15,6 +15,10 @@ enum class GeneralFormat {
 
 std::string FormatGeneral(double value, GeneralFormat format, char separator = ',');
 
+// The shortest decimal text in fixed notation that reads back as the value, with a point, as
+// std::to_chars(value, std::chars_format::fixed) writes it; the same digits with every compiler.
+std::string ShortestFixed(double value);
+
 // Fixed notation with the given number of decimals, as the pattern "0.00" with a comma (or the
 // separator given).
 std::string FormatFixed(double value, int decimals, char separator = ',');

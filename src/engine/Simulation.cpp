@@ -1,78 +1,22 @@
 #include "engine/Simulation.h"
 
 #include "engine/HistogramRender.h"
+#include "engine/ModeTable.h"
 #include "engine/Modes.h"
 #include "engine/SurfaceTexts.h"
 
 FrameResult Advance(Simulation& sim) {
-    FrameResult result;
-    switch (sim.S.SimulationMode) {
-        case kModeDiffusion:
-            AdvanceDiffusion(sim);
-            break;
-        case kModeFreePath:
-            result = AdvanceFreePath(sim);
-            break;
-        case kModeDiffusionChart:
-            AdvanceDiffusionChart(sim);
-            break;
-        case kModeWallCollisions:
-            AdvanceWallCollisions(sim);
-            break;
-        case kModeTemperature:
-            AdvanceTemperature(sim);
-            break;
-        case kModeHeatTransport:
-            AdvanceHeatTransport(sim);
-            break;
-        case kModePressure:
-            AdvancePressure(sim);
-            break;
-        default:
-            break;
-    }
-    return result;
+    const ModeEntry& mode = ModeOf(sim.S.SimulationMode);
+    return mode.Advance ? mode.Advance(sim) : FrameResult{};
 }
-
-namespace {
-
-bool RenderMode(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
-    const SimulationState& s = sim.S;
-    const FrameReadings& f = sim.Frame;
-    switch (s.SimulationMode) {
-        case kModeDiffusion:
-            RenderDiffusion(s, f, texts, canvas);
-            return true;
-        case kModeFreePath:
-            RenderFreePath(s, f, texts, canvas);
-            return true;
-        case kModeDiffusionChart:
-            RenderDiffusionChart(s, f, texts, canvas);
-            return true;
-        case kModeWallCollisions:
-            RenderWallCollisions(s, f, texts, canvas);
-            return true;
-        case kModeTemperature:
-            RenderTemperature(s, f, texts, canvas);
-            return true;
-        case kModeHeatTransport:
-            RenderHeatTransport(s, f, texts, canvas, sim.View.LabelUndetermined);
-            return true;
-        case kModePressure:
-            RenderPressure(s, f, texts, canvas, sim.View.VelocityLines);
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
 
 bool Render(const Simulation& sim, const SurfaceTexts& texts, Canvas& canvas) {
-    if (!RenderMode(sim, texts, canvas)) return false;
+    const ModeEntry& mode = ModeOf(sim.S.SimulationMode);
+    if (!mode.Render) return false;
+    mode.Render(sim, texts, canvas);
     if (sim.View.LargeView) RenderLargeView(sim.S, canvas);
     // Additions only when chosen, after the mode's own frame, which stays as it is.
-    const auto place = HistogramPlaceOf(sim.S.SimulationMode);
+    const auto& place = mode.Histogram;
     if (sim.ShowSpeedHistogram && place)
         RenderSpeedHistogram(sim.S, *place, texts.SpeedHistogram, canvas);
     if (sim.Model == GasModel::Exact) canvas.SurfaceTextOut(20, 745, 10, texts.ExactModel);
@@ -87,25 +31,10 @@ void ResetExactPressure(Simulation& sim) {
 }
 
 bool InitCurrentMode(Simulation& sim) {
-    switch (sim.S.SimulationMode) {
-        case kModeDiffusion:
-            InitDiffusion(sim);
-            return true;
-        case kModeFreePath:
-            InitFreePath(sim);
-            return true;
-        case kModeDiffusionChart:
-            InitDiffusionChart(sim);
-            return true;
-        case kModeWallCollisions:
-            InitWallCollisions(sim);
-            return true;
-        case kModeTemperature:
-            InitTemperature(sim);
-            return true;
-        default:
-            return false;
-    }
+    const ModeEntry& mode = ModeOf(sim.S.SimulationMode);
+    if (!mode.StartInitialises) return false;
+    mode.Init(sim);
+    return true;
 }
 
 void StartClock(Simulation& sim) {

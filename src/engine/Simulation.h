@@ -49,6 +49,7 @@ struct ExperimentCaptions {
     double MeanSpeed = 0.0;  // Label59
     int ParticleMass = 0;    // Label60
     int VesselSide = 0;      // Label61
+    bool operator==(const ExperimentCaptions&) const = default;
 };
 
 // What a tick measured for its picture that the state record does not keep.

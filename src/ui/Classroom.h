@@ -42,10 +42,6 @@ inline const QString kLabelUndetermined =
     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Opis przy „nieokreślona”"));
 inline const QString kWhitePaper =
     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "druk na białym tle"));
-inline const QString kStopNote = QStringLiteral(QT_TRANSLATE_NOOP(
-    "kinetra",
-    "Symulację zatrzymano po %1 zderzeniach śledzonej cząsteczki. Aby ją kontynuować, "
-    "naciśnij przycisk „Wznów”."));
 inline const QString kCancel = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Anuluj"));
 inline const QString kHeatSettings =
     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ustawienia tej symulacji"));
@@ -62,11 +58,4 @@ inline const QString kHeatHint = QStringLiteral(QT_TRANSLATE_NOOP(
 inline const QString kClearTable = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wyczyść tabelę"));
 inline const QString kClearQuestion = QStringLiteral(
     QT_TRANSLATE_NOOP("kinetra", "Czy na pewno usunąć wszystkie liczby z tabeli pomiarów?"));
-// The initial-conditions panel's title, by exercise.
-inline const QString kDiffusionSetUp = QStringLiteral(
-    QT_TRANSLATE_NOOP("kinetra", "DYFUZJA - ustawienia warunków początkowych układu"));
-inline const QString kFreePathSetUp =
-    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "DROGA SWOBODNA - warunki początkowe"));
-inline const QString kWallsSetUp =
-    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "ZDERZENIA ZE ŚCIANKAMI - warunki początkowe"));
 }  // namespace classroom_texts

@@ -139,18 +139,6 @@ bool KeyboardControl::Click(QAbstractButton* button) const {
     return true;
 }
 
-bool KeyboardControl::LeaveToMenu() const {
-    QAbstractButton* close = form_->Conditions().BitBtn25;
-    if (!panel2_->isHidden() && !close->isHidden()) return Click(close);
-    // The parameters opened over a run: back to that run, paused.
-    QAbstractButton* cancel = form_->Classroom().CancelParameters;
-    if (!panel2_->isHidden() && !cancel->isHidden()) return Click(cancel);
-    if (!panel1_->isHidden()) return false;
-    // The set-up panel lies over the tool buttons; leaving closes it as well.
-    panel2_->hide();
-    return Click(form_->Tools().BitBtn1);
-}
-
 bool KeyboardControl::OnKey(QKeyEvent* key) {
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     if (mods != Qt::NoModifier) return false;
@@ -167,7 +155,8 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
             if (!key->isAutoRepeat()) form_->LanguageButtonClick();
             return true;
         case Qt::Key_Escape:
-            return LeaveToMenu();
+            // Closes the set-up panel, goes back to the run, or leaves it for the menu.
+            return form_->Escape();
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
@@ -184,7 +173,7 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
     }
     const bool runKey =
         key->key() == Qt::Key_Space || key->key() == Qt::Key_R || key->key() == Qt::Key_P;
-    if (!runKey || !ToolButtonsUncovered() || (focus && TakesText(focus))) {
+    if (!runKey || !form_->Core().Shown().ToolsUncovered() || (focus && TakesText(focus))) {
         // Space on a focused exercise link opens it, as on a button.
         if (key->key() == Qt::Key_Space) {
             if (auto* link = qobject_cast<ClickLabel*>(focus)) {

@@ -13,10 +13,10 @@ class TForm1;
 //   Space  pause / resume        R    restart        P  print (where "Drukuj" is enabled)
 //   Esc    back to the menu      F1   the Units dialog   F11  window / full screen
 //   Enter  presses the focused button or exercise link; Tab and the arrows as Qt has them.
-// The run keys act only while the tool buttons are uncovered, as the mouse can reach them then,
-// and never while a text box has the focus. It also gives every control a Polish accessible
-// name, makes the exercise links and the uncovered tool buttons reachable with Tab, and shows
-// each tool button's key beside its hint (the hint itself stays as it is).
+// The run keys act only while the tool buttons are uncovered (the run control says when), as the
+// mouse can reach them then, and never while a text box has the focus. It also gives every control
+// a Polish accessible name, makes the exercise links and the uncovered tool buttons reachable with
+// Tab, and shows each tool button's key beside its hint (the hint itself stays as it is).
 class KeyboardControl : public QObject {
     Q_OBJECT
   public:
@@ -40,7 +40,6 @@ class KeyboardControl : public QObject {
     QWidget* FocusedControl() const;
     bool Click(QAbstractButton* button) const;
     bool IsToolButton(const QObject* object) const;
-    bool LeaveToMenu() const;
 
     TForm1* form_;
     std::function<void()> toggleScreen_;

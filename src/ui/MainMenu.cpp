@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/MenuTexts.h"
+#include "core/MenuTexts.h"
 #include "ui/Pictures.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"

@@ -11,27 +11,25 @@
 
 namespace {
 
-// Follows the experiment panel's visibility; or, opposed, hides when the leader shows.
+// Follows the experiment panel's visibility.
 class Follower : public QObject {
   public:
-    Follower(QWidget* leader, QWidget* follower, bool opposed = false)
-        : QObject(follower), follower_(follower), opposed_(opposed) {
+    Follower(QWidget* leader, QWidget* follower) : QObject(follower), follower_(follower) {
         leader->installEventFilter(this);
-        if (!opposed_) follower_->setVisible(leader->isVisible());
+        follower_->setVisible(leader->isVisible());
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show || event->type() == QEvent::ShowToParent)
-            follower_->setVisible(!opposed_);
-        if (!opposed_ && (event->type() == QEvent::Hide || event->type() == QEvent::HideToParent))
+            follower_->show();
+        if (event->type() == QEvent::Hide || event->type() == QEvent::HideToParent)
             follower_->hide();
         return QObject::eventFilter(watched, event);
     }
 
   private:
     QWidget* follower_;
-    bool opposed_;
 };
 
 // A small panel of the stage's classic look holding a compact choice.
@@ -132,12 +130,11 @@ ModelChoice* AddModelChoiceUnder(QWidget* stage, QWidget* panel) {
     return choice;
 }
 
-ModelChoice* AddHeatModelChoice(QWidget* stage, QWidget* menu) {
+ModelChoice* AddHeatModelChoice(QWidget* stage) {
     // Under the tool buttons, clear of the status lines and of the vessel; the heat transport
     // has no histogram.
     ModelChoice* choice =
         AddModelChoiceFrame(stage, QStringLiteral("HeatModel"), {784, 110, 200, 34});
     choice->ShowHistogram->hide();
-    new Follower(menu, choice->parentWidget(), true);
     return choice;
 }

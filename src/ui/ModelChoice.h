@@ -33,6 +33,6 @@ class ModelChoice : public QWidget {
 // and is shown and hidden with that panel.
 ModelChoice* AddModelChoiceUnder(QWidget* stage, QWidget* panel);
 
-// The same choice, without the histogram, for the heat-transport screen: shown by the window
-// when that run starts and hidden whenever the menu shows.
-ModelChoice* AddHeatModelChoice(QWidget* stage, QWidget* menu);
+// The same choice, without the histogram, for the heat-transport screen, shown while that run
+// is on the screen.
+ModelChoice* AddHeatModelChoice(QWidget* stage);

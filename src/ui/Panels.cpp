@@ -13,6 +13,9 @@
 #include <functional>
 #include <tuple>
 
+#include "core/Catalogue.h"
+#include "core/Settings.h"
+#include "core/StudyTexts.h"
 #include "display/Rgb565.h"
 #include "display/Sprites.h"
 #include "engine/SimulationState.h"
@@ -22,7 +25,6 @@
 #include "ui/ModelChoice.h"
 #include "ui/Pictures.h"
 #include "ui/SpinEdit.h"
-#include "ui/StudyTexts.h"
 #include "ui/Widgets.h"
 
 namespace {
@@ -41,21 +43,22 @@ BevelPanel* AddClassicPanel(QWidget* stage, const QString& name, QRect place) {
     return panel;
 }
 
-SpinEdit* AddSpinEdit(QWidget* parent, const char* name, QPoint at, int minimum, int maximum,
-                      int value) {
-    auto* box = new SpinEdit(parent, minimum, maximum, value, 10);
+SpinEdit* AddSpinEdit(QWidget* parent, const char* name, QPoint at, Setting setting) {
+    const SettingRange range = RangeOf(setting);
+    auto* box = new SpinEdit(parent, range.Minimum, range.Maximum, range.Start, 10);
     box->setObjectName(QLatin1String(name));
     box->setFont(ArialPixels(13, true));
     box->setGeometry(QRect(at, QSize(65, 22)));
     return box;
 }
 
-QSlider* AddTrackBar(QWidget* parent, const char* name, int y, int minimum, int maximum, int tick) {
+QSlider* AddTrackBar(QWidget* parent, const char* name, int y, Setting setting, int tick) {
+    const SettingRange range = RangeOf(setting);
     auto* bar = new QSlider(Qt::Horizontal, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(8, y, 185, 25);
-    bar->setRange(minimum, maximum);
-    bar->setValue(minimum);
+    bar->setRange(range.Minimum, range.Maximum);
+    bar->setValue(range.Start);
     bar->setSingleStep(1);
     bar->setPageStep(tick);
     bar->setTickPosition(QSlider::TicksBelow);
@@ -184,30 +187,30 @@ InitialConditionsPanel BuildInitialConditionsPanel(QWidget* stage) {
         radio->setGeometry(48, 24 + 24 * k, 80, 20);
         c.radioButtons[static_cast<size_t>(k)] = radio;
     }
-    c.RadioButton(8)->setChecked(true);
+    c.RadioButton(RangeOf(Setting::SizeChoice).Start)->setChecked(true);
 
     AddLabel(panel, "Label4",
              QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "llość cząsteczek mieszaniny")), bold,
              {216, 80});
-    c.SpinEdit1 = AddSpinEdit(panel, "SpinEdit1", {360, 112}, 1, kMaxParticles, 500);
+    c.SpinEdit1 = AddSpinEdit(panel, "SpinEdit1", {360, 112}, Setting::Particles);
     AddLabel(panel, "Label5", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")),
              bold, {216, 144});
-    c.SpinEdit2 = AddSpinEdit(panel, "SpinEdit2", {360, 144}, 100, 700, 600);
+    c.SpinEdit2 = AddSpinEdit(panel, "SpinEdit2", {360, 144}, Setting::VesselWidth);
     AddLabel(panel, "Label9", QStringLiteral("jednostek"), regular, {432, 144});
     AddLabel(panel, "Label6", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wysokość naczynia")),
              bold, {216, 176});
-    c.SpinEdit3 = AddSpinEdit(panel, "SpinEdit3", {360, 176}, 100, 700, 600);
+    c.SpinEdit3 = AddSpinEdit(panel, "SpinEdit3", {360, 176}, Setting::VesselHeight);
     AddLabel(panel, "Label15", QStringLiteral("jednostek"), regular, {432, 176});
     AddLabel(panel, "Label7",
              QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Określ maksymalną szybkość cząsteczek")),
              bold, {216, 208});
-    c.SpinEdit4 = AddSpinEdit(panel, "SpinEdit4", {360, 240}, 0, 300, 50);
+    c.SpinEdit4 = AddSpinEdit(panel, "SpinEdit4", {360, 240}, Setting::MaxSpeed);
     AddLabel(panel, "Label3", QStringLiteral("jednostek"), regular, {432, 240});
     c.Label50 =
         AddLabel(panel, "Label50", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ilosc zderzeń")),
                  bold, {216, 272});
     c.Label50->hide();
-    c.SpinEdit6 = AddSpinEdit(panel, "SpinEdit6", {360, 296}, 1, 5000, 300);
+    c.SpinEdit6 = AddSpinEdit(panel, "SpinEdit6", {360, 296}, Setting::CollisionLimit);
     c.SpinEdit6->hide();
 
     c.BitBtn3 = AddButton(panel, QStringLiteral("BitBtn3"),
@@ -233,19 +236,19 @@ ExperimentControls BuildExperimentPanel(QWidget* stage) {
     e.Label49 = AddLabel(panel, "Label49",
                          QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek")), caption,
                          {16, 8});
-    bar(1) = AddTrackBar(panel, "TrackBar1", 24, 100, 500, 10);
+    bar(1) = AddTrackBar(panel, "TrackBar1", 24, Setting::ExperimentParticles, 10);
     e.Label59 =
         AddLabel(panel, "Label59", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Vśr. cząsteczek:")),
                  caption, {16, 56});
-    bar(2) = AddTrackBar(panel, "TrackBar2", 72, 1, 10, 1);
+    bar(2) = AddTrackBar(panel, "TrackBar2", 72, Setting::SpeedFactor, 1);
     e.Label60 = AddLabel(panel, "Label60",
                          QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Masa cząsteczek gazu:")),
                          caption, {16, 104});
-    bar(3) = AddTrackBar(panel, "TrackBar3", 120, 1, 10, 1);
+    bar(3) = AddTrackBar(panel, "TrackBar3", 120, Setting::ParticleMass, 1);
     e.Label61 = AddLabel(panel, "Label61",
                          QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")),
                          caption, {16, 152});
-    bar(4) = AddTrackBar(panel, "TrackBar4", 168, 400, 650, 50);
+    bar(4) = AddTrackBar(panel, "TrackBar4", 168, Setting::VesselSide, 50);
     // The initialisers rewrite these captions with longer texts.
     for (QLabel* label : {e.Label49, e.Label59, e.Label60, e.Label61})
         label->setFixedWidth(201 - 16 - 4);
@@ -345,16 +348,18 @@ void BuildStudyPanel(StudyTablePanel& t) {
     MemoStyle memoStyle;
     memoStyle.Font = ArialPixels(12);
     memoStyle.VerticalBar = Qt::ScrollBarAsNeeded;
-    const std::tuple<const char*, const QString*, QPlainTextEdit**> memos[] = {
-        {"Memo75", &s::kMemo75, &t.Memo75}, {"Memo34", &s::kMemo34, &t.Memo34},
-        {"Memo33", &s::kMemo33, &t.Memo33}, {"Memo32", &s::kMemo32, &t.Memo32},
-        {"Memo35", &s::kMemo35, &t.Memo35}, {"Memo36", &s::kMemo36, &t.Memo36},
-        {"Memo37", &s::kMemo37, &t.Memo37}, {"Memo38", &s::kMemo38, &t.Memo38},
+    // One instruction per study, in the order of the studies; the first shows until a study is
+    // chosen.
+    const std::pair<const char*, QPlainTextEdit**> memos[] = {
+        {"Memo75", &t.Memo75}, {"Memo34", &t.Memo34}, {"Memo33", &t.Memo33}, {"Memo32", &t.Memo32},
+        {"Memo35", &t.Memo35}, {"Memo36", &t.Memo36}, {"Memo37", &t.Memo37}, {"Memo38", &t.Memo38},
     };
-    for (const auto& [name, text, member] : memos) {
+    for (size_t i = 0; i < std::size(memos); ++i) {
+        const auto& [name, member] = memos[i];
         const int top = member == &t.Memo35 ? 48 : 40;
-        *member = AddMemo(c, QLatin1String(name), *text, QRect(16, top, 617, 121), memoStyle);
-        (*member)->setVisible(*text == s::kMemo75);
+        *member = AddMemo(c, QLatin1String(name), QString::fromUtf8(Studies()[i].Instruction),
+                          QRect(16, top, 617, 121), memoStyle);
+        (*member)->setVisible(i == 0);
     }
 
     // The y heading reads as one line: quantity, multiplier, raised exponent, unit.

@@ -1,23 +1,8 @@
 #include "ui/SpinEdit.h"
 
 #include <QLineEdit>
-#include <algorithm>
 
-bool SpinTextAccepted(const QString& text, int minimum) {
-    if (text == QLatin1String("0")) return minimum <= 0;
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-
-int SpinTextValue(const QString& text, int minimum, int maximum) {
-    bool ok = false;
-    const qlonglong read = text.toLongLong(&ok);
-    if (ok) return static_cast<int>(std::clamp<qlonglong>(read, minimum, maximum));
-    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    return digits ? maximum : minimum;
-}
+#include "core/Settings.h"
 
 SpinEdit::SpinEdit(QWidget* parent, int minimum, int maximum, int value, int step)
     : QSpinBox(parent) {
@@ -51,7 +36,7 @@ QValidator::State SpinEdit::validate(QString&, int&) const {
 }
 
 int SpinEdit::valueFromText(const QString& text) const {
-    return SpinTextValue(text, minimum(), maximum());
+    return SpinTextValue(text.toStdString(), minimum(), maximum());
 }
 
 QString SpinEdit::textFromValue(int value) const {

@@ -1,35 +1,22 @@
-// Class use around the described screens: view choices, the word where a free-path run stops,
-// the way back from the parameters, the heat transport's settings on its page, clearing a
-// table, and an empty picture behind the menu and a new exercise's panel.
+// Class use around the described screens: view choices, and the heat transport's settings on
+// its page.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSignalBlocker>
-#include <QSlider>
 #include <QSpinBox>
 
-#include "display/SurfaceView.h"
-#include "engine/Modes.h"
 #include "measure/Language.h"
-#include "ui/ChartBox.h"
 #include "ui/Classroom.h"
+#include "ui/ClassroomBinding.h"
 #include "ui/MainMenu.h"
-#include "ui/Messages.h"
-#include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
 namespace {
 
 namespace t = classroom_texts;
-
-// Start values of the controls the heat transport reads.
-constexpr int kStartMaxSpeed = 50;
-constexpr int kStartSpeedFactor = 1;
-constexpr int kStartMass = 1;
 
 QCheckBox* AddChoice(QWidget* parent, const char* name, const QString& caption, bool checked,
                      QRect place) {
@@ -41,13 +28,13 @@ QCheckBox* AddChoice(QWidget* parent, const char* name, const QString& caption, 
     return box;
 }
 
-QSpinBox* AddSetting(QWidget* parent, const char* name, const QString& caption, int y, int low,
-                     int high, int step) {
+QSpinBox* AddSetting(QWidget* parent, const char* name, const QString& caption, int y,
+                     SettingRange range, int step) {
     AddLabel(parent, QLatin1String(name) + QStringLiteral("Caption"), caption,
              ArialPixels(12, true), {12, y + 3});
     auto* box = new QSpinBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setRange(low, high);
+    box->setRange(range.Minimum, range.Maximum);
     box->setSingleStep(step);
     box->setFont(ArialPixels(12));
     box->setGeometry(250, y, 70, 22);
@@ -56,11 +43,13 @@ QSpinBox* AddSetting(QWidget* parent, const char* name, const QString& caption, 
 
 }  // namespace
 
-void TForm1::BuildClassroom() {
-    ClassroomControls& c = classroom_;
+ClassroomControls BuildClassroom(const MainMenuControls& menu,
+                                 const InitialConditionsPanel& conditions,
+                                 const StudyTablePanel& studyTable, QWidget* picture) {
+    ClassroomControls c;
 
     // Under the menu buttons, where a teacher preparing a lesson finds them.
-    c.ViewGroup = new QGroupBox(t::kView, menu_.Panel1);
+    c.ViewGroup = new QGroupBox(t::kView, menu.Panel1);
     c.ViewGroup->setObjectName(QStringLiteral("ViewGroup"));
     c.ViewGroup->setFont(ArialPixels(11, true));
     c.ViewGroup->setGeometry(16, 552, 249, 100);
@@ -74,7 +63,7 @@ void TForm1::BuildClassroom() {
 
     // The tracked particle's stop, beside the vessel and below the status lines.
     // Over the picture, under every panel and button.
-    c.StopNote = new QLabel(DXDraw);
+    c.StopNote = new QLabel(picture);
     c.StopNote->setObjectName(QStringLiteral("StopNote"));
     c.StopNote->setWordWrap(true);
     c.StopNote->setFont(ArialPixels(15, true));
@@ -83,26 +72,23 @@ void TForm1::BuildClassroom() {
                        " border: 2px solid rgb(250, 250, 250); padding: 4px; }"));
     c.StopNote->hide();
 
-    c.CancelParameters = AddButton(conditions_.Panel2, QStringLiteral("CancelParameters"),
+    c.CancelParameters = AddButton(conditions.Panel2, QStringLiteral("CancelParameters"),
                                    t::kCancel, QRect(400, 320, 97, 26));
     c.CancelParameters->hide();
 
     // The heat transport's page: what its run starts with, below its button.
-    QWidget* heatPage = menu_.ScrollBox12->widget();
+    QWidget* heatPage = menu.ScrollBox12->widget();
     c.HeatSettings = new QGroupBox(t::kHeatSettings, heatPage);
     c.HeatSettings->setObjectName(QStringLiteral("HeatSettings"));
     c.HeatSettings->setFont(ArialPixels(12, true));
-    const int top = menu_.BitBtn34->geometry().bottom() + 16;
+    const int top = menu.BitBtn34->geometry().bottom() + 16;
     c.HeatSettings->setGeometry(16, top, 600, 160);
-    c.HeatMaxSpeed =
-        AddSetting(c.HeatSettings, "HeatMaxSpeed", t::kHeatMaxSpeed, 24,
-                   conditions_.SpinEdit4->minimum(), conditions_.SpinEdit4->maximum(), 10);
-    const QSlider* factor = experiment_.TrackBar(2);
+    c.HeatMaxSpeed = AddSetting(c.HeatSettings, "HeatMaxSpeed", t::kHeatMaxSpeed, 24,
+                                RangeOf(Setting::MaxSpeed), 10);
     c.HeatSpeedFactor = AddSetting(c.HeatSettings, "HeatSpeedFactor", t::kHeatSpeedFactor, 52,
-                                   factor->minimum(), factor->maximum(), 1);
-    const QSlider* mass = experiment_.TrackBar(3);
-    c.HeatMass = AddSetting(c.HeatSettings, "HeatMass", t::kHeatMass, 80, mass->minimum(),
-                            mass->maximum(), 1);
+                                   RangeOf(Setting::SpeedFactor), 1);
+    c.HeatMass =
+        AddSetting(c.HeatSettings, "HeatMass", t::kHeatMass, 80, RangeOf(Setting::ParticleMass), 1);
     c.HeatDefaults = AddButton(c.HeatSettings, QStringLiteral("HeatDefaults"), t::kHeatDefaults,
                                QRect(350, 24, 230, 30));
     auto* hint = new QLabel(t::kHeatHint, c.HeatSettings);
@@ -113,138 +99,59 @@ void TForm1::BuildClassroom() {
     heatPage->resize(heatPage->width(), c.HeatSettings->geometry().bottom() + 16);
 
     // Under the free-path table, which grows by the button's row.
-    QWidget* area = menu_.FreePathTableArea;
+    QWidget* area = menu.FreePathTableArea;
     c.ClearFreePathTable = AddButton(area, QStringLiteral("ClearFreePathTable"), t::kClearTable,
                                      QRect(free_path_area::kLeftCellX, area->height(), 249, 26));
     area->resize(area->width(), area->height() + 34);
-    QWidget* freePathPage = menu_.ScrollBox3->widget();
+    QWidget* freePathPage = menu.ScrollBox3->widget();
     freePathPage->resize(freePathPage->width(), freePathPage->height() + 34);
     c.ClearStudyTable =
-        AddButton(studyTable_.ScrollBox14->widget(), QStringLiteral("ClearStudyTable"),
+        AddButton(studyTable.ScrollBox14->widget(), QStringLiteral("ClearStudyTable"),
                   t::kClearTable, QRect(32, 630, 250, 24));
-
-    RefreshHeatSettings();
-    ViewChoiceChange();
+    return c;
 }
 
-void TForm1::ConnectClassroom() {
-    const ClassroomControls& c = classroom_;
-    for (QCheckBox* box : {c.VelocityLines, c.LargeView, c.LabelUndetermined})
-        connect(box, &QCheckBox::toggled, this, &TForm1::ViewChoiceChange);
-    ConnectClicks({
-        {c.CancelParameters, &TForm1::CancelParametersClick},
-        {c.HeatDefaults, &TForm1::HeatDefaultsClick},
-        {c.ClearFreePathTable, &TForm1::ClearFreePathTableClick},
-        {c.ClearStudyTable, &TForm1::ClearStudyTableClick},
-        // The second "Uruchom" of the diffusion-chart pane runs the exercise like the first.
-        {menu_.ScrollBox2->findChild<QPushButton*>(QStringLiteral("BitBtn22")),
-         &TForm1::BitBtn21Click},
-    });
+ClassroomBinding::ClassroomBinding(TForm1& form) : Binding(form) {
+    const ClassroomControls& c = form.Classroom();
+    for (QCheckBox* box : {c.VelocityLines, c.LargeView, c.LabelUndetermined}) {
+        QObject::connect(box, &QCheckBox::toggled, Context(), [this] { ViewChoiceChange(); });
+    }
+    ConnectClicks<ClassroomBinding>(this, {{c.HeatDefaults, &ClassroomBinding::HeatDefaultsClick}});
     for (QSpinBox* box : {c.HeatMaxSpeed, c.HeatSpeedFactor, c.HeatMass})
-        connect(box, &QSpinBox::valueChanged, this, &TForm1::HeatSettingChange);
-    // The page shows what the run would start with, whoever changed it.
-    connect(conditions_.SpinEdit4, &SpinEdit::Change, this, &TForm1::RefreshHeatSettings);
-    for (int n : {2, 3})
-        connect(experiment_.TrackBar(n), &QSlider::valueChanged, this,
-                &TForm1::RefreshHeatSettings);
+        QObject::connect(box, &QSpinBox::valueChanged, Context(), [this] { HeatSettingChange(); });
 }
 
-void TForm1::ViewChoiceChange() {
-    ViewOptions& v = sim_->View;
-    v.VelocityLines = classroom_.VelocityLines->isChecked();
-    v.LargeView = classroom_.LargeView->isChecked();
-    v.LabelUndetermined = classroom_.LabelUndetermined->isChecked();
-}
-
-void TForm1::RefreshHeatSettings() {
-    if (settingHeat_) return;
-    const ClassroomControls& c = classroom_;
-    const QSignalBlocker a(c.HeatMaxSpeed), b(c.HeatSpeedFactor), d(c.HeatMass);
-    c.HeatMaxSpeed->setValue(conditions_.SpinEdit4->Value());
-    c.HeatSpeedFactor->setValue(experiment_.TrackBar(2)->value());
-    c.HeatMass->setValue(experiment_.TrackBar(3)->value());
-}
-
-void TForm1::HeatSettingChange() {
-    // The heat transport reads these controls at its start; an experiment left behind keeps
-    // its gas until it runs again.
-    settingHeat_ = true;
-    conditions_.SpinEdit4->SetValue(classroom_.HeatMaxSpeed->value());
-    for (const auto& [n, box] :
-         {std::pair{2, classroom_.HeatSpeedFactor}, {3, classroom_.HeatMass}}) {
-        const QSignalBlocker quiet(experiment_.TrackBar(n));
-        experiment_.TrackBar(n)->setValue(box->value());
+void ClassroomBinding::Present(const Screen&, ScreenChanges&) {
+    // The heat transport's page shows the values its run reads, whoever changed them.
+    const ClassroomControls& c = form_.Classroom();
+    const std::pair<QSpinBox*, Setting> boxes[] = {
+        {c.HeatMaxSpeed, Setting::MaxSpeed},
+        {c.HeatSpeedFactor, Setting::SpeedFactor},
+        {c.HeatMass, Setting::ParticleMass},
+    };
+    for (const auto& [box, setting] : boxes) {
+        const int value = Core().Value(setting);
+        if (box->value() != value) box->setValue(value);
     }
-    settingHeat_ = false;
-    SyncControls();
 }
 
-void TForm1::HeatDefaultsClick() {
-    const ClassroomControls& c = classroom_;
-    c.HeatMaxSpeed->setValue(kStartMaxSpeed);
-    c.HeatSpeedFactor->setValue(kStartSpeedFactor);
-    c.HeatMass->setValue(kStartMass);
+void ClassroomBinding::ViewChoiceChange() {
+    const ClassroomControls& c = form_.Classroom();
+    ViewOptions view;
+    view.VelocityLines = c.VelocityLines->isChecked();
+    view.LargeView = c.LargeView->isChecked();
+    view.LabelUndetermined = c.LabelUndetermined->isChecked();
+    Dispatch([this, view] { Core().ViewChosen(view); });
 }
 
-void TForm1::ShowStopNote(bool shown) {
-    QLabel* note = classroom_.StopNote;
-    if (!shown) {
-        note->hide();
-        return;
-    }
-    const SimulationState& s = sim_->S;
-    // Right of the vessel's wall, under the status lines.
-    const int x = std::max(735, s.VesselLeft + s.VesselWidth + 15);
-    note->setText(Tr(t::kStopNote).arg(s.PathCount - 1));
-    note->setGeometry(x, 320, Surface::kWidth - 10 - x, 110);
-    note->show();
-    note->raise();
+void ClassroomBinding::HeatSettingChange() {
+    const ClassroomControls& c = form_.Classroom();
+    const int speed = c.HeatMaxSpeed->value();
+    const int factor = c.HeatSpeedFactor->value();
+    const int mass = c.HeatMass->value();
+    Dispatch([=, this] { Core().HeatSettingsChanged(speed, factor, mass); });
 }
 
-void TForm1::CancelParametersClick() {
-    // Back to the run the parameters interrupted, paused since the panel opened.
-    classroom_.CancelParameters->hide();
-    conditions_.Panel2->hide();
-    sim_->S.PauseStart = parametersStamp_;
-    tools_.BitBtn6->setToolTip(Tr(QT_TRANSLATE_NOOP("kinetra", "Wznów")));
-}
-
-bool TForm1::ClearTable(const TableCells& cells, QWidget* box, ChartMemory& memory) {
-    if (!AskYesNo(this, Tr(t::kClearTable), Tr(t::kClearQuestion))) return false;
-    for (QLineEdit* cell : cells.cells)
-        cell->clear();
-    // The chart of the numbers gone goes with them.
-    memory.Input = ChartInput{};
-    box->update();
-    return true;
-}
-
-void TForm1::ClearFreePathTableClick() {
-    ClearTable(freePathTable_.Cells, freePathTable_.wykr, wykrChart_);
-}
-
-void TForm1::ClearStudyTableClick() {
-    ClearTable(studyTable_.Cells, studyTable_.PaintBox2, paintBox2Chart_);
-}
-
-void TForm1::TitleSetUpPanel(int mode) {
-    auto* title = conditions_.Panel2->findChild<QLabel*>(QStringLiteral("Label1"));
-    switch (mode) {
-        case kModeFreePath:
-            title->setText(Tr(t::kFreePathSetUp));
-            break;
-        case kModeWallCollisions:
-            title->setText(Tr(t::kWallsSetUp));
-            break;
-        default:
-            title->setText(Tr(t::kDiffusionSetUp));
-            break;
-    }
-    title->adjustSize();
-}
-
-void TForm1::ClearPicture() {
-    // Nothing of the last run stays behind the menu or under a new exercise's panel.
-    surface_.FillSurface(0);
-    surface_.Present();
+void ClassroomBinding::HeatDefaultsClick() {
+    Dispatch([this] { Core().HeatDefaults(); });
 }

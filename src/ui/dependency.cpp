@@ -1,114 +1,106 @@
-// The studies of how the pressure and the temperature depend on one quantity: choosing a study
-// writes its texts into the pane and the table panel, and the table panel is shown over the
-// running experiment or put aside.
+// The studies of how the pressure and the temperature depend on one quantity: a chosen study's
+// texts in the pane and the table panel, and the table panel over the running experiment or put
+// aside.
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "engine/Modes.h"
+#include "core/StudyTexts.h"
 #include "measure/Language.h"
 #include "ui/ChartBox.h"
-#include "ui/ExactStudyTexts.h"
-#include "ui/StudyTexts.h"
+#include "ui/StudiesBinding.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
-void TForm1::ConnectDependencyStudies() {
-    ConnectClicks({
-        {menu_.BitBtn13, &TForm1::BitBtn13Click},
-        {menu_.BitBtn39, &TForm1::BitBtn39Click},
-        {studyTable_.BitBtn40, &TForm1::BitBtn40Click},
-        {studyTable_.Button1, &TForm1::Button1Click},
-        {studyTable_.Button2, &TForm1::Button2Click},
-    });
+StudiesBinding::StudiesBinding(TForm1& form) : Binding(form) {
+    const StudyTablePanel& t = form.StudyTable();
+    const FreePathTable& f = form.FreePath();
+    const ClassroomControls& c = form.Classroom();
+    ConnectClicks<StudiesBinding>(
+        this, {
+                  {form.Menu().BitBtn13, &StudiesBinding::BitBtn13Click},
+                  {form.Menu().BitBtn39, &StudiesBinding::BitBtn39Click},
+                  {t.BitBtn40, &StudiesBinding::BitBtn40Click},
+                  {t.Button1, &StudiesBinding::Button1Click},
+                  {t.Button2, &StudiesBinding::Button2Click},
+                  {f.BitBtn28, &StudiesBinding::BitBtn28Click},
+                  {t.BitBtn35, &StudiesBinding::BitBtn35Click},
+                  {c.ClearFreePathTable, &StudiesBinding::ClearFreePathTableClick},
+                  {c.ClearStudyTable, &StudiesBinding::ClearStudyTableClick},
+              });
+    ConnectTables();
 }
 
-void TForm1::SetUpDependencyStudy(ClickLabel* MainMenuControls::*link) {
-    namespace s = study_texts;
-    const s::Study* study = nullptr;
-    for (const s::Study& candidate : s::kStudies) {
-        if (candidate.Link == link) study = &candidate;
+void StudiesBinding::Present(const Screen& screen, ScreenChanges& changes) {
+    const StudyTablePanel& t = form_.StudyTable();
+    if (screen.StudyChoices != studyChoices_) {
+        studyChoices_ = screen.StudyChoices;
+        WriteStudyTexts(screen.Study);
+        // The chart of another study, with its quantity on the axis, does not stay under this
+        // one.
+        paintBox2Chart_ = ChartMemory{};
+        t.PaintBox2->update();
     }
-    Q_ASSERT(study);
-    if (!study) return;
-    study_ = link;
+    t.ExactNote->setVisible(screen.ExactNote);
+    changes.Show(t.Button2, screen.StudyTableButton);
+    changes.Show(t.Panel11, screen.StudyTable, true);
+}
 
-    StudyTablePanel& t = studyTable_;
+void StudiesBinding::WriteStudyTexts(int index) {
+    if (index < 0) return;
+    const Study& study = Studies()[static_cast<size_t>(index)];
+    const auto exercise = std::find_if(Exercises().begin(), Exercises().end(),
+                                       [index](const Exercise& e) { return e.Study == index; });
+    const MainMenuControls& m = form_.Menu();
+    const StudyTablePanel& t = form_.StudyTable();
     const auto caption = [](QLabel* label, const QString& text) {
         label->setText(text);
         label->adjustSize();
     };
     // The pane's title keeps the pane's width so that it stays centred.
-    (study->Pressure ? menu_.Label72 : menu_.Label43)->setText(Tr(study->Title));
-    (study->Pressure ? menu_.Memo72 : menu_.Memo24)->setPlainText(Tr(study->Description));
+    (study.Pressure ? m.Label72 : m.Label43)->setText(Tr(study.Title));
+    (study.Pressure ? m.Memo72 : m.Memo24)->setPlainText(Tr(study.Description));
 
     // The link's caption without its number and point; the blank after them stays.
-    caption(t.Label101, (menu_.*link)->text().mid(2));
-    caption(t.Label103, study->Pressure ? Tr(QT_TRANSLATE_NOOP("kinetra", "Ciśnienie"))
-                                        : Tr(QT_TRANSLATE_NOOP("kinetra", "Temperatura")));
+    caption(t.Label101, Tr(exercise->Link).mid(2));
+    caption(t.Label103,
+            Tr(study.Pressure ? study_texts::kPressureHeading : study_texts::kTemperatureHeading));
     // The temperature has no power of ten.
-    t.Label104->setVisible(study->Pressure);
-    t.Label73->setVisible(study->Pressure);
-    caption(t.Label102, Tr(study->X1));
-    caption(t.Label105, Tr(study->X2));
-    caption(t.Label115, Tr(study->Chart1));
-    caption(t.Label116, Tr(study->Chart2));
+    t.Label104->setVisible(study.Pressure);
+    t.Label73->setVisible(study.Pressure);
+    caption(t.Label102, Tr(study.HeadingX1));
+    caption(t.Label105, Tr(study.HeadingX2));
+    caption(t.Label115, Tr(study.ChartTitle1));
+    caption(t.Label116, Tr(study.ChartTitle2));
 
-    sim_->S.ChartXCaption = study->ChartXCaption;
-    sim_->S.ChartKind = static_cast<uint8_t>(study->ChartKind);
-    // The chart of another study, with its quantity on the axis, does not stay under this one.
-    studyChartMode_ = study->Pressure ? kModePressure : kModeTemperature;
-    paintBox2Chart_ = ChartMemory{};
-    studyTable_.PaintBox2->update();
-
-    QPlainTextEdit* shown = t.*(study->Memo);
-    for (QPlainTextEdit* memo : t.InstructionMemos())
-        memo->setVisible(memo == shown);
-    ShowExactStudyNote();
+    const auto memos = t.InstructionMemos();
+    for (size_t i = 0; i < memos.size(); ++i)
+        memos[i]->setVisible(i == static_cast<size_t>(index));
+    t.ExactNote->setText(Tr(study.ExactNote));
 }
 
-void TForm1::ShowExactStudyNote() {
-    QLabel* note = studyTable_.ExactNote;
-    const study_texts::Study* study = nullptr;
-    for (const study_texts::Study& candidate : study_texts::kStudies) {
-        if (candidate.Link == study_) study = &candidate;
-    }
-    const QString* text = nullptr;
-    for (const exact_study_texts::Note& candidate : exact_study_texts::kNotes) {
-        if (study && candidate.Memo == study->Memo) text = candidate.Text;
-    }
-    note->setText(text ? Tr(*text) : QString());
-    note->setVisible(text && sim_->Model == GasModel::Exact);
+void StudiesBinding::BitBtn13Click() {
+    Dispatch([this] { Core().Run(PaneId::TemperatureStudy); }, ScreenOrder::HidesFirst);
 }
 
-void TForm1::ShowTablePanel() {
-    studyTable_.ScrollBox14->show();
-    studyTable_.Panel11->show();
+void StudiesBinding::BitBtn39Click() {
+    Dispatch([this] { Core().Run(PaneId::PressureStudy); }, ScreenOrder::HidesFirst);
 }
 
-void TForm1::BitBtn13Click() {
-    BitBtn32Click();
-    ShowTablePanel();
+void StudiesBinding::Button1Click() {
+    Dispatch([this] { Core().HideStudyTable(); });
 }
 
-void TForm1::BitBtn39Click() {
-    BitBtn15Click();
-    ShowTablePanel();
-}
-
-void TForm1::Button1Click() {
-    studyTable_.Panel11->hide();
-    studyTable_.Button2->show();
-}
-
-void TForm1::BitBtn40Click() {
+void StudiesBinding::BitBtn40Click() {
     // The experiment has been running behind the panel all along.
-    studyTable_.Panel11->hide();
-    studyTable_.Button2->show();
+    Dispatch([this] { Core().HideStudyTable(); });
 }
 
-void TForm1::Button2Click() {
-    studyTable_.Panel11->show();
-    studyTable_.Button2->hide();
+void StudiesBinding::Button2Click() {
+    Dispatch([this] { Core().ShowStudyTable(); });
+}
+
+void StudiesBinding::Retranslate() {
+    WriteStudyTexts(Core().Shown().Study);
 }

@@ -10,79 +10,61 @@
 #include "measure/Export.h"
 #include "ui/ExportTexts.h"
 #include "ui/Messages.h"
+#include "ui/PrintingBinding.h"
+#include "ui/StudiesBinding.h"
 #include "ui/kinetra_u.h"
 
-void TForm1::ConnectExporting() {
-    ConnectClicks({
-        {tools_.SavePicture, &TForm1::SavePictureClick},
-        {freePathTable_.SaveTable, &TForm1::FreePathSaveTableClick},
-        {freePathTable_.SaveChart, &TForm1::FreePathSaveChartClick},
-        {studyTable_.SaveTable, &TForm1::StudySaveTableClick},
-        {studyTable_.SaveChart, &TForm1::StudySaveChartClick},
-    });
-    SetExportTexts();
-}
-
-void TForm1::SetExportTexts() {
+void PrintingBinding::SetExportTexts() {
     namespace t = export_texts;
-    tools_.SavePicture->setToolTip(t::SavePictureHint());
-    for (QPushButton* button : {freePathTable_.SaveTable, studyTable_.SaveTable}) {
+    form_.Tools().SavePicture->setToolTip(t::SavePictureHint());
+    for (QPushButton* button : {form_.FreePath().SaveTable, form_.StudyTable().SaveTable}) {
         button->setText(t::SaveTableCaption());
         button->setToolTip(t::SaveTableHint());
     }
-    for (QPushButton* button : {freePathTable_.SaveChart, studyTable_.SaveChart}) {
+    for (QPushButton* button : {form_.FreePath().SaveChart, form_.StudyTable().SaveChart}) {
         button->setText(t::SaveChartCaption());
         button->setToolTip(t::SaveChartHint());
     }
 }
 
-void TForm1::SaveAs(const QString& title, const QString& name, const QString& filter,
-                    const std::function<bool(const QString& path, QIODevice& out)>& write) {
+void PrintingBinding::SaveAs(
+    const QString& title, const QString& name, const QString& filter,
+    const std::function<bool(const QString& path, QIODevice& out)>& write) {
     const QString suggested = exportFolder_.isEmpty() ? name : exportFolder_ + u'/' + name;
-    const QString path = AskSaveFileName(this, title, suggested, filter);
+    const QString path = AskSaveFileName(&form_, title, suggested, filter);
     if (path.isEmpty()) return;
     exportFolder_ = QFileInfo(path).absolutePath();
     const SaveResult result = SaveFile(path, [&](QIODevice& out) { return write(path, out); });
     if (!result.Ok) {
-        ShowError(this, export_texts::SaveErrorTitle(),
+        ShowError(&form_, export_texts::SaveErrorTitle(),
                   export_texts::SaveFailed(path, result.Reason));
     }
 }
 
-void TForm1::SavePictureClick() {
+void PrintingBinding::SavePictureClick() {
     // The picture of this moment; the dialog's time counts as paused, as printing's does.
-    const QImage picture = surface_.Front();
-    const bool running = DXTimer1.Enabled();
-    if (running) BitBtn6Click();
-    namespace t = export_texts;
-    SaveAs(t::PictureDialogTitle(), t::PictureFileName(), t::PictureFilter(),
-           [&picture](const QString&, QIODevice& out) { return WritePng(picture, out); });
-    if (running) BitBtn6Click();
+    const QImage picture = form_.DrawingSurface().Front();
+    PausedMeanwhile([this, &picture] {
+        namespace t = export_texts;
+        SaveAs(t::PictureDialogTitle(), t::PictureFileName(), t::PictureFilter(),
+               [&picture](const QString&, QIODevice& out) { return WritePng(picture, out); });
+    });
 }
 
-bool TForm1::GatherFreePathTable() {
-    sim_->S.TableRows = GatherTable(ToCore(freePathTable_.Cells.Texts()));
-    for (int i = 1; i <= kTableRowCount; ++i) {
-        if (IsFilled(sim_->S.TableRows[i])) return true;
-    }
-    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
-    return false;
-}
-
-void TForm1::SaveTableFile(const std::string& xHeading, const std::string& yHeading) {
+void PrintingBinding::SaveTableFile(const std::string& xHeading, const std::string& yHeading) {
     TableFile table;
     table.XHeading = xHeading;
     table.YHeading = yHeading;
-    table.Rows = sim_->S.TableRows;
+    table.Rows = form_.Sim().S.TableRows;
     const std::string bytes = TableCsv(table);
     namespace t = export_texts;
     SaveAs(t::TableDialogTitle(), t::TableFileName(), t::TableFilter(),
            [&bytes](const QString&, QIODevice& out) { return WriteBytes(bytes, out); });
 }
 
-void TForm1::SaveChartFile(int kind) {
+void PrintingBinding::SaveChartFile(int kind) {
     // The chart as it prints, from the rows just gathered.
-    const ChartInput input = CurrentChartInput();
+    const ChartInput input = form_.Studies().CurrentChartInput();
     namespace t = export_texts;
     SaveAs(t::ChartDialogTitle(), t::ChartFileName(), t::ChartFilter(),
            [&input, kind](const QString& path, QIODevice& out) {
@@ -93,27 +75,27 @@ void TForm1::SaveChartFile(int kind) {
            });
 }
 
-void TForm1::FreePathSaveTableClick() {
-    if (!GatherFreePathTable()) return;
-    const FreePathTable& f = freePathTable_;
+void PrintingBinding::FreePathSaveTableClick() {
+    if (!form_.Studies().GatherFreePathTable()) return;
+    const FreePathTable& f = form_.FreePath();
     SaveTableFile(OneLineHeading(ToCore({f.HeadingX1->text(), f.HeadingX2->text()})),
                   OneLineHeading(ToCore({f.HeadingY1->text(), f.HeadingY2->text()})));
 }
 
-void TForm1::FreePathSaveChartClick() {
-    if (!GatherFreePathTable()) return;
+void PrintingBinding::FreePathSaveChartClick() {
+    if (!form_.Studies().GatherFreePathTable()) return;
     SaveChartFile(kHyperbola);
 }
 
-void TForm1::StudySaveTableClick() {
+void PrintingBinding::StudySaveTableClick() {
     // The same check as drawing and printing the chart.
-    if (!GatherStudyTable()) return;
-    const TableHeadings headings = StudyHeadings();
+    if (!form_.Studies().GatherStudyTable()) return;
+    const TableHeadings headings = form_.Studies().StudyHeadings();
     SaveTableFile(OneLineHeading({headings.Label102.Shown(), headings.Label105.Shown()}),
                   StudyYHeading(headings));
 }
 
-void TForm1::StudySaveChartClick() {
-    if (!GatherStudyTable()) return;
-    SaveChartFile(sim_->S.ChartKind);
+void PrintingBinding::StudySaveChartClick() {
+    if (!form_.Studies().GatherStudyTable()) return;
+    SaveChartFile(form_.Sim().S.ChartKind);
 }

@@ -1,25 +1,24 @@
 #include "ui/kinetra_u.h"
 
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QResizeEvent>
-#include <QSlider>
 
 #include "display/SurfaceView.h"
+#include "ui/BackgroundPlacement.h"
+#include "ui/ClassroomBinding.h"
+#include "ui/ExperimentBinding.h"
 #include "ui/Keyboard.h"
 #include "ui/MainMenu.h"
 #include "ui/ModelChoice.h"
+#include "ui/NavigationBinding.h"
 #include "ui/Panels.h"
-#include "ui/Retranslate.h"
-#include "ui/SpinEdit.h"
+#include "ui/PrintingBinding.h"
+#include "ui/RunControlBinding.h"
+#include "ui/StudiesBinding.h"
 #include "ui/Widgets.h"
 
 TForm1::TForm1(Clock* clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      ownClock_(clock ? nullptr : std::make_unique<WallClock>()),
-      clock_(clock ? clock : ownClock_.get()),
-      sim_(std::make_unique<Simulation>(*clock_)) {
+      ownClock_(clock ? nullptr : std::make_unique<WallClock>()) {
     setObjectName(QStringLiteral("Form1"));
     // Never visible: the window has no caption bar.
     setWindowTitle(
@@ -43,25 +42,26 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     menu_ = BuildMainMenu(stage_);
     conditions_ = BuildInitialConditionsPanel(stage_);
     experiment_ = BuildExperimentPanel(stage_);
-    experiment_.HeatModel = AddHeatModelChoice(stage_, menu_.Panel1);
+    experiment_.HeatModel = AddHeatModelChoice(stage_);
     studyTable_ = BuildTablePanel(stage_);
     freePathTable_ = BuildFreePathTable(menu_.FreePathTableArea);
     BuildStudyPanel(studyTable_);
-    BuildClassroom();
+    classroom_ = BuildClassroom(menu_, conditions_, studyTable_, DXDraw);
+
+    // The run control's front-end first: the core asks it for messages and the placement.
+    run_ = std::make_unique<RunControlBinding>(*this);
+    core_ = std::make_unique<RunControl>(clock ? *clock : *ownClock_, *run_);
+    navigation_ = std::make_unique<NavigationBinding>(*this);
+    experiments_ = std::make_unique<ExperimentBinding>(*this);
+    studies_ = std::make_unique<StudiesBinding>(*this);
+    printing_ = std::make_unique<PrintingBinding>(*this);
+    classroom_binding_ = std::make_unique<ClassroomBinding>(*this);
 
     DXTimer1.setObjectName(QStringLiteral("DXTimer1"));
     DXTimer1.SetHandler([this](int lagCount) { DXTimer1Timer(lagCount); });
-
-    ConnectNavigation();
-    ConnectRunControl();
-    ConnectModeStarts();
-    ConnectExperimentPanel();
-    ConnectTables();
-    ConnectPrinting();
-    ConnectExporting();
-    ConnectDependencyStudies();
-    ConnectClassroom();
-    ConnectLanguage();
+    core_->WindowActive(DXTimer1.ApplicationActive());
+    connect(menu_.LanguageButton, &QPushButton::clicked, this, &TForm1::LanguageButtonClick);
+    ShowScreen();
 }
 
 TForm1::~TForm1() {
@@ -72,43 +72,52 @@ TForm1::~TForm1() {
 }
 
 void TForm1::SetDialogs(TFO_programie* about, Tjednostki* units) {
-    FO_programie = about;
-    jednostki = units;
+    navigation_->SetDialogs(about, units);
+    jednostki_ = units;
 }
 
-void TForm1::ConnectClicks(std::initializer_list<std::pair<QPushButton*, Handler>> buttons) {
-    for (const auto& [button, handler] : buttons)
-        connect(button, &QPushButton::clicked, this, handler);
-}
-
-void TForm1::SyncControls() {
-    Controls& c = sim_->C;
-    const InitialConditionsPanel& p = conditions_;
-    c.Particles = p.SpinEdit1->Value();
-    c.VesselWidth = p.SpinEdit2->Value();
-    c.VesselHeight = p.SpinEdit3->Value();
-    c.MaxSpeed = p.SpinEdit4->Value();
-    c.CollisionLimit = p.SpinEdit6->Value();
-    for (int k = 1; k <= InitialConditionsPanel::kSizeChoices; ++k) {
-        if (p.RadioButton(k)->isChecked()) c.SizeChoice = k;
+void TForm1::ShowScreen(ScreenOrder order) {
+    const bool nested = presenting_;
+    presenting_ = true;
+    const Screen& screen = core_->Shown();
+    ScreenChanges changes;
+    for (Binding* binding : std::initializer_list<Binding*>{
+             navigation_.get(), run_.get(), experiments_.get(), studies_.get(), printing_.get(),
+             classroom_binding_.get()}) {
+        binding->Present(screen, changes);
     }
-    c.StopAtLimit = menu_.CheckBox2->isChecked();
-    c.ExperimentParticles = experiment_.TrackBar(1)->value();
-    c.SpeedFactor = experiment_.TrackBar(2)->value();
-    c.ParticleMass = experiment_.TrackBar(3)->value();
-    c.VesselSide = experiment_.TrackBar(4)->value();
+    changes.Commit(order);
+    presenting_ = nested;
+    shown_ = screen;
+    if (!nested) run_->TakeBoxValues();
 }
 
-void TForm1::DXTimer1Timer(int /*lagCount*/) {
-    SyncControls();
-    const FrameResult result = Advance(*sim_);
-    // The engine draws the state in the window's language; the window shows the picture.
-    if (Render(*sim_, CurrentSurfaceTexts(), surface_)) surface_.Present();
-    if (result.PauseRequested) {
-        BitBtn6Click();
-        // A free-path run that stops by itself says why, until it goes on.
-        ShowStopNote(sim_->S.SimulationMode == kModeFreePath);
-    }
+void TForm1::ShowScreenIfChanged() {
+    if (!(core_->Shown() == shown_)) ShowScreen();
+}
+
+void TForm1::DXTimer1Timer(int lagCount) {
+    run_->DXTimer1Timer(lagCount);
+}
+
+bool TForm1::OpenExercise(const QString& name) {
+    return navigation_->OpenExercise(name);
+}
+
+bool TForm1::Escape() {
+    return run_->Escape();
+}
+
+BackgroundPlacement& TForm1::HeatPlacement() {
+    return run_->HeatPlacement();
+}
+
+void TForm1::SetHeatTransportRetries(int maxTries, int milliseconds) {
+    core_->SetHeatTransportRetries(maxTries, milliseconds);
+}
+
+void TForm1::SetPrintService(std::unique_ptr<PrintService> service) {
+    printing_->SetPrintService(std::move(service));
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -8,12 +8,10 @@
 #include "ui/ChartBox.h"
 #include "ui/Pictures.h"
 #include "ui/Retranslate.h"
+#include "ui/RunControlBinding.h"
+#include "ui/StudiesBinding.h"
 #include "ui/jedn_Unit.h"
 #include "ui/kinetra_u.h"
-
-void TForm1::ConnectLanguage() {
-    ConnectClicks({{menu_.LanguageButton, &TForm1::LanguageButtonClick}});
-}
 
 void TForm1::LanguageButtonClick() {
     SetLanguage(CurrentLanguage() == Language::Polish ? Language::English : Language::Polish);
@@ -35,7 +33,7 @@ bool TForm1::SetLanguage(Language language) {
     }
 
     RetranslateTree(this);
-    if (jednostki) jednostki->Retranslate();
+    if (jednostki_) jednostki_->Retranslate();
     // The miniature of the initial-conditions panel carries its captions in the picture.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->objectName().endsWith(QStringLiteral("KeyPanelPicture")) &&
@@ -43,19 +41,14 @@ bool TForm1::SetLanguage(Language language) {
             label->setPixmap(InitialConditionsPicture());
         }
     }
-    // Texts put together from pieces: the study's name is taken from its link.
-    if (study_) {
-        // The same study in other words: the chart drawn from its table stays.
-        const ChartMemory chart = paintBox2Chart_;
-        SetUpDependencyStudy(study_);
-        paintBox2Chart_ = chart;
-    }
-    // The free path's stop note carries the number of collisions in its sentence.
-    if (!classroom_.StopNote->isHidden()) ShowStopNote(true);
-    ShowExperimentCaptions();
+    // Texts put together from pieces: the study's name is taken from its link, the stop note
+    // carries the number of collisions, the captions their values.
+    studies_->Retranslate();
+    run_->Retranslate();
+    core_->LanguageChanged();
+    ShowScreen();
     // The picture on the surface and the charts are drawn again in the new language.
-    if (Render(*sim_, CurrentSurfaceTexts(), surface_)) surface_.Present();
-    freePathTable_.wykr->update();
-    studyTable_.PaintBox2->update();
+    if (core_->Redraw(surface_, CurrentSurfaceTexts())) surface_.Present();
+    studies_->RepaintCharts();
     return true;
 }

@@ -4,211 +4,217 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "ui/NavigationBinding.h"
 #include "ui/Shell.h"
-#include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/jedn_Unit.h"
 #include "ui/kinetra_u.h"
 #include "ui/o_programie_Unit.h"
 
-void TForm1::ConnectNavigation() {
-    const MainMenuControls& m = menu_;
-    ConnectClicks({
-        {m.BitBtn8, &TForm1::BitBtn8Click},
-        {m.BitBtn11, &TForm1::BitBtn11Click},
-        {m.BitBtn9, &TForm1::BitBtn9Click},
-        {m.BitBtn12, &TForm1::BitBtn12Click},
-        {m.BitBtn16, &TForm1::BitBtn16Click},
-        {m.BitBtn17, &TForm1::BitBtn17Click},
-        {m.BitBtn26, &TForm1::BitBtn26Click},
-        {m.BitBtn10, &TForm1::BitBtn10Click},
-        {m.BitBtn4, &TForm1::BitBtn4Click},
-        {m.BitBtn2, &TForm1::BitBtn2Click},
-    });
+namespace {
+
+using Handler = void (NavigationBinding::*)();
+
+// The topic pages in the order of TopicId.
+std::array<BevelPanel*, kTopicCount> TopicPanels(const MainMenuControls& m) {
+    return {m.Panel3, m.Panel4, m.Panel6, m.Panel7, m.Panel9, m.Panel10};
+}
+
+}  // namespace
+
+NavigationBinding::NavigationBinding(TForm1& form) : Binding(form) {
+    const MainMenuControls& m = form.Menu();
+    ConnectClicks<NavigationBinding>(this, {
+                                               {m.BitBtn8, &NavigationBinding::BitBtn8Click},
+                                               {m.BitBtn11, &NavigationBinding::BitBtn11Click},
+                                               {m.BitBtn9, &NavigationBinding::BitBtn9Click},
+                                               {m.BitBtn12, &NavigationBinding::BitBtn12Click},
+                                               {m.BitBtn16, &NavigationBinding::BitBtn16Click},
+                                               {m.BitBtn17, &NavigationBinding::BitBtn17Click},
+                                               {m.BitBtn26, &NavigationBinding::BitBtn26Click},
+                                               {m.BitBtn10, &NavigationBinding::BitBtn10Click},
+                                               {m.BitBtn4, &NavigationBinding::BitBtn4Click},
+                                               {m.BitBtn2, &NavigationBinding::BitBtn2Click},
+                                           });
     const std::pair<ClickLabel*, Handler> links[] = {
-        {m.Label11, &TForm1::Label11Click}, {m.Label13, &TForm1::Label13Click},
-        {m.Label20, &TForm1::Label20Click}, {m.Label22, &TForm1::Label22Click},
-        {m.Label23, &TForm1::Label23Click}, {m.Label26, &TForm1::Label26Click},
-        {m.Label46, &TForm1::Label46Click}, {m.Label47, &TForm1::Label47Click},
-        {m.Label65, &TForm1::Label65Click}, {m.Label75, &TForm1::Label75Click},
-        {m.Label76, &TForm1::Label76Click}, {m.Label64, &TForm1::Label64Click},
-        {m.Label97, &TForm1::Label97Click}, {m.Label98, &TForm1::Label98Click},
-        {m.Label99, &TForm1::Label99Click}, {m.Label100, &TForm1::Label100Click},
-        {m.Label69, &TForm1::Label69Click},
+        {m.Label11, &NavigationBinding::Label11Click},
+        {m.Label13, &NavigationBinding::Label13Click},
+        {m.Label20, &NavigationBinding::Label20Click},
+        {m.Label22, &NavigationBinding::Label22Click},
+        {m.Label23, &NavigationBinding::Label23Click},
+        {m.Label26, &NavigationBinding::Label26Click},
+        {m.Label46, &NavigationBinding::Label46Click},
+        {m.Label47, &NavigationBinding::Label47Click},
+        {m.Label65, &NavigationBinding::Label65Click},
+        {m.Label75, &NavigationBinding::Label75Click},
+        {m.Label76, &NavigationBinding::Label76Click},
+        {m.Label64, &NavigationBinding::Label64Click},
+        {m.Label97, &NavigationBinding::Label97Click},
+        {m.Label98, &NavigationBinding::Label98Click},
+        {m.Label99, &NavigationBinding::Label99Click},
+        {m.Label100, &NavigationBinding::Label100Click},
+        {m.Label69, &NavigationBinding::Label69Click},
     };
-    for (const auto& [link, handler] : links)
-        connect(link, &ClickLabel::clicked, this, handler);
+    for (const auto& [link, handler] : links) {
+        QObject::connect(link, &ClickLabel::clicked, Context(),
+                         [this, h = handler] { (this->*h)(); });
+    }
 }
 
-void TForm1::ShowTopic(QWidget* panel, std::initializer_list<QWidget*> hidden) {
-    CancelPlacement();
-    panel->show();
-    for (QWidget* other : hidden)
-        other->hide();
-    // A run of an earlier topic may have left them disabled.
-    tools_.BitBtn18->setEnabled(true);
-    tools_.BitBtn19->setEnabled(true);
+QScrollArea* NavigationBinding::PaneOf(PaneId pane) const {
+    const MainMenuControls& m = form_.Menu();
+    // In the order of PaneId.
+    QScrollArea* const panes[] = {m.ScrollBox1,  m.ScrollBox2, m.ScrollBox4, m.ScrollBox3,
+                                  m.ScrollBox6,  m.ScrollBox8, m.ScrollBox5, m.ScrollBox10,
+                                  m.ScrollBox13, m.ScrollBox12};
+    return panes[static_cast<size_t>(pane)];
 }
 
-void TForm1::HideCollisionLimit() const {
-    conditions_.Label50->hide();
-    conditions_.SpinEdit6->hide();
+void NavigationBinding::Present(const Screen& screen, ScreenChanges& changes) {
+    const MainMenuControls& m = form_.Menu();
+    if (screen.Picture != picture_) {
+        picture_ = screen.Picture;
+        QLabel* const pictures[] = {nullptr, m.Image3, m.Image21, m.Image22};
+        form_.Conditions().Image12->setPixmap(pictures[static_cast<size_t>(picture_)]->pixmap());
+    }
+    changes.Show(m.Panel1, screen.Menu, true);
+    const auto topics = TopicPanels(m);
+    for (size_t i = 0; i < topics.size(); ++i)
+        changes.Show(topics[i], screen.Topic && static_cast<size_t>(*screen.Topic) == i);
+    for (int i = 0; i < kPaneCount; ++i) {
+        const auto pane = static_cast<PaneId>(i);
+        changes.Show(PaneOf(pane), screen.PaneShown(pane));
+    }
 }
 
-void TForm1::BitBtn8Click() {
-    const MainMenuControls& m = menu_;
-    ShowTopic(m.Panel3, {m.Panel10, m.Panel9, m.Panel4, m.Panel6, m.Panel7, experiment_.Panel8});
-    conditions_.Image12->setPixmap(m.Image3->pixmap());
+void NavigationBinding::SetDialogs(TFO_programie* about, Tjednostki* units) {
+    about_ = about;
+    units_ = units;
+}
+
+bool NavigationBinding::OpenExercise(const QString& name) {
+    bool opened = false;
+    Dispatch([this, &opened, &name] { opened = Core().OpenExercise(name.toStdString()); });
+    return opened;
+}
+
+void NavigationBinding::ChooseTopic(TopicId topic) {
+    Dispatch([this, topic] { Core().ChooseTopic(topic); });
+}
+
+void NavigationBinding::ChooseExercise(const char* name) {
+    const Exercise* exercise = FindExercise(name);
+    if (exercise) Dispatch([this, exercise] { Core().ChooseExercise(*exercise); });
+}
+
+void NavigationBinding::BitBtn8Click() {
+    ChooseTopic(TopicId::Diffusion);
     // The diffusion pane's key guide is stored empty and borrows the free-path pane's pictures.
+    const MainMenuControls& m = form_.Menu();
     for (size_t i = 0; i < m.DiffusionKeyPictures.size(); ++i)
         m.DiffusionKeyPictures[i]->setPixmap(m.FreePathKeyPictures[i]->pixmap());
 }
 
-void TForm1::BitBtn11Click() {
-    const MainMenuControls& m = menu_;
-    ShowTopic(m.Panel4, {m.Panel10, m.Panel9, experiment_.Panel8, m.Panel3, m.Panel6, m.Panel7});
-    conditions_.SpinEdit2->SetMaximum(700);
-    HideCollisionLimit();
-    conditions_.Image12->setPixmap(m.Image21->pixmap());
+void NavigationBinding::BitBtn11Click() {
+    ChooseTopic(TopicId::FreePath);
 }
 
-void TForm1::BitBtn9Click() {
-    const MainMenuControls& m = menu_;
-    ShowTopic(m.Panel6, {m.Panel10, m.Panel9, experiment_.Panel8, m.Panel3, m.Panel4, m.Panel7});
-    HideCollisionLimit();
-    conditions_.Image12->setPixmap(m.Image22->pixmap());
+void NavigationBinding::BitBtn9Click() {
+    ChooseTopic(TopicId::WallCollisions);
 }
 
-void TForm1::BitBtn12Click() {
-    const MainMenuControls& m = menu_;
-    // The experiment panel stays as it is: the temperature runs use it.
-    ShowTopic(m.Panel7, {m.Panel10, m.Panel3, m.Panel4, m.Panel6, m.Panel9});
-    HideCollisionLimit();
-    conditions_.Image12->setPixmap(m.Image22->pixmap());
+void NavigationBinding::BitBtn12Click() {
+    ChooseTopic(TopicId::Temperature);
 }
 
-void TForm1::BitBtn16Click() {
-    const MainMenuControls& m = menu_;
-    ShowTopic(m.Panel9, {m.Panel10, experiment_.Panel8, m.Panel3, m.Panel4, m.Panel6, m.Panel7});
-    conditions_.SpinEdit2->SetMaximum(700);
-    HideCollisionLimit();
-    conditions_.Image12->setPixmap(m.Image21->pixmap());
+void NavigationBinding::BitBtn16Click() {
+    ChooseTopic(TopicId::Pressure);
 }
 
-void TForm1::BitBtn17Click() {
-    const MainMenuControls& m = menu_;
-    ShowTopic(m.Panel10, {m.Panel9, experiment_.Panel8, m.Panel3, m.Panel4, m.Panel6, m.Panel7});
-    conditions_.SpinEdit2->SetMaximum(700);
-    HideCollisionLimit();
-    conditions_.Image12->setPixmap(m.Image21->pixmap());
+void NavigationBinding::BitBtn17Click() {
+    ChooseTopic(TopicId::Heat);
 }
 
-void TForm1::BitBtn26Click() {
-    if (jednostki) jednostki->exec();
+void NavigationBinding::BitBtn26Click() {
+    if (units_) units_->exec();
 }
 
-void TForm1::BitBtn10Click() {
-    OpenWithShell(PublisherWebUrl(), this);
+void NavigationBinding::BitBtn10Click() {
+    OpenWithShell(PublisherWebUrl(), &form_);
 }
 
-void TForm1::BitBtn4Click() {
-    if (FO_programie) FO_programie->exec();
+void NavigationBinding::BitBtn4Click() {
+    if (about_) about_->exec();
 }
 
-void TForm1::BitBtn2Click() {
-    close();
+void NavigationBinding::BitBtn2Click() {
+    form_.close();
 }
 
-void TForm1::Label11Click() {
-    conditions_.SpinEdit2->SetMaximum(700);
-    menu_.ScrollBox1->show();
-    menu_.ScrollBox2->hide();
+void NavigationBinding::Label11Click() {
+    ChooseExercise("dyfuzja");
 }
 
-void TForm1::Label13Click() {
-    // The concentration chart needs room at the right of the vessel.
-    conditions_.SpinEdit2->SetMaximum(600);
-    menu_.ScrollBox2->show();
-    menu_.ScrollBox1->hide();
+void NavigationBinding::Label13Click() {
+    ChooseExercise("dyfuzja-wykres");
 }
 
-void TForm1::Label20Click() {
-    HideCollisionLimit();
-    menu_.ScrollBox4->show();
-    menu_.ScrollBox3->hide();
+void NavigationBinding::Label20Click() {
+    ChooseExercise("droga-swobodna");
 }
 
-void TForm1::Label22Click() {
-    menu_.ScrollBox3->show();
-    menu_.ScrollBox4->hide();
-    // This study stops its runs after a chosen number of collisions.
-    conditions_.Label50->show();
-    conditions_.SpinEdit6->show();
+void NavigationBinding::Label22Click() {
+    ChooseExercise("droga-swobodna-badanie");
 }
 
-void TForm1::Label23Click() {
+void NavigationBinding::Label23Click() {
     Label22Click();
 }
 
-void TForm1::Label26Click() {
-    menu_.ScrollBox6->show();
+void NavigationBinding::Label26Click() {
+    ChooseExercise("zderzenia");
 }
 
-void TForm1::Label46Click() {
-    menu_.ScrollBox8->show();
-    menu_.ScrollBox5->hide();
+void NavigationBinding::Label46Click() {
+    ChooseExercise("temperatura");
 }
 
-void TForm1::ShowStudyPane(QScrollArea* studies, QScrollArea* first) {
-    studies->show();
-    first->hide();
+void NavigationBinding::Label47Click() {
+    ChooseExercise("temperatura-liczba");
 }
 
-void TForm1::Label47Click() {
-    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
-    SetUpDependencyStudy(&MainMenuControls::Label47);
+void NavigationBinding::Label65Click() {
+    ChooseExercise("temperatura-predkosc");
 }
 
-void TForm1::Label65Click() {
-    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
-    SetUpDependencyStudy(&MainMenuControls::Label65);
+void NavigationBinding::Label75Click() {
+    ChooseExercise("temperatura-masa");
 }
 
-void TForm1::Label75Click() {
-    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
-    SetUpDependencyStudy(&MainMenuControls::Label75);
+void NavigationBinding::Label76Click() {
+    ChooseExercise("temperatura-naczynie");
 }
 
-void TForm1::Label76Click() {
-    ShowStudyPane(menu_.ScrollBox5, menu_.ScrollBox8);
-    SetUpDependencyStudy(&MainMenuControls::Label76);
+void NavigationBinding::Label64Click() {
+    ChooseExercise("cisnienie");
 }
 
-void TForm1::Label64Click() {
-    menu_.ScrollBox10->show();
-    menu_.ScrollBox13->hide();
+void NavigationBinding::Label97Click() {
+    ChooseExercise("cisnienie-liczba");
 }
 
-void TForm1::Label97Click() {
-    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
-    SetUpDependencyStudy(&MainMenuControls::Label97);
+void NavigationBinding::Label98Click() {
+    ChooseExercise("cisnienie-predkosc");
 }
 
-void TForm1::Label98Click() {
-    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
-    SetUpDependencyStudy(&MainMenuControls::Label98);
+void NavigationBinding::Label99Click() {
+    ChooseExercise("cisnienie-masa");
 }
 
-void TForm1::Label99Click() {
-    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
-    SetUpDependencyStudy(&MainMenuControls::Label99);
+void NavigationBinding::Label100Click() {
+    ChooseExercise("cisnienie-naczynie");
 }
 
-void TForm1::Label100Click() {
-    ShowStudyPane(menu_.ScrollBox13, menu_.ScrollBox10);
-    SetUpDependencyStudy(&MainMenuControls::Label100);
-}
-
-void TForm1::Label69Click() {
-    menu_.ScrollBox12->show();
+void NavigationBinding::Label69Click() {
+    ChooseExercise("transport-ciepla");
 }

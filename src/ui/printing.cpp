@@ -13,7 +13,10 @@
 #include "measure/CoreText.h"
 #include "measure/Language.h"
 #include "ui/Messages.h"
+#include "ui/PrintingBinding.h"
+#include "ui/RunControlBinding.h"
 #include "ui/SpinEdit.h"
+#include "ui/StudiesBinding.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
@@ -34,33 +37,52 @@ QString Today() {
 
 }  // namespace
 
-void TForm1::ConnectPrinting() {
-    ConnectClicks({
-        {tools_.BitBtn19, &TForm1::BitBtn19Click},
-        {freePathTable_.BitBtn27, &TForm1::BitBtn27Click},
-        {studyTable_.BitBtn36, &TForm1::BitBtn36Click},
-    });
+PrintingBinding::PrintingBinding(TForm1& form) : Binding(form) {
+    const ToolButtons& t = form.Tools();
+    const FreePathTable& f = form.FreePath();
+    const StudyTablePanel& s = form.StudyTable();
+    ConnectClicks<PrintingBinding>(this,
+                                   {
+                                       {t.BitBtn19, &PrintingBinding::BitBtn19Click},
+                                       {f.BitBtn27, &PrintingBinding::BitBtn27Click},
+                                       {s.BitBtn36, &PrintingBinding::BitBtn36Click},
+                                       {t.SavePicture, &PrintingBinding::SavePictureClick},
+                                       {f.SaveTable, &PrintingBinding::FreePathSaveTableClick},
+                                       {f.SaveChart, &PrintingBinding::FreePathSaveChartClick},
+                                       {s.SaveTable, &PrintingBinding::StudySaveTableClick},
+                                       {s.SaveChart, &PrintingBinding::StudySaveChartClick},
+                                   });
+    SetExportTexts();
 }
 
-void TForm1::SetPrintService(std::unique_ptr<PrintService> service) {
+void PrintingBinding::Present(const Screen&, ScreenChanges&) {}
+
+void PrintingBinding::PausedMeanwhile(const std::function<void()>& work) {
+    const bool running = Core().Shown().Running;
+    if (running) form_.Run().BitBtn6Click();
+    work();
+    if (running) form_.Run().BitBtn6Click();
+}
+
+void PrintingBinding::SetPrintService(std::unique_ptr<PrintService> service) {
     printService_ = std::move(service);
 }
 
-void TForm1::PrintPage(const PageJob& job, const QString& note) {
+void PrintingBinding::PrintPage(const PageJob& job, const QString& note) {
     if (!printService_) printService_ = std::make_unique<PrintService>();
     PrintCallbacks callbacks;
     // The pupil learns where the page went.
     callbacks.ShowPrinted = [this, note](const QString& printer) {
         QString text = Tr(kPrintedMessage).arg(printer);
         if (!note.isEmpty()) text += QLatin1Char('\n') + note;
-        ShowInformation(this, Tr(kPrintErrorTitle), text);
+        ShowInformation(&form_, Tr(kPrintErrorTitle), text);
     };
     callbacks.ShowFailure = [this](const QString& message) {
-        ShowError(this, Tr(kPrintErrorTitle), message);
+        ShowError(&form_, Tr(kPrintErrorTitle), message);
     };
     callbacks.ChoosePdfFile = [this](const QString& suggested) {
-        if (!AskYesNo(this, Tr(kPrintErrorTitle), Tr(kSaveQuestion))) return QString();
-        QString path = AskSaveFileName(this, Tr(kPdfDialogTitle), suggested, Tr(kPdfFileFilter));
+        if (!AskYesNo(&form_, Tr(kPrintErrorTitle), Tr(kSaveQuestion))) return QString();
+        QString path = AskSaveFileName(&form_, Tr(kPdfDialogTitle), suggested, Tr(kPdfFileFilter));
         if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
             path += QStringLiteral(".pdf");
         }
@@ -69,49 +91,44 @@ void TForm1::PrintPage(const PageJob& job, const QString& note) {
     printService_->Print(job, callbacks);
 }
 
-void TForm1::BitBtn19Click() {
+void PrintingBinding::BitBtn19Click() {
     // The time spent printing counts as paused, and the run goes on as it was afterwards,
     // whether the page was printed, saved or dropped.
-    const bool running = DXTimer1.Enabled();
-    if (running) BitBtn6Click();
-    ScreenPrintInput input;
-    input.Vmax = conditions_.SpinEdit4->Value();
-    // Modes 1 and 2 redraw their vessel on white; the others print the screen's picture,
-    // unless chosen otherwise on white too.
-    const bool copied =
-        sim_->S.SimulationMode != kModeDiffusion && sim_->S.SimulationMode != kModeFreePath;
-    const bool white = copied && classroom_.WhitePaper->isChecked();
-    input.Surface = white ? TonerLightCopy(surface_.Front()) : surface_.Front();
-    input.SurfaceSize = DXDraw->size();
-    if (const std::optional<PageJob> job = SimulationScreenJob(sim_->S, input))
-        PrintPage(*job, white ? Tr(kWhitePaperNote) : QString());
-    if (running) BitBtn6Click();
+    PausedMeanwhile([this] {
+        const SimulationState& s = form_.Sim().S;
+        ScreenPrintInput input;
+        input.Vmax = Core().Value(Setting::MaxSpeed);
+        // Modes 1 and 2 redraw their vessel on white; the others print the screen's picture,
+        // unless chosen otherwise on white too.
+        const bool copied = s.SimulationMode != kModeDiffusion && s.SimulationMode != kModeFreePath;
+        const bool white = copied && form_.Classroom().WhitePaper->isChecked();
+        const QImage& front = form_.DrawingSurface().Front();
+        input.Surface = white ? TonerLightCopy(front) : front;
+        input.SurfaceSize = form_.View()->size();
+        if (const std::optional<PageJob> job = SimulationScreenJob(s, input))
+            PrintPage(*job, white ? Tr(kWhitePaperNote) : QString());
+    });
 }
 
-TableHeadings TForm1::StudyHeadings() const {
-    // A caption the study keeps hidden prints as an empty text.
-    const auto heading = [](const QLabel* label) {
-        return HeadingCaption{ToCore(label->text()), !label->isHidden()};
-    };
-    const StudyTablePanel& t = studyTable_;
-    return {heading(t.Label102), heading(t.Label105), heading(t.Label103),
-            heading(t.Label104), heading(t.Label73),  heading(t.Label74)};
-}
-
-void TForm1::BitBtn27Click() {
+void PrintingBinding::BitBtn27Click() {
     // The page shows what the table holds now, drawn or not.
-    sim_->S.TableRows = GatherTable(ToCore(freePathTable_.Cells.Texts()));
+    form_.Sim().S.TableRows = GatherTable(ToCore(form_.FreePath().Cells.Texts()));
     const StudyTitle title{
-        menu_.ScrollBox3->findChild<QLabel*>(QStringLiteral("ScrollBox3Title"))->text(), Today()};
-    PrintPage(
-        TableAndChartJob(kTableRowCount, kHyperbola, CurrentChartInput(), StudyHeadings(), title));
+        form_.Menu().ScrollBox3->findChild<QLabel*>(QStringLiteral("ScrollBox3Title"))->text(),
+        Today()};
+    StudiesBinding& tables = form_.Studies();
+    PrintPage(TableAndChartJob(kTableRowCount, kHyperbola, tables.CurrentChartInput(),
+                               tables.StudyHeadings(), title));
 }
 
-void TForm1::BitBtn36Click() {
-    if (!GatherStudyTable()) return;
-    ChartInput input = CurrentChartInput();
+void PrintingBinding::BitBtn36Click() {
+    StudiesBinding& tables = form_.Studies();
+    if (!tables.GatherStudyTable()) return;
+    ChartInput input = tables.CurrentChartInput();
     // The study's own quantity, whichever experiment ran last.
-    if (studyChartMode_ != 0) input.SimulationMode = studyChartMode_;
-    const StudyTitle title{studyTable_.Label101->text(), Today()};
-    PrintPage(TableAndChartJob(kTableRowCount, sim_->S.ChartKind, input, StudyHeadings(), title));
+    const int studyMode = Core().Shown().StudyChartMode;
+    if (studyMode != 0) input.SimulationMode = studyMode;
+    const StudyTitle title{form_.StudyTable().Label101->text(), Today()};
+    PrintPage(TableAndChartJob(kTableRowCount, form_.Sim().S.ChartKind, input,
+                               tables.StudyHeadings(), title));
 }

@@ -1,176 +1,346 @@
-// The initial-conditions panel and the tool buttons that start, pause, restart and leave a run.
+// The initial-conditions panel, the exercises' run buttons and the tool buttons that start,
+// pause, restart and leave a run.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
 
-#include "engine/Modes.h"
-#include "engine/Publisher.h"
+#include "core/RunTexts.h"
+#include "display/SurfaceView.h"
+#include "ui/BackgroundPlacement.h"
 #include "ui/Messages.h"
+#include "ui/Retranslate.h"
+#include "ui/RunControlBinding.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
 namespace {
 
-const QString kErrorTitle = Tr(QT_TRANSLATE_NOOP("kinetra", "Bład"));
-const QString kPauseHint = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Pauza"));
-const QString kResumeHint = Tr(QT_TRANSLATE_NOOP("kinetra", "Wznów"));
-constexpr int kMinimumCollisions = 100;
+// The set-up boxes and the settings they hold.
+struct Box {
+    SpinEdit* InitialConditionsPanel::*Control;
+    Setting Holds;
+};
+constexpr Box kBoxes[] = {
+    {&InitialConditionsPanel::SpinEdit1, Setting::Particles},
+    {&InitialConditionsPanel::SpinEdit2, Setting::VesselWidth},
+    {&InitialConditionsPanel::SpinEdit3, Setting::VesselHeight},
+    {&InitialConditionsPanel::SpinEdit4, Setting::MaxSpeed},
+    {&InitialConditionsPanel::SpinEdit6, Setting::CollisionLimit},
+};
 
 }  // namespace
 
-void TForm1::ConnectRunControl() {
-    ConnectClicks({
-        {conditions_.BitBtn3, &TForm1::BitBtn3Click},
-        {tools_.BitBtn6, &TForm1::BitBtn6Click},
-        {tools_.BitBtn7, &TForm1::BitBtn7Click},
-        {tools_.BitBtn18, &TForm1::BitBtn18Click},
-        {tools_.BitBtn1, &TForm1::BitBtn1Click},
-        {menu_.BitBtn5, &TForm1::BitBtn5Click},
-    });
-    const InitialConditionsPanel& p = conditions_;
-    const std::pair<SpinEdit*, Handler> boxes[] = {
-        {p.SpinEdit1, &TForm1::SpinEdit1Change}, {p.SpinEdit2, &TForm1::SpinEdit2Change},
-        {p.SpinEdit3, &TForm1::SpinEdit3Change}, {p.SpinEdit4, &TForm1::SpinEdit4Change},
-        {p.SpinEdit6, &TForm1::SpinEdit6Change},
+RunControlBinding::RunControlBinding(TForm1& form)
+    : Binding(form),
+      windowActive_(form.Timer().ApplicationActive()),
+      placement_(std::make_unique<BackgroundPlacement>()) {
+    const InitialConditionsPanel& p = form.Conditions();
+    const ToolButtons& t = form.Tools();
+    const MainMenuControls& m = form.Menu();
+    ConnectClicks<RunControlBinding>(
+        this, {
+                  {p.BitBtn3, &RunControlBinding::BitBtn3Click},
+                  {t.BitBtn6, &RunControlBinding::BitBtn6Click},
+                  {t.BitBtn7, &RunControlBinding::BitBtn7Click},
+                  {t.BitBtn18, &RunControlBinding::BitBtn18Click},
+                  {t.BitBtn1, &RunControlBinding::BitBtn1Click},
+                  {form.Classroom().CancelParameters, &RunControlBinding::CancelParametersClick},
+                  {m.BitBtn5, &RunControlBinding::BitBtn5Click},
+                  {m.BitBtn24, &RunControlBinding::BitBtn24Click},
+                  {m.BitBtn20, &RunControlBinding::BitBtn20Click},
+                  {m.BitBtn29, &RunControlBinding::BitBtn29Click},
+                  {m.BitBtn23, &RunControlBinding::BitBtn23Click},
+                  {p.BitBtn25, &RunControlBinding::BitBtn25Click},
+                  {m.BitBtn21, &RunControlBinding::BitBtn21Click},
+                  // The second "Uruchom" of the diffusion-chart pane runs it like the first.
+                  {m.ScrollBox2->findChild<QPushButton*>(QStringLiteral("BitBtn22")),
+                   &RunControlBinding::BitBtn21Click},
+                  {m.BitBtn30, &RunControlBinding::BitBtn30Click},
+                  {m.BitBtn32, &RunControlBinding::BitBtn32Click},
+                  {m.BitBtn15, &RunControlBinding::BitBtn15Click},
+                  {m.BitBtn34, &RunControlBinding::BitBtn34Click},
+              });
+    const std::pair<SpinEdit*, void (RunControlBinding::*)()> boxes[] = {
+        {p.SpinEdit1, &RunControlBinding::SpinEdit1Change},
+        {p.SpinEdit2, &RunControlBinding::SpinEdit2Change},
+        {p.SpinEdit3, &RunControlBinding::SpinEdit3Change},
+        {p.SpinEdit4, &RunControlBinding::SpinEdit4Change},
+        {p.SpinEdit6, &RunControlBinding::SpinEdit6Change},
     };
     for (const auto& [box, handler] : boxes)
-        connect(box, &SpinEdit::Change, this, handler);
-}
-
-bool TForm1::RunInitialiser(const std::function<bool(Simulation&)>& init) {
-    CancelPlacement();
-    SyncControls();
-    if (!init(*sim_)) return false;
-    ShowExperimentCaptions();
-    if (sim_->S.InitOk == 0) {
-        ShowInformation(this, QString::fromUtf8(publisher::kProductTitle),
-                        Tr(QT_TRANSLATE_NOOP("kinetra", "Zmniejsz liczbę cząsteczek gazu")));
+        QObject::connect(box, &SpinEdit::Change, Context(), [this, h = handler] { (this->*h)(); });
+    for (int k = 1; k <= InitialConditionsPanel::kSizeChoices; ++k) {
+        QObject::connect(p.RadioButton(k), &QRadioButton::toggled, Context(), [this, k](bool on) {
+            if (on) Dispatch([this, k] { Core().SettingChosen(Setting::SizeChoice, k); });
+        });
     }
-    return true;
-}
-
-bool TForm1::RunInitialiser(void (*init)(Simulation&)) {
-    return RunInitialiser([init](Simulation& sim) {
-        init(sim);
-        return true;
+    QObject::connect(m.CheckBox2, &QCheckBox::toggled, Context(), [this](bool on) {
+        Dispatch([this, on] { Core().SettingChosen(Setting::StopAtLimit, on ? 1 : 0); });
     });
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, Context(),
+                     [this](Qt::ApplicationState state) {
+                         const bool active = state == Qt::ApplicationActive;
+                         Dispatch([this, active] { Core().WindowActive(active); });
+                     });
 }
 
-void TForm1::StartTimer() {
-    DXTimer1.SetEnabled(true);
-    tools_.BitBtn6->setToolTip(Tr(kPauseHint));
+RunControlBinding::~RunControlBinding() = default;
+
+void RunControlBinding::Present(const Screen& screen, ScreenChanges& changes) {
+    const InitialConditionsPanel& p = form_.Conditions();
+    if (screen.SetUpTitle != title_) {
+        title_ = screen.SetUpTitle;
+        auto* title = p.Panel2->findChild<QLabel*>(QStringLiteral("Label1"));
+        title->setText(Tr(title_));
+        title->adjustSize();
+    }
+    if (p.SpinEdit2->maximum() != screen.WidestVessel) p.SpinEdit2->SetMaximum(screen.WidestVessel);
+    for (const Box& box : kBoxes) {
+        // A text the core refused goes back to the value it keeps.
+        SpinEdit* edit = p.*box.Control;
+        const int value = Core().Value(box.Holds);
+        if (edit->Value() != value ||
+            !SpinTextAccepted(edit->Text().toStdString(), edit->minimum()))
+            edit->SetValue(value);
+    }
+    QRadioButton* size = p.RadioButton(Core().Value(Setting::SizeChoice));
+    if (!size->isChecked()) size->setChecked(true);
+    QCheckBox* stop = form_.Menu().CheckBox2;
+    if (stop->isChecked() != (Core().Value(Setting::StopAtLimit) != 0))
+        stop->setChecked(!stop->isChecked());
+
+    const ToolButtons& t = form_.Tools();
+    t.BitBtn18->setEnabled(screen.ParametersEnabled);
+    t.BitBtn19->setEnabled(screen.PrintEnabled);
+    const QString hint = Tr(screen.OffersResume ? run_texts::kResumeHint : run_texts::kPauseHint);
+    if (t.BitBtn6->toolTip() != hint) t.BitBtn6->setToolTip(hint);
+    form_.Timer().SetEnabled(screen.Running);
+    // Told on a change only: the timer keeps what it was told in between.
+    if (screen.WindowActive != windowActive_) {
+        windowActive_ = screen.WindowActive;
+        form_.Timer().SetApplicationActive(windowActive_);
+    }
+
+    changes.Show(p.Panel2, screen.SetUp, true);
+    changes.Show(p.BitBtn25, screen.SetUpClose);
+    changes.Show(form_.Classroom().CancelParameters, screen.BackToRun);
+    changes.Show(p.Label50, screen.CollisionLimit);
+    changes.Show(p.SpinEdit6, screen.CollisionLimit);
+    PresentStopNote(screen.StopNote);
+    PresentPlacementNote(screen.Placing);
 }
 
-void TForm1::BitBtn3Click() {
-    // Checked in every mode, the box shown or not.
-    if (conditions_.SpinEdit6->Value() < kMinimumCollisions) {
-        conditions_.SpinEdit6->SetValue(kMinimumCollisions);
-        ShowError(this, Tr(kErrorTitle),
-                  Tr(QT_TRANSLATE_NOOP("kinetra",
-                                       "Nieprawidłowa wartość! Minimalna liczba zderzeń: 100")));
+void RunControlBinding::TakeBoxValues() {
+    for (const Box& box : kBoxes) {
+        const int value = (form_.Conditions().*box.Control)->Value();
+        if (value != Core().Value(box.Holds)) Core().SettingChosen(box.Holds, value);
+    }
+}
+
+void RunControlBinding::Retranslate() {
+    // The stop note carries the number of collisions in its sentence.
+    if (!form_.Classroom().StopNote->isHidden()) {
+        form_.Classroom().StopNote->hide();
+        PresentStopNote(true);
+    }
+}
+
+void RunControlBinding::PresentStopNote(bool shown) {
+    QLabel* note = form_.Classroom().StopNote;
+    if (!shown) {
+        note->hide();
         return;
     }
-    const bool dispatched = RunInitialiser(InitCurrentMode);
-    // After a failed placement the panel stays open with its values.
-    if (!dispatched || sim_->S.InitOk == 0) return;
-    StartClock(*sim_);
-    StartTimer();
-    conditions_.Panel2->hide();
-    classroom_.CancelParameters->hide();
+    if (!note->isHidden()) return;
+    const SimulationState& s = form_.Sim().S;
+    // Right of the vessel's wall, under the status lines.
+    const int x = std::max(735, s.VesselLeft + s.VesselWidth + 15);
+    note->setText(Tr(run_texts::kStopNote).arg(s.PathCount - 1));
+    note->setGeometry(x, 320, Surface::kWidth - 10 - x, 110);
+    note->show();
+    note->raise();
 }
 
-void TForm1::BitBtn6Click() {
-    if (DXTimer1.Enabled()) {
-        DXTimer1.SetEnabled(false);
-        PauseClock(*sim_);
-        tools_.BitBtn6->setToolTip(Tr(kResumeHint));
+void RunControlBinding::PresentPlacementNote(bool shown) {
+    QLabel*& note = placementNote_;
+    if (!note && !shown) return;
+    if (!note) {
+        note = new QLabel(Tr(run_texts::kPlacingNote), form_.Stage());
+        note->setObjectName(QStringLiteral("PlacementNote"));
+        note->setAlignment(Qt::AlignCenter);
+        QFont font = note->font();
+        font.setBold(true);
+        font.setPixelSize(20);
+        note->setFont(font);
+        note->setStyleSheet(
+            QStringLiteral("QLabel { color: rgb(250, 250, 250); background: rgb(0, 12, 115);"
+                           " border: 2px solid rgb(250, 250, 250); }"));
+        note->setGeometry(432, 600, 400, 48);  // on the exercise page, below its text
+        note->hide();
+    }
+    if (shown == note->isVisible()) return;
+    note->setVisible(shown);
+    if (shown) {
+        note->raise();
+        QApplication::setOverrideCursor(Qt::BusyCursor);
     } else {
-        ResumeClock(*sim_);
-        DXTimer1.SetEnabled(true);
-        tools_.BitBtn6->setToolTip(Tr(kPauseHint));
-        ShowStopNote(false);
+        QApplication::restoreOverrideCursor();
     }
 }
 
-void TForm1::BitBtn7Click() {
-    ShowStopNote(false);
-    // The pressure and the heat transport start again as their own buttons start them.
-    if (sim_->S.SimulationMode == kModeHeatTransport) {
-        restartPaused_ = !DXTimer1.Enabled();
-        BitBtn34Click();
-        return;
+void RunControlBinding::BitBtn3Click() {
+    Dispatch([this] { Core().Start(); });
+}
+
+void RunControlBinding::BitBtn6Click() {
+    Dispatch([this] { Core().PauseOrResume(); });
+}
+
+void RunControlBinding::BitBtn7Click() {
+    Dispatch([this] { Core().Restart(); });
+}
+
+void RunControlBinding::BitBtn18Click() {
+    Dispatch([this] { Core().OpenParameters(); });
+}
+
+void RunControlBinding::BitBtn1Click() {
+    Dispatch([this] { Core().LeaveToMenu(); });
+}
+
+void RunControlBinding::CancelParametersClick() {
+    Dispatch([this] { Core().ReturnToRun(); });
+}
+
+void RunControlBinding::Typed(Setting setting) {
+    for (const Box& box : kBoxes) {
+        if (box.Holds != setting) continue;
+        const std::string text = (form_.Conditions().*box.Control)->Text().toStdString();
+        Dispatch([this, setting, &text] { Core().SettingTyped(setting, text); });
     }
-    const auto init = sim_->S.SimulationMode == kModePressure
-                          ? std::function<bool(Simulation&)>([](Simulation& sim) {
-                                InitPressure(sim);
-                                return true;
-                            })
-                          : std::function<bool(Simulation&)>(InitCurrentMode);
-    const bool dispatched = RunInitialiser(init);
-    // Paused, the run has been paused since this moment, so that its time counts on from 0
-    // after the resume. The initialiser has cleared the pause stamp.
-    if (dispatched && !DXTimer1.Enabled()) PauseClock(*sim_);
 }
 
-void TForm1::BitBtn18Click() {
-    // The run can be taken up again where it stopped, with "Anuluj" or Esc.
-    const bool running = DXTimer1.Enabled();
-    if (running) parametersStamp_ = sim_->Stamp();
-    classroom_.CancelParameters->setVisible(running ||
-                                            tools_.BitBtn6->toolTip() == Tr(kResumeHint));
-    if (!running) parametersStamp_ = sim_->S.PauseStart;
-    ShowStopNote(false);
-    conditions_.Panel2->show();
-    DXTimer1.SetEnabled(false);
+void RunControlBinding::SpinEdit1Change() {
+    Typed(Setting::Particles);
 }
 
-void TForm1::BitBtn1Click() {
-    CancelPlacement();
-    DXTimer1.SetEnabled(false);
-    ShowStopNote(false);
-    ClearPicture();
-    menu_.Panel1->show();
-    experiment_.Panel8->hide();
-    studyTable_.Button2->hide();
-    studyTable_.Panel11->hide();
+void RunControlBinding::SpinEdit2Change() {
+    Typed(Setting::VesselWidth);
 }
 
-void TForm1::BitBtn5Click() {
-    RunInitialiser(InitDiffusion);
-    TitleSetUpPanel(kModeDiffusion);
-    ClearPicture();
-    classroom_.CancelParameters->hide();
-    conditions_.Panel2->show();
-    menu_.Panel1->hide();
+void RunControlBinding::SpinEdit3Change() {
+    Typed(Setting::VesselHeight);
 }
 
-void TForm1::CheckSpinText(SpinEdit* box) {
-    if (SpinTextAccepted(box->Text(), box->minimum())) return;
-    // Resetting to the minimum changes the text and brings us back here; one rejected entry
-    // gives one message.
-    const bool nested = resettingSpin_;
-    resettingSpin_ = true;
-    box->SetValue(box->minimum());
-    resettingSpin_ = nested;
-    if (!nested)
-        ShowError(this, Tr(kErrorTitle), Tr(QT_TRANSLATE_NOOP("kinetra", "Nieprawidłowa wartość")));
+void RunControlBinding::SpinEdit4Change() {
+    Typed(Setting::MaxSpeed);
 }
 
-void TForm1::SpinEdit1Change() {
-    CheckSpinText(conditions_.SpinEdit1);
+void RunControlBinding::SpinEdit6Change() {
+    Typed(Setting::CollisionLimit);
 }
 
-void TForm1::SpinEdit2Change() {
-    CheckSpinText(conditions_.SpinEdit2);
+void RunControlBinding::Run(PaneId pane, ScreenOrder order) {
+    Dispatch([this, pane] { Core().Run(pane); }, order);
 }
 
-void TForm1::SpinEdit3Change() {
-    CheckSpinText(conditions_.SpinEdit3);
+void RunControlBinding::BitBtn5Click() {
+    Run(PaneId::DiffusionIllustration);
 }
 
-void TForm1::SpinEdit4Change() {
-    CheckSpinText(conditions_.SpinEdit4);
+void RunControlBinding::BitBtn24Click() {
+    Run(PaneId::FreePathIllustration);
 }
 
-void TForm1::SpinEdit6Change() {
-    CheckSpinText(conditions_.SpinEdit6);
+void RunControlBinding::BitBtn20Click() {
+    Run(PaneId::FreePathStudy);
+}
+
+void RunControlBinding::BitBtn29Click() {
+    Run(PaneId::FreePathStudy);
+}
+
+void RunControlBinding::BitBtn23Click() {
+    Dispatch([this] { Core().ShowSetUp(); });
+}
+
+void RunControlBinding::BitBtn25Click() {
+    Dispatch([this] { Core().CloseSetUp(); });
+}
+
+void RunControlBinding::BitBtn21Click() {
+    Run(PaneId::DiffusionChart);
+}
+
+void RunControlBinding::BitBtn30Click() {
+    Run(PaneId::WallCollisions);
+}
+
+// The experiments take the stage from the menu: the focus leaves with it.
+void RunControlBinding::BitBtn32Click() {
+    Run(PaneId::TemperatureIntro, ScreenOrder::HidesFirst);
+}
+
+void RunControlBinding::BitBtn15Click() {
+    Run(PaneId::PressureIntro, ScreenOrder::HidesFirst);
+}
+
+void RunControlBinding::BitBtn34Click() {
+    Run(PaneId::Heat);
+}
+
+void RunControlBinding::DXTimer1Timer(int /*lagCount*/) {
+    Surface& surface = form_.DrawingSurface();
+    // The core draws the state in the window's language; the window shows the picture.
+    if (Core().Tick(surface, CurrentSurfaceTexts())) surface.Present();
+    form_.ShowScreenIfChanged();
+}
+
+bool RunControlBinding::Escape() {
+    if (Presenting()) return false;
+    const bool left = Core().Escape();
+    form_.ShowScreen(ScreenOrder::HidesFirst);
+    return left;
+}
+
+// ---- what the core asks of the window
+
+void RunControlBinding::Tell(const Message& message) {
+    form_.ShowScreen();
+    QString text = Tr(message.Text);
+    for (int arg : message.Args)
+        text = text.arg(arg);
+    const QString title =
+        message.TitleIsProductName ? QString::fromUtf8(message.Title) : Tr(message.Title);
+    if (message.Error) {
+        ShowError(&form_, title, text);
+    } else {
+        ShowInformation(&form_, title, text);
+    }
+}
+
+void RunControlBinding::ClearPicture() {
+    Surface& surface = form_.DrawingSurface();
+    surface.FillSurface(0);
+    surface.Present();
+}
+
+void RunControlBinding::StartPlacement(const Simulation& sim, uint64_t ticket, int tries,
+                                       int milliseconds) {
+    placement_->Start(
+        sim,
+        [tries, milliseconds](Simulation& copy, const std::function<bool()>& mayGoOn) {
+            return RunControl::PlaceHeatTransport(copy, tries, milliseconds, mayGoOn);
+        },
+        [this, ticket](Simulation& placed, bool ok) {
+            Dispatch([&] { Core().PlacementDone(ticket, placed, ok); }, ScreenOrder::HidesFirst);
+        });
+}
+
+void RunControlBinding::CancelPlacement() {
+    placement_->Cancel();
 }

@@ -1,6 +1,7 @@
 // The two measurement tables: their cells, the check of every keystroke, and the charts drawn
 // from them.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -11,26 +12,26 @@
 #include "measure/Language.h"
 #include "ui/CellHint.h"
 #include "ui/ChartBox.h"
+#include "ui/Classroom.h"
 #include "ui/Messages.h"
+#include "ui/StudiesBinding.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
 
-void TForm1::ConnectTables() {
-    for (const TableCells* table : {&freePathTable_.Cells, &studyTable_.Cells}) {
-        for (QLineEdit* cell : table->cells)
-            connect(cell, &QLineEdit::textChanged, this, [this, cell] { EditChange(cell); });
+void StudiesBinding::ConnectTables() {
+    for (const TableCells* table : {&form_.FreePath().Cells, &form_.StudyTable().Cells}) {
+        for (QLineEdit* cell : table->cells) {
+            QObject::connect(cell, &QLineEdit::textChanged, Context(),
+                             [this, cell] { EditChange(cell); });
+        }
     }
-    for (ChartBox* box : {freePathTable_.wykr, studyTable_.PaintBox2}) {
+    for (ChartBox* box : {form_.FreePath().wykr, form_.StudyTable().PaintBox2}) {
         box->SetPaintHandler(
             [this](QWidget* sender, QPainter& painter) { wykrPaint(sender, painter); });
     }
-    ConnectClicks({
-        {freePathTable_.BitBtn28, &TForm1::BitBtn28Click},
-        {studyTable_.BitBtn35, &TForm1::BitBtn35Click},
-    });
 }
 
-void TForm1::EditChange(QLineEdit* cell) {
+void StudiesBinding::EditChange(QLineEdit* cell) {
     const char separator = DecimalSeparator();
     const std::string shown = ToCore(cell->text());
     const std::string text = NormalisedCellText(shown, separator);
@@ -41,52 +42,97 @@ void TForm1::EditChange(QLineEdit* cell) {
     // A bad character inside the text takes the rest of the text with it, as if the check
     // ran again after every change until what is left passes; the settled text is written at
     // once, so that a long pasted text costs one change, not one per character. The note
-    // under the cell says why.
+    // beside the cell says why.
     const std::string checked = SettleCellText(text, separator);
     if (checked == text) return;
     if (const char* hint = CellHintFor(text, separator)) ShowCellHint(cell, Tr(hint));
     cell->setText(FromCore(checked));
 }
 
-ChartInput TForm1::CurrentChartInput() const {
+ChartInput StudiesBinding::CurrentChartInput() const {
     ChartInput input;
-    input.Rows = sim_->S.TableRows;
-    input.SimulationMode = sim_->S.SimulationMode;
-    input.ChartXCaption = sim_->S.ChartXCaption;
+    const SimulationState& s = form_.Sim().S;
+    input.Rows = s.TableRows;
+    input.SimulationMode = s.SimulationMode;
+    input.ChartXCaption = s.ChartXCaption;
     // The options stand in the free-path pane only, yet they hold for both tables.
-    input.ScaleFromZero = menu_.CheckBox1->isChecked();
-    input.DrawCurve = menu_.CheckBox3->isChecked();
+    input.ScaleFromZero = form_.Menu().CheckBox1->isChecked();
+    input.DrawCurve = form_.Menu().CheckBox3->isChecked();
     return input;
 }
 
-void TForm1::DrawChart(QWidget* box, ChartMemory& memory, int kind) {
+void StudiesBinding::DrawChart(QWidget* box, ChartMemory& memory, int kind) {
     memory.Input = CurrentChartInput();
     memory.Kind = kind;
     box->update();
 }
 
-void TForm1::BitBtn28Click() {
+void StudiesBinding::BitBtn28Click() {
     // No check here: an empty table gives an empty chart.
-    sim_->S.TableRows = GatherTable(ToCore(freePathTable_.Cells.Texts()));
-    DrawChart(freePathTable_.wykr, wykrChart_, kHyperbola);
+    form_.Sim().S.TableRows = GatherTable(ToCore(form_.FreePath().Cells.Texts()));
+    DrawChart(form_.FreePath().wykr, wykrChart_, kHyperbola);
 }
 
-bool TForm1::GatherStudyTable() {
-    const std::vector<std::string> cells = ToCore(studyTable_.Cells.Texts());
-    sim_->S.TableRows = GatherTable(cells);
+bool StudiesBinding::GatherStudyTable() {
+    const std::vector<std::string> cells = ToCore(form_.StudyTable().Cells.Texts());
+    form_.Sim().S.TableRows = GatherTable(cells);
     if (FirstRowsReady(cells)) return true;
-    ShowInformation(this, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
+    ShowInformation(&form_, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
     return false;
 }
 
-void TForm1::BitBtn35Click() {
+void StudiesBinding::BitBtn35Click() {
     if (!GatherStudyTable()) return;
-    DrawChart(studyTable_.PaintBox2, paintBox2Chart_, sim_->S.ChartKind);
-    if (studyChartMode_ != 0) paintBox2Chart_.Input.SimulationMode = studyChartMode_;
+    DrawChart(form_.StudyTable().PaintBox2, paintBox2Chart_, form_.Sim().S.ChartKind);
+    const int studyMode = Core().Shown().StudyChartMode;
+    if (studyMode != 0) paintBox2Chart_.Input.SimulationMode = studyMode;
 }
 
-void TForm1::wykrPaint(QWidget* box, QPainter& painter) {
+void StudiesBinding::wykrPaint(QWidget* box, QPainter& painter) {
     // Each box shows its own last chart, whatever the other box or the table did since.
-    const ChartMemory& memory = box == freePathTable_.wykr ? wykrChart_ : paintBox2Chart_;
+    const ChartMemory& memory = box == form_.FreePath().wykr ? wykrChart_ : paintBox2Chart_;
     DrawDependencyChart(painter, box->size(), kTableRowCount, memory.Kind, memory.Input);
+}
+
+void StudiesBinding::RepaintCharts() const {
+    form_.FreePath().wykr->update();
+    form_.StudyTable().PaintBox2->update();
+}
+
+bool StudiesBinding::GatherFreePathTable() {
+    form_.Sim().S.TableRows = GatherTable(ToCore(form_.FreePath().Cells.Texts()));
+    for (int i = 1; i <= kTableRowCount; ++i) {
+        if (IsFilled(form_.Sim().S.TableRows[i])) return true;
+    }
+    ShowInformation(&form_, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
+    return false;
+}
+
+TableHeadings StudiesBinding::StudyHeadings() const {
+    // A caption the study keeps hidden prints as an empty text.
+    const auto heading = [](const QLabel* label) {
+        return HeadingCaption{ToCore(label->text()), !label->isHidden()};
+    };
+    const StudyTablePanel& t = form_.StudyTable();
+    return {heading(t.Label102), heading(t.Label105), heading(t.Label103),
+            heading(t.Label104), heading(t.Label73),  heading(t.Label74)};
+}
+
+bool StudiesBinding::ClearTable(const TableCells& cells, QWidget* box, ChartMemory& memory) {
+    namespace t = classroom_texts;
+    if (!AskYesNo(&form_, Tr(t::kClearTable), Tr(t::kClearQuestion))) return false;
+    for (QLineEdit* cell : cells.cells)
+        cell->clear();
+    // The chart of the numbers gone goes with them.
+    memory.Input = ChartInput{};
+    box->update();
+    return true;
+}
+
+void StudiesBinding::ClearFreePathTableClick() {
+    ClearTable(form_.FreePath().Cells, form_.FreePath().wykr, wykrChart_);
+}
+
+void StudiesBinding::ClearStudyTableClick() {
+    ClearTable(form_.StudyTable().Cells, form_.StudyTable().PaintBox2, paintBox2Chart_);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
-#include "ui/Exercises.h"
+#include "core/Catalogue.h"
 
 namespace {
 
@@ -114,16 +114,4 @@ TEST(CommandLine, QtsOwnOptionsPassUnmentioned) {
     EXPECT_TRUE(r.Options.Windowed);
     EXPECT_FALSE(Parse({QStringLiteral("--help")}).Output.contains(QStringLiteral("platform")));
     ExpectRefused({QStringLiteral("-platform")}, QStringLiteral("platform"));
-}
-
-TEST(CommandLine, ExerciseNamesAreUniqueAndLeadToPanes) {
-    QStringList names;
-    for (const Exercise& e : Exercises()) {
-        EXPECT_FALSE(names.contains(QLatin1String(e.Name))) << e.Name;
-        names << QLatin1String(e.Name);
-        EXPECT_EQ(FindExercise(QLatin1String(e.Name)), &e);
-        EXPECT_TRUE(QLatin1String(e.Pane).startsWith(QLatin1String("ScrollBox")));
-    }
-    EXPECT_EQ(names.size(), 16);
-    EXPECT_EQ(FindExercise(QStringLiteral("")), nullptr);
 }

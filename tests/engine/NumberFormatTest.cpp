@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
 
 #include "engine/NumberFormat.h"
 
@@ -96,4 +102,45 @@ TEST(NumberFormat, AnotherSeparatorChangesOnlyTheSeparator) {
     EXPECT_EQ(FormatFixed(-0.005, 2, '.'), "-0.01");
     EXPECT_EQ(FormatFixed(2.5, 0, '.'), "3");
     EXPECT_EQ(FormatFixed(2.675, 2), "2,68");
+}
+
+// The shortest text is the one std::to_chars writes where the library has it for floating point;
+// the engine writes it itself so that every build gives the same digits.
+TEST(ShortestFixed, ReadsBackAndMatchesToChars) {
+    EXPECT_EQ(ShortestFixed(0.1), "0.1");
+    EXPECT_EQ(ShortestFixed(2.675), "2.675");
+    EXPECT_EQ(ShortestFixed(-1.005), "-1.005");
+    EXPECT_EQ(ShortestFixed(1e22), "10000000000000000000000");
+    EXPECT_EQ(ShortestFixed(1e23), "99999999999999991611392");
+    EXPECT_EQ(ShortestFixed(123456.0), "123456");
+    EXPECT_EQ(ShortestFixed(1.5e-7), "0.00000015");
+    EXPECT_EQ(ShortestFixed(5e-324).size(), 326u);
+    EXPECT_EQ(ShortestFixed(9007199254740993.0), "9007199254740992");
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+    auto matches = [](double v) {
+        char buffer[800];
+        const auto [end, error] =
+            std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+        return ShortestFixed(v) == std::string(buffer, end);
+    };
+    // Powers of two and their neighbours, where the gap below is half the gap above.
+    for (int e = -1074; e <= 1023; ++e) {
+        const double p = std::ldexp(1.0, e);
+        for (const double v : {p, std::nextafter(p, 0.0), std::nextafter(p, 1e308)})
+            ASSERT_TRUE(matches(v)) << std::hexfloat << v;
+    }
+    // Any bit pattern, and values as typed.
+    std::mt19937_64 random(7);
+    for (int n = 0; n < 20000; ++n) {
+        const uint64_t bits = random();
+        double v = 0.0;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) {
+            ASSERT_TRUE(matches(v)) << std::hexfloat << v;
+        }
+        ASSERT_TRUE(matches(static_cast<double>(bits % 10'000'000) / 1000.0)) << bits;
+    }
+#else
+    GTEST_SKIP() << "this standard library has no floating-point std::to_chars to compare with";
+#endif
 }

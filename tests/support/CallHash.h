@@ -1,8 +1,8 @@
 #pragma once
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "engine/Canvas.h"
@@ -20,7 +20,11 @@ class Fnv1a {
         }
     }
     void Int(int64_t v) { Bytes(&v, sizeof v); }
-    void Real(double v) { Int(std::bit_cast<int64_t>(v)); }
+    void Real(double v) {
+        int64_t bits = 0;  // std::bit_cast is missing from the browser build's library
+        std::memcpy(&bits, &v, sizeof bits);
+        Int(bits);
+    }
     void Text(const std::string& text) {
         Int(static_cast<int64_t>(text.size()));
         Bytes(text.data(), text.size());
@@ -32,11 +36,13 @@ class Fnv1a {
 };
 
 // A canvas that folds every call, with its arguments and in order, into one hash; text widths
-// are those of RecordingCanvas (7 px a character at 12 points).
+// are those of RecordingCanvas (7 px a character at 12 points), or those `measure` gives for a
+// text at a size.
 class HashingCanvas final : public Canvas {
   public:
     Fnv1a hash;
     int64_t calls = 0;
+    std::function<int(const std::string&, int)> measure;
 
     void FillSurface(uint16_t colour) override { Call('S', {colour}); }
     void FillRect(int l, int t, int r, int b, uint16_t colour) override {
@@ -51,7 +57,8 @@ class HashingCanvas final : public Canvas {
         hash.Text(text);
     }
     int TextWidth(const std::string& text) override {
-        const int width = static_cast<int>(text.size()) * 7 * fontSize_ / 12;
+        const int width =
+            measure ? measure(text, fontSize_) : static_cast<int>(text.size()) * 7 * fontSize_ / 12;
         Call('W', {width});
         hash.Text(text);
         return width;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -21,7 +20,7 @@
 namespace twins {
 
 inline bool SameBits(double a, double b) {
-    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Every hook call of MoveAndCollide, with where particle i stood at that moment.

@@ -131,7 +131,7 @@ TEST_F(Exporting, StudyTableHeadingsFollowTheStudyAndAreQuotedWhenNeeded) {
     Click("Label47");
     W<QLabel>("Label102")->setText(QStringLiteral("Number, \"N\""));
     Answer(Path("temperatura.csv"));
-    form->StudySaveTableClick();
+    form->Printing().StudySaveTableClick();
     EXPECT_EQ(Read(Path("temperatura.csv")),
               "\"Number, \"\"N\"\" cząsteczek N\",Temperatura [jedn.]\r\n" + rows);
     EXPECT_TRUE(files.shown.empty());
@@ -141,12 +141,12 @@ TEST_F(Exporting, TablesNeedTheirRowsBeforeAnythingIsAsked) {
     // The dependency table needs its first two rows, as for drawing and printing.
     TypeRow(kStudy, 1, QStringLiteral("5"), QStringLiteral("1"));
     TypeRow(kStudy, 2, QStringLiteral("05"), QString());
-    form->StudySaveTableClick();
-    form->StudySaveChartClick();
+    form->Printing().StudySaveTableClick();
+    form->Printing().StudySaveChartClick();
     // The free-path table needs one filled row.
     TypeRow(kFreePath, 3, QStringLiteral("5"), QString());
-    form->FreePathSaveTableClick();
-    form->FreePathSaveChartClick();
+    form->Printing().FreePathSaveTableClick();
+    form->Printing().FreePathSaveChartClick();
     EXPECT_TRUE(files.suggestedFiles.isEmpty());
     ASSERT_EQ(files.shown.size(), 4u);
     for (const auto& m : files.shown)
@@ -236,10 +236,11 @@ TEST_F(Exporting, AFileThatCannotBeWrittenIsReportedWithItsNameAndReason) {
     ASSERT_FALSE(CanCreateIn(folder));
     TypeRow(kFreePath, 1, QStringLiteral("100"), QStringLiteral("61,5"));
     const QString path = QDir(folder).filePath(QStringLiteral("pomiary.csv"));
-    for (auto save : {&TForm1::FreePathSaveTableClick, &TForm1::FreePathSaveChartClick}) {
+    for (auto save :
+         {&PrintingBinding::FreePathSaveTableClick, &PrintingBinding::FreePathSaveChartClick}) {
         files.shown.clear();
         Answer(path);
-        (form.get()->*save)();
+        (form->Printing().*save)();
         EXPECT_FALSE(QFile::exists(path));
         ASSERT_EQ(Errors().size(), 1u);
         const auto& m = files.shown.back();

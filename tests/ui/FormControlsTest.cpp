@@ -22,7 +22,6 @@
 #include "ui/MainMenu.h"
 #include "ui/Panels.h"
 #include "ui/SpinEdit.h"
-#include "ui/StudyTexts.h"
 #include "ui/Widgets.h"
 
 namespace {
@@ -183,31 +182,6 @@ TEST_F(Builders, MainMenuMembersAreTheirControls) {
         EXPECT_EQ(m.DiffusionKeyPictures[i]->objectName(), QStringLiteral("Image%1").arg(15 + k));
         EXPECT_EQ(m.FreePathKeyPictures[i]->objectName(), QStringLiteral("Image%1").arg(36 + k));
     }
-}
-
-TEST(StudyTable, EveryStudyHasItsOwnLinkInstructionAndPane) {
-    QWidget stage;
-    MainMenuControls menu = BuildMainMenu(&stage);
-    StudyTablePanel table = BuildTablePanel(&stage);
-    BuildStudyPanel(table);
-    std::set<const QObject*> links;
-    std::set<const QObject*> memos;
-    for (const study_texts::Study& study : study_texts::kStudies) {
-        ClickLabel* link = menu.*study.Link;
-        QPlainTextEdit* memo = table.*study.Memo;
-        ASSERT_NE(link, nullptr);
-        ASSERT_NE(memo, nullptr);
-        EXPECT_TRUE(links.insert(link).second);
-        EXPECT_TRUE(memos.insert(memo).second);
-        // A pressure study's link stands in the pressure topic, a temperature study's in the
-        // temperature topic.
-        EXPECT_TRUE((study.Pressure ? menu.Panel9 : menu.Panel7)->isAncestorOf(link))
-            << link->objectName().toStdString();
-    }
-    EXPECT_EQ(links.size(), 8u);
-    // Each instruction memo of the panel belongs to one study.
-    for (QPlainTextEdit* memo : table.InstructionMemos())
-        EXPECT_EQ(memos.count(memo), 1u) << memo->objectName().toStdString();
 }
 
 TEST(BevelPanel, OuterAndInnerBevelsOverTheFace) {

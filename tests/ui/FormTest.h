@@ -13,9 +13,15 @@
 #include <vector>
 
 #include "engine/Clock.h"
+#include "ui/ClassroomBinding.h"
+#include "ui/ExperimentBinding.h"
 #include "ui/Messages.h"
+#include "ui/NavigationBinding.h"
+#include "ui/PrintingBinding.h"
+#include "ui/RunControlBinding.h"
 #include "ui/Shell.h"
 #include "ui/SpinEdit.h"
+#include "ui/StudiesBinding.h"
 #include "ui/kinetra_u.h"
 
 // Runs `act` on the next modal widget of type T once it is on screen, from inside its own

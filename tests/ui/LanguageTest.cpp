@@ -24,6 +24,7 @@
 #include "FakePrinter.h"
 #include "FormTest.h"
 #include "RecordingCanvas.h"
+#include "core/Catalogue.h"
 #include "core/CellRules.h"
 #include "core/TranslationTable.h"
 #include "engine/Modes.h"
@@ -31,7 +32,6 @@
 #include "measure/CoreText.h"
 #include "measure/Language.h"
 #include "measure/PrintService.h"
-#include "ui/Exercises.h"
 #include "ui/Keyboard.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
@@ -298,7 +298,7 @@ TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
 
     for (const Exercise& exercise : Exercises()) {
         const QString name = QLatin1String(exercise.Name);
-        ASSERT_TRUE(OpenExercise(*form, name));
+        ASSERT_TRUE(form->OpenExercise(name));
         Check(name);
         // The buttons under the free path's table and the heat transport's settings.
         if (name == QLatin1String("droga-swobodna-badanie")) {
@@ -331,7 +331,7 @@ TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
     units->hide();
     // A message box's words too.
     W<QLineEdit>("Edit69")->clear();
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("cisnienie-liczba")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("cisnienie-liczba")));
     Click("BitBtn39");
     Click("BitBtn35");
     ASSERT_FALSE(recorder.messages.empty());
@@ -396,7 +396,7 @@ TEST_F(Languages, EveryCaptionChangesOrIsItsOwnTranslationAndSwitchingBackRestor
 }
 
 TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("temperatura-predkosc")));
     Click("BitBtn13");
     ASSERT_TRUE(form->Timer().Enabled());
     QTest::keyClicks(W<QLineEdit>("Edit69"), QStringLiteral("12,5"));
@@ -455,7 +455,7 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
 
 TEST_F(Languages, TheClearQuestionAndTheSaveDialogsAreEnglishOnScreen) {
     ASSERT_TRUE(form->SetLanguage(Language::English));
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("temperatura-predkosc")));
     Click("BitBtn13");
     W<QLineEdit>("Edit69")->setText(QStringLiteral("12.5"));
     W<QLineEdit>("Edit70")->setText(QStringLiteral("300"));
@@ -516,7 +516,7 @@ TEST_F(Languages, QtsOwnWordsInTheSaveDialogFollowTheSwitch) {
     const char* replace = "%1 already exists.\nDo you want to replace it?";
     const QString polishQuestion = QFileDialog::tr(replace);
     ASSERT_TRUE(HasPolishLetters(polishQuestion)) << "no Polish texts of Qt on this system";
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("temperatura-predkosc")));
     Click("BitBtn13");
     SetMessageSink(nullptr);
     auto hintOfNewFolder = [this] {
@@ -563,12 +563,12 @@ TEST_F(Languages, PrintingTellsWhereThePageWentAndNamesItsJobInEnglish) {
     ASSERT_TRUE(form->SetLanguage(Language::English));
 
     // A screen copy on white paper: the word after the page says how to change that.
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("zderzenia")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("zderzenia")));
     RunExercise(QStringLiteral("zderzenia"));
     Click("BitBtn19");
     // A study's table, named after the study.
     Click("BitBtn1");
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("cisnienie-liczba")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("cisnienie-liczba")));
     Click("BitBtn39");
     W<QLineEdit>("Edit69")->setText(QStringLiteral("100"));
     W<QLineEdit>("Edit70")->setText(QStringLiteral("2.5"));
@@ -596,7 +596,7 @@ TEST_F(Languages, PrintingTellsWhereThePageWentAndNamesItsJobInEnglish) {
 }
 
 TEST_F(Languages, TheFreePathStopNoteIsWrittenAgainInTheOtherLanguage) {
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("droga-swobodna-badanie")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("droga-swobodna-badanie")));
     Click("BitBtn20");
     Click("BitBtn3");
     // As if the tracked particle had met its collisions.
@@ -617,7 +617,7 @@ TEST_F(Languages, TheFreePathStopNoteIsWrittenAgainInTheOtherLanguage) {
 }
 
 TEST_F(Languages, SwitchingKeepsTheStudysChartAsDrawn) {
-    ASSERT_TRUE(OpenExercise(*form, QStringLiteral("temperatura-predkosc")));
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("temperatura-predkosc")));
     Click("BitBtn13");
     QWidget* box = W("PaintBox2");
     const QImage empty = box->grab().toImage();

@@ -6,12 +6,14 @@
 #include <map>
 
 #include "FormTest.h"
+#include "core/Catalogue.h"
 #include "engine/Publisher.h"
 #include "ui/jedn_Unit.h"
 #include "ui/o_programie_Unit.h"
 
 namespace {
 
+// In the order of TopicId.
 const char* const kTopics[] = {"Panel3", "Panel4", "Panel6", "Panel7", "Panel9", "Panel10"};
 const char* const kPanes[] = {"ScrollBox1",  "ScrollBox2", "ScrollBox3", "ScrollBox4",
                               "ScrollBox5",  "ScrollBox6", "ScrollBox8", "ScrollBox10",
@@ -94,49 +96,33 @@ TEST_F(Navigation, EveryControlNameIsUsedOnce) {
         EXPECT_EQ(n, 1) << name.toStdString();
 }
 
-TEST_F(Navigation, TopicButtonsShowTheirPanelAndHideTheListedOnes) {
-    struct Row {
-        const char* button;
-        const char* shown;
-        bool hidesPanel8;
-        bool raisesWidth;  // SpinEdit2 maximum back to 700
-        bool hidesLimit;   // Label50 and SpinEdit6
-        const char* icon;  // the picture Image12 takes
+TEST_F(Navigation, TopicButtonsAndLinksShowTheCoresPagesAndPanelSettings) {
+    // Topic button and link of every exercise, in the order of the catalogue.
+    const std::pair<const char*, const char*> links[] = {
+        {"BitBtn8", "Label11"},  {"BitBtn8", "Label13"},  {"BitBtn11", "Label20"},
+        {"BitBtn11", "Label22"}, {"BitBtn9", "Label26"},  {"BitBtn12", "Label46"},
+        {"BitBtn12", "Label47"}, {"BitBtn12", "Label65"}, {"BitBtn12", "Label75"},
+        {"BitBtn12", "Label76"}, {"BitBtn16", "Label64"}, {"BitBtn16", "Label97"},
+        {"BitBtn16", "Label98"}, {"BitBtn16", "Label99"}, {"BitBtn16", "Label100"},
+        {"BitBtn17", "Label69"},
     };
-    const Row rows[] = {
-        {"BitBtn8", "Panel3", true, false, false, "Image3"},
-        {"BitBtn11", "Panel4", true, true, true, "Image21"},
-        {"BitBtn9", "Panel6", true, false, true, "Image22"},
-        {"BitBtn12", "Panel7", false, false, true, "Image22"},
-        {"BitBtn16", "Panel9", true, true, true, "Image21"},
-        {"BitBtn17", "Panel10", true, true, true, "Image21"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.button);
-        for (const char* topic : kTopics)
-            W(topic)->show();
-        W("Panel8")->show();
-        W("Label50")->show();
-        Spin("SpinEdit6")->show();
-        W("BitBtn18")->setEnabled(false);
-        W("BitBtn19")->setEnabled(false);
-        Spin("SpinEdit2")->SetMaximum(600);
-        W<QLabel>("Image12")->clear();
-
-        Click(row.button);
-
-        for (const char* topic : kTopics) {
-            EXPECT_EQ(W(topic)->isVisible(), std::string(topic) == row.shown) << topic;
+    const char* icons[] = {"Image3", "Image21", "Image22", "Image22", "Image21", "Image21"};
+    ASSERT_EQ(std::size(links), Exercises().size());
+    for (size_t i = 0; i < std::size(links); ++i) {
+        const Exercise& e = Exercises()[i];
+        SCOPED_TRACE(e.Name);
+        Click(links[i].first);
+        Click(links[i].second);
+        for (size_t t = 0; t < std::size(kTopics); ++t)
+            EXPECT_EQ(Shown(kTopics[t]), t == static_cast<size_t>(e.Topic)) << kTopics[t];
+        EXPECT_TRUE(form->Navigation().PaneOf(e.Pane)->isVisible());
+        if (e.Hides) {
+            EXPECT_TRUE(form->Navigation().PaneOf(*e.Hides)->isHidden());
         }
-        EXPECT_EQ(!W("Panel8")->isHidden(), !row.hidesPanel8);
-        EXPECT_EQ(Spin("SpinEdit2")->maximum(), row.raisesWidth ? 700 : 600);
-        EXPECT_EQ(!W("Label50")->isHidden(), !row.hidesLimit);
-        EXPECT_EQ(!Spin("SpinEdit6")->isHidden(), !row.hidesLimit);
-        EXPECT_TRUE(W("BitBtn18")->isEnabled());
-        EXPECT_TRUE(W("BitBtn19")->isEnabled());
-        const QImage icon = Picture(W<QLabel>(row.icon));
-        EXPECT_FALSE(icon.isNull());
-        EXPECT_EQ(Picture(W<QLabel>("Image12")), icon);
+        EXPECT_EQ(Picture(W<QLabel>("Image12")),
+                  Picture(W<QLabel>(icons[static_cast<size_t>(e.Topic)])));
+        EXPECT_EQ(Spin("SpinEdit2")->maximum(), form->Core().Shown().WidestVessel);
+        EXPECT_EQ(!W("SpinEdit6")->isHidden(), form->Core().Shown().CollisionLimit);
     }
 }
 
@@ -151,89 +137,6 @@ TEST_F(Navigation, DiffusionTopicFillsItsKeyGuideFromTheFreePathPane) {
         EXPECT_FALSE(source.isNull()) << sources[i];
         EXPECT_EQ(Picture(W<QLabel>(targets[i])), source) << targets[i];
     }
-}
-
-TEST_F(Navigation, ExerciseLinksShowTheirPaneAndHideItsSibling) {
-    struct Row {
-        const char* topicButton;
-        const char* link;
-        const char* shown;
-        const char* hidden;  // nullptr: the topic has one pane
-    };
-    const Row rows[] = {
-        {"BitBtn8", "Label11", "ScrollBox1", "ScrollBox2"},
-        {"BitBtn8", "Label13", "ScrollBox2", "ScrollBox1"},
-        {"BitBtn11", "Label20", "ScrollBox4", "ScrollBox3"},
-        {"BitBtn11", "Label22", "ScrollBox3", "ScrollBox4"},
-        {"BitBtn11", "Label23", "ScrollBox3", "ScrollBox4"},
-        {"BitBtn9", "Label26", "ScrollBox6", nullptr},
-        {"BitBtn12", "Label46", "ScrollBox8", "ScrollBox5"},
-        {"BitBtn12", "Label47", "ScrollBox5", "ScrollBox8"},
-        {"BitBtn12", "Label65", "ScrollBox5", "ScrollBox8"},
-        {"BitBtn12", "Label75", "ScrollBox5", "ScrollBox8"},
-        {"BitBtn12", "Label76", "ScrollBox5", "ScrollBox8"},
-        {"BitBtn16", "Label64", "ScrollBox10", "ScrollBox13"},
-        {"BitBtn16", "Label97", "ScrollBox13", "ScrollBox10"},
-        {"BitBtn16", "Label98", "ScrollBox13", "ScrollBox10"},
-        {"BitBtn16", "Label99", "ScrollBox13", "ScrollBox10"},
-        {"BitBtn16", "Label100", "ScrollBox13", "ScrollBox10"},
-        {"BitBtn17", "Label69", "ScrollBox12", nullptr},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.link);
-        Click(row.topicButton);
-        // Every pane open beforehand, except the one the link opens.
-        for (const char* pane : kPanes)
-            W(pane)->show();
-        W(row.shown)->hide();
-        Click(row.link);
-        for (const char* pane : kPanes) {
-            const bool expected = !(row.hidden && std::string(pane) == row.hidden);
-            EXPECT_EQ(!W(pane)->isHidden(), expected) << pane;
-        }
-    }
-}
-
-TEST_F(Navigation, ChartExerciseNarrowsTheVesselUntilAnotherChoiceWidensIt) {
-    Click("BitBtn8");
-    Spin("SpinEdit2")->SetValue(700);
-    Click("Label13");
-    EXPECT_EQ(Spin("SpinEdit2")->maximum(), 600);
-    EXPECT_EQ(Spin("SpinEdit2")->Text(), QStringLiteral("600"));
-    EXPECT_TRUE(recorder.messages.empty());
-    // Neither the walls, the temperature nor a second visit to the diffusion widen it.
-    for (const char* button : {"BitBtn9", "BitBtn12", "BitBtn8"}) {
-        Click(button);
-        EXPECT_EQ(Spin("SpinEdit2")->maximum(), 600) << button;
-    }
-    Click("Label11");
-    EXPECT_EQ(Spin("SpinEdit2")->maximum(), 700);
-    EXPECT_EQ(Spin("SpinEdit2")->Value(), 600);
-}
-
-TEST_F(Navigation, CollisionLimitBelongsToTheFreePathStudyOnly) {
-    Click("BitBtn11");
-    Click("Label22");
-    EXPECT_FALSE(W("Label50")->isHidden());
-    EXPECT_FALSE(Spin("SpinEdit6")->isHidden());
-    Click("Label20");
-    EXPECT_TRUE(W("Label50")->isHidden());
-    EXPECT_TRUE(Spin("SpinEdit6")->isHidden());
-    Click("Label23");
-    EXPECT_FALSE(Spin("SpinEdit6")->isHidden());
-    Click("BitBtn9");
-    EXPECT_TRUE(Spin("SpinEdit6")->isHidden());
-}
-
-TEST_F(Navigation, APaneStaysOpenWhenThePupilComesBack) {
-    Click("BitBtn8");
-    Click("Label13");
-    Click("BitBtn11");
-    EXPECT_FALSE(Shown("Panel3"));
-    EXPECT_FALSE(Shown("ScrollBox2"));
-    Click("BitBtn8");
-    EXPECT_TRUE(Shown("ScrollBox2"));
-    EXPECT_FALSE(Shown("ScrollBox1"));
 }
 
 TEST_F(Navigation, SecondRunButtonOfTheChartPaneRunsTheExerciseAsTheFirst) {

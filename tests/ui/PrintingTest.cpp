@@ -159,7 +159,7 @@ TEST_F(Printing, DrukujPrintsThePageOfEachModeAndNothingInTheTemperatureMode) {
         Run(m.mode);
         tray->pages.clear();
         answers.shown.clear();
-        form->BitBtn19Click();
+        form->Printing().BitBtn19Click();
         if (m.mode == 5) {
             EXPECT_TRUE(answers.shown.empty());
             EXPECT_TRUE(tray->pages.empty());
@@ -194,7 +194,7 @@ TEST_F(Printing, DrukujPrintsThePageOfEachModeAndNothingInTheTemperatureMode) {
 TEST_F(Printing, ScreenCopiesGoOnWhitePaperUnlessChosenOtherwise) {
     EXPECT_TRUE(W<QCheckBox>("WhitePaper")->isChecked());
     Run(7);
-    form->BitBtn19Click();
+    form->Printing().BitBtn19Click();
     ASSERT_EQ(tray->pages.size(), 1u);
     ASSERT_EQ(answers.shown.size(), 1u);
     // The note says so and where to change it.
@@ -208,7 +208,7 @@ TEST_F(Printing, ScreenCopiesGoOnWhitePaperUnlessChosenOtherwise) {
 
     answers.shown.clear();
     W<QCheckBox>("WhitePaper")->setChecked(false);
-    form->BitBtn19Click();
+    form->Printing().BitBtn19Click();
     ASSERT_EQ(tray->pages.size(), 2u);
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_FALSE(answers.shown[0].text.contains(QStringLiteral("„Widok”")));
@@ -220,7 +220,7 @@ TEST_F(Printing, PrintingWhileRunningCountsAsPausedAndTheRunGoesOn) {
     Run(7);
     tray->printingMs = 2500;
     const int64_t pausedBefore = S().PausedTotal;
-    form->BitBtn19Click();
+    form->Printing().BitBtn19Click();
     ASSERT_EQ(tray->pages.size(), 1u);
     EXPECT_EQ(S().PausedTotal, pausedBefore + 2500);
     EXPECT_TRUE(form->Timer().Enabled());
@@ -229,7 +229,7 @@ TEST_F(Printing, PrintingWhileRunningCountsAsPausedAndTheRunGoesOn) {
     // Paused, it stays paused, and the pause already running is not counted twice.
     Click("BitBtn6");
     const int64_t pauseStart = S().PauseStart;
-    form->BitBtn19Click();
+    form->Printing().BitBtn19Click();
     EXPECT_EQ(tray->pages.size(), 2u);
     EXPECT_FALSE(form->Timer().Enabled());
     EXPECT_EQ(Hint("BitBtn6"), QStringLiteral("Wznów"));
@@ -311,7 +311,7 @@ TEST_F(Printing, ARefusedPageIsOfferedAsAPdfAndTheRunGoesOnAsItWas) {
     tray->accept = false;
     answers.yes << true;
     answers.files << dir.filePath(QStringLiteral("manometr"));
-    form->BitBtn19Click();
+    form->Printing().BitBtn19Click();
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_EQ(answers.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(answers.shown[0].text.startsWith(
@@ -333,7 +333,7 @@ TEST_F(Printing, ARefusedPageIsOfferedAsAPdfAndTheRunGoesOnAsItWas) {
     answers.suggestedFiles.clear();
     tray->present = false;
     Click("BitBtn6");
-    form->BitBtn19Click();
+    form->Printing().BitBtn19Click();
     ASSERT_EQ(answers.shown.size(), 1u);
     EXPECT_EQ(answers.shown[0].text, kNoPrinterMessage);
     EXPECT_EQ(answers.questions.size(), 1);

@@ -166,7 +166,7 @@ TEST_F(Paste, EveryTextBoxTakesOrIgnoresEveryKindOfClipboard) {
                     cell->clear();
                 } else if (auto* spin = qobject_cast<SpinEdit*>(box)) {
                     PasteInto(spin, way);
-                    ASSERT_TRUE(SpinTextAccepted(spin->Text(), spin->minimum()))
+                    ASSERT_TRUE(SpinTextAccepted(spin->Text().toStdString(), spin->minimum()))
                         << spin->Text().toStdString();
                     ASSERT_GE(spin->Value(), spin->minimum());
                     ASSERT_LE(spin->Value(), spin->maximum());

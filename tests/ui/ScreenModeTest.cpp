@@ -4,8 +4,9 @@
 #include <QGraphicsView>
 
 #include "FormTest.h"
-#include "ui/Exercises.h"
+#include "core/Catalogue.h"
 #include "ui/Keyboard.h"
+#include "ui/NavigationBinding.h"
 #include "ui/ScreenMode.h"
 
 class Screens : public FormTest {
@@ -116,10 +117,8 @@ TEST_F(Screens, FullScreenAgainPutsTheStageBackAsItWas) {
 TEST_F(Screens, AnExerciseOpensByNameAsTwoClicksWould) {
     for (const Exercise& e : Exercises()) {
         TForm1 fresh(&clock);
-        ASSERT_TRUE(OpenExercise(fresh, QLatin1String(e.Name)));
-        QWidget* pane = fresh.Stage()->findChild<QWidget*>(QLatin1String(e.Pane));
-        ASSERT_NE(pane, nullptr) << e.Pane;
-        EXPECT_TRUE(pane->isVisibleTo(fresh.Stage())) << e.Name;
+        ASSERT_TRUE(fresh.OpenExercise(QLatin1String(e.Name)));
+        EXPECT_TRUE(fresh.Navigation().PaneOf(e.Pane)->isVisibleTo(fresh.Stage())) << e.Name;
         EXPECT_TRUE(fresh.Stage()
                         ->findChild<QWidget*>(QStringLiteral("Panel1"))
                         ->isVisibleTo(fresh.Stage()));
@@ -127,7 +126,7 @@ TEST_F(Screens, AnExerciseOpensByNameAsTwoClicksWould) {
         EXPECT_EQ(fresh.Sim().S.SimulationMode, 0) << "nothing runs yet";
     }
     TForm1 fresh(&clock);
-    EXPECT_FALSE(OpenExercise(fresh, QStringLiteral("nic")));
+    EXPECT_FALSE(fresh.OpenExercise(QStringLiteral("nic")));
     for (const char* topic : {"Panel3", "Panel4", "Panel6", "Panel7", "Panel9", "Panel10"}) {
         EXPECT_TRUE(fresh.Stage()->findChild<QWidget*>(QLatin1String(topic))->isHidden());
     }

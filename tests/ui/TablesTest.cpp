@@ -63,7 +63,7 @@ TEST_F(Tables, DrawingGathersOnlyItsOwnTable) {
 
     // The dependency table's button refills the rows from its own cells, even when its check
     // then refuses to draw.
-    form->BitBtn35Click();
+    form->Studies().BitBtn35Click();
     EXPECT_EQ(rows[1], (TableRow{9.0, 8.0}));
     for (int r = 2; r <= 17; ++r)
         EXPECT_EQ(rows[r], (TableRow{-1.0, -1.0})) << r;
@@ -93,7 +93,7 @@ TEST_F(Tables, DependencyChartNeedsTwoFullRowsWithDifferentXTexts) {
         const char* texts[] = {c.x1, c.y1, c.x2, c.y2};
         for (int k = 0; k < 4; ++k)
             Cell(kStudy + k)->setText(QString::fromUtf8(texts[k]));
-        form->BitBtn35Click();
+        form->Studies().BitBtn35Click();
         const std::string what = std::string(c.x1) + "/" + c.y1 + "/" + c.x2 + "/" + c.y2;
         if (c.draws) {
             EXPECT_TRUE(answers.shown.empty()) << what;
@@ -117,7 +117,7 @@ TEST_F(Tables, EachBoxRepaintsItsOwnLastChartWithItsOwnCurve) {
     TypeRow(kFreePath, 1, QStringLiteral("100"), QStringLiteral("60"));
     TypeRow(kFreePath, 2, QStringLiteral("200"), QStringLiteral("30"));
     TypeRow(kFreePath, 3, QStringLiteral("300"), QStringLiteral("20"));
-    form->BitBtn28Click();
+    form->Studies().BitBtn28Click();
     ChartInput freePath;
     freePath.Rows.Fill({-1.0, -1.0});
     freePath.Rows[1] = {100, 60};
@@ -137,7 +137,7 @@ TEST_F(Tables, EachBoxRepaintsItsOwnLastChartWithItsOwnCurve) {
     TypeRow(kStudy, 1, QStringLiteral("100"), QStringLiteral("1,5"));
     TypeRow(kStudy, 2, QStringLiteral("200"), QStringLiteral("3,1"));
     TypeRow(kStudy, 3, QStringLiteral("300"), QStringLiteral("4,4"));
-    form->BitBtn35Click();
+    form->Studies().BitBtn35Click();
     ChartInput pressure;
     pressure.Rows.Fill({-1.0, -1.0});
     pressure.Rows[1] = {100, 1.5};
@@ -156,7 +156,7 @@ TEST_F(Tables, EachBoxRepaintsItsOwnLastChartWithItsOwnCurve) {
     TypeRow(kStudy, 4, QStringLiteral("400"), QStringLiteral("9"));
     EXPECT_EQ(Repainted("PaintBox2"), paintBox2);
     EXPECT_EQ(Repainted("wykr"), wykr);
-    form->BitBtn35Click();
+    form->Studies().BitBtn35Click();
     pressure.Rows[4] = {400, 9};
     pressure.DrawCurve = false;
     EXPECT_EQ(Repainted("PaintBox2"), Expected(W("PaintBox2"), pressure, 2));
