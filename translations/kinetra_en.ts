@@ -135,14 +135,6 @@ Details: </translation>
         <translation>Only one decimal point</translation>
     </message>
     <message>
-        <source>Ułamek zacznij od przecinka</source>
-        <translation>Start a fraction with the comma</translation>
-    </message>
-    <message>
-        <source>Ułamek zacznij od kropki</source>
-        <translation>Start a fraction with the point, e.g. .5</translation>
-    </message>
-    <message>
         <source>Tylko cyfry i przecinek</source>
         <translation>Only digits and the comma</translation>
     </message>

@@ -181,14 +181,6 @@ Proszę wybrać inny folder lub inną nazwę pliku.</source>
         <translation>Лише одна десяткова крапка</translation>
     </message>
     <message>
-        <source>Ułamek zacznij od przecinka</source>
-        <translation>Дріб почни з коми</translation>
-    </message>
-    <message>
-        <source>Ułamek zacznij od kropki</source>
-        <translation>Дріб почни з крапки</translation>
-    </message>
-    <message>
         <source>Tylko cyfry i przecinek</source>
         <translation>Лише цифри й кома</translation>
     </message>

@@ -6,6 +6,8 @@
 #include <QTranslator>
 
 #include "core/Catalogue.h"
+#include "core/Languages.h"
+#include "measure/CoreText.h"
 
 #ifndef KINETRA_VERSION
 #define KINETRA_VERSION "0"
@@ -13,8 +15,13 @@
 
 namespace {
 
-// The languages the program speaks.
-const QStringList kLanguages = {QStringLiteral("pl"), QStringLiteral("en")};
+// The languages the program speaks, by their codes.
+const QStringList kLanguages = [] {
+    QStringList codes;
+    for (const LanguageInfo& info : Languages())
+        codes << FromCore(info.Id.Code);
+    return codes;
+}();
 
 // The parser's own headings and errors in Polish, whatever Qt translations are installed.
 class ParserTexts : public QTranslator {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "measure/CoreText.h"
 #include "measure/Language.h"
 #include "ui/Keyboard.h"
 #include "ui/ScreenMode.h"
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
 
     const Language language =
         command.Options.LanguageChosen
-            ? LanguageNamed(command.Options.Language).value_or(Language::Polish)
+            ? LanguageNamed(ToCore(command.Options.Language)).value_or(Language::Polish)
             : SystemLanguage();
     // Qt's own dialogs (the file dialog of a saved page, standard buttons) speak the program's
     // language too.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "measure/CoreText.h"
+#include "measure/Language.h"
 #include "measure/PaintHelpers.h"
 
 namespace {
@@ -26,7 +28,6 @@ void CaptionAt(QPainter& p, const ChartStyle& style, int x, int y, const QString
 
 ChartStyle ScreenChartStyle() {
     ChartStyle style;
-    style.Medium = ChartMedium::Screen;
     style.Background = kScreenBackground;
     style.AxisWidth = 1;
     style.ArrowLength = 5;
@@ -37,7 +38,6 @@ ChartStyle ScreenChartStyle() {
 
 ChartStyle PaperChartStyle(int pageWidth) {
     ChartStyle style;
-    style.Medium = ChartMedium::Paper;
     style.AxisWidth = 2;
     style.ArrowLength = 25;
     style.PointRadius = pageWidth / 150;
@@ -73,15 +73,17 @@ void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFram
     p.drawLine(f.Left, f.Top, f.Left + arrow, f.Top + arrow);
     p.setPen(LinePen(Qt::black));
 
-    const AxisCaptions captions = AxisCaptionsFor(input.SimulationMode, input.ChartXCaption);
+    const TextWidthOf width = [&p](const std::string& s) { return TextWidth(p, FromCore(s)); };
+    const AxisCaptions captions =
+        AxisCaptionsFor(input.SimulationMode, input.ChartXCaption, CurrentLanguage());
+    const ChartTextPlaces places =
+        PlaceChartTexts(f, arrow, style.PointRadius, box.right(), captions, width);
     if (captions.Shown) {
-        CaptionAt(p, style, f.Left - TextWidth(p, captions.Y + QLatin1Char(' ')), f.Top,
-                  captions.Y);
-        CaptionAt(p, style, right - 10, bottom + 8, captions.X);
+        CaptionAt(p, style, places.YCaption.X, places.YCaption.Y, FromCore(captions.Y));
+        CaptionAt(p, style, places.XCaption.X, places.XCaption.Y, FromCore(captions.X));
     }
 
-    const ChartRange range =
-        ComputeChartRange(input.Rows, rowCount, input.ScaleFromZero, style.Medium);
+    const ChartRange range = ComputeChartRange(input.Rows, rowCount, input.ScaleFromZero);
 
     if (style.LabelPixelSize > 0) {
         QFont labelFont = p.font();
@@ -89,30 +91,34 @@ void PaintChart(QPainter& p, const ChartStyle& style, QRect box, const ChartFram
         p.setFont(labelFont);
     }
 
-    // Labels end before the x caption, or before the box's edge.
-    const auto xTicks = XTicks(f, range, style.Medium);
-    const int labelLimit = captions.Shown ? right - 10 - 3 : box.right() - 3;
-    const auto xLabels = XTickLabels(xTicks, f.Left + 3, labelLimit,
-                                     [&p](const QString& s) { return TextWidth(p, s); });
+    const auto xTicks = XTicks(f, range);
+    const char separator = DecimalSeparator();
+    const auto xLabels = XTickLabels(xTicks, f.Left + 3, places.XLabelLimit, width, separator);
     for (std::size_t i = 0; i < xTicks.size(); ++i) {
-        if (!xLabels[i].isEmpty())
-            DrawTextTopLeft(p, f.Left + xTicks[i].Offset + 3, bottom + 5, xLabels[i]);
+        if (!xLabels[i].empty()) {
+            DrawTextTopLeft(p, f.Left + xTicks[i].Offset + 3, places.XLabelsTop,
+                            FromCore(xLabels[i]));
+        }
     }
-    const int labelWidth =
-        MaxYLabelWidth(input.Rows, rowCount, [&p](const QString& s) { return TextWidth(p, s); });
-    for (const ChartTick& t : YTicks(f, range, style.Medium)) {
-        DrawTextTopLeft(p, f.Left - labelWidth - 3, bottom - t.Offset - 3, TickLabel(t.Value));
+    const int labelWidth = MaxYLabelWidth(input.Rows, rowCount, width, separator);
+    for (const ChartTick& t : YTicks(f, range)) {
+        DrawTextTopLeft(p, places.YLabelsRight - labelWidth, bottom - t.Offset - 3,
+                        FromCore(TickLabel(t.Value, separator)));
     }
 
     const ChartMapping map(f, range);
     if (input.DrawCurve) {
-        const std::vector<QPoint> curve =
+        const std::vector<ChartPoint> curve =
             CurvePolyline(FitCurve(input.Rows, rowCount, kind, range), map);
         if (curve.size() > 1) {
+            std::vector<QPoint> points;
+            for (const ChartPoint& c : curve)
+                points.emplace_back(c.X, c.Y);
             // A curve that leaves the plot stops at its edge.
+            const ChartRect clip = ClipRect(f);
             p.save();
-            p.setClipRect(QRect(f.Left, f.Top, f.Width + 1, f.Height + 1));
-            p.drawPolyline(curve.data(), static_cast<int>(curve.size()));
+            p.setClipRect(QRect(clip.Left, clip.Top, clip.Width, clip.Height));
+            p.drawPolyline(points.data(), static_cast<int>(points.size()));
             p.restore();
         }
     }

@@ -6,12 +6,11 @@
 #include <QSize>
 #include <optional>
 
-#include "measure/Chart.h"
+#include "core/ChartMath.h"
 
-// What the chart on a paint box and the chart on paper do differently; everything else they
-// draw alike.
+// What the chart on a paint box and the chart on paper (and in a saved picture) do
+// differently; everything else, the core's chart arithmetic included, they draw alike.
 struct ChartStyle {
-    ChartMedium Medium = ChartMedium::Screen;
     // Filled over the whole box before anything else; the captions stand on it too. None on
     // paper.
     std::optional<QColor> Background;

@@ -1,60 +1,15 @@
 #include "measure/Export.h"
 
 #include <QBuffer>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
-QString OneLineHeading(const QStringList& parts) {
-    QStringList words;
-    for (const QString& part : parts) {
-        const QString trimmed = part.simplified();
-        if (!trimmed.isEmpty()) words << trimmed;
-    }
-    return words.join(QLatin1Char(' '));
-}
-
-QString StudyYHeading(const TableHeadings& h) {
-    QStringList parts{h.Label103.Shown()};
-    const QString multiplier = h.Label104.Shown().simplified();
-    const QString exponent = h.Label73.Shown().simplified();
-    // The raised exponent cannot be raised in plain text; a caret says it is one.
-    if (!multiplier.isEmpty() || !exponent.isEmpty()) {
-        parts << (exponent.isEmpty() ? multiplier : multiplier + QLatin1Char('^') + exponent);
-    }
-    parts << h.Label74.Shown();
-    return OneLineHeading(parts);
-}
-
-QString CsvNumber(double value) {
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
-}
-
-QString CsvField(const QString& text) {
-    static const QString kSpecial = QStringLiteral(",\"\r\n");
-    bool quote = false;
-    for (const QChar c : text)
-        quote = quote || kSpecial.contains(c);
-    if (!quote) return text;
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
-}
-
-bool WriteTableCsv(const TableFile& table, QIODevice& out) {
-    const QString lineEnd = QStringLiteral("\r\n");
-    QString text = CsvField(table.XHeading) + QLatin1Char(',') + CsvField(table.YHeading) + lineEnd;
-    const int count = ClampRowCount(table.RowCount);
-    for (int i = 1; i <= count; ++i) {
-        const TableRow& row = table.Rows[i];
-        if (!IsFilled(row)) continue;
-        text += CsvNumber(row.X) + QLatin1Char(',') + CsvNumber(row.Y) + lineEnd;
-    }
-    const QByteArray bytes = text.toUtf8();
-    return out.write(bytes) == bytes.size();
+bool WriteBytes(const std::string& bytes, QIODevice& out) {
+    return out.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+           static_cast<qint64>(bytes.size());
 }
 
 QImage RenderChartImage(int rowCount, int kind, const ChartInput& input) {

@@ -5,39 +5,17 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <string>
 
-#include "measure/Chart.h"
+#include "core/ChartMath.h"
 #include "measure/PrintPages.h"
 
-// The measurements as files for a report or a spreadsheet: the table as CSV, the chart as a
-// picture or a PDF page, each written to any device, and a safe way of putting one into a file.
+// The measurements as files for a report or a spreadsheet: the chart as a picture or a PDF
+// page, the bytes of a table's CSV (core/TableCsv.h), each written to any device, and a safe way
+// of putting one into a file.
 
-// A table as it goes into a file: one heading per column and the rows that are filled.
-struct TableFile {
-    QString XHeading;
-    QString YHeading;
-    TableRowArray Rows;
-    int RowCount = kTableRowCount;
-};
-
-// A heading shown in several labels, as one line: the non-empty parts, each trimmed, joined by
-// one blank.
-QString OneLineHeading(const QStringList& parts);
-
-// The dependency table's y heading in plain text: the quantity, the power of ten while it is
-// shown ("Ciśnienie x 10^-26 [jedn.]") and the unit.
-QString StudyYHeading(const TableHeadings& headings);
-
-// A number as a spreadsheet reads it whatever its language: a decimal point, no exponent, the
-// fewest digits that read back as the same value.
-QString CsvNumber(double value);
-
-// One field of a CSV line, quoted when it holds a comma, a quote or a line break.
-QString CsvField(const QString& text);
-
-// RFC 4180 in UTF-8: a header line and one line per filled row, in row order; lines end with
-// CR LF. False when the device did not take every byte.
-bool WriteTableCsv(const TableFile& table, QIODevice& out);
+// Bytes as they are. False when the device did not take every one.
+bool WriteBytes(const std::string& bytes, QIODevice& out);
 
 // The chart of the printed table page (A4 at 300 dots per inch) in the page's upper part:
 // an A5 landscape page, 2480 x 1748 pixels, the same pixels as on paper.

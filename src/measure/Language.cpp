@@ -7,13 +7,15 @@
 #include <QTranslator>
 #include <memory>
 
+#include "measure/CoreText.h"
+
 namespace {
 
 constexpr char kContext[] = "kinetra";
 
 struct LanguageState {
     Language Current = Language::Polish;
-    std::unique_ptr<QTranslator> English;
+    std::unique_ptr<QTranslator> Translation;
     std::unique_ptr<QTranslator> QtTexts;
     // Translations shown so far, back to their sources, so that a text on screen can be put
     // into another language whoever wrote it.
@@ -25,6 +27,12 @@ LanguageState& State() {
     return state;
 }
 
+QLocale LocaleOf(Language language) {
+    if (language == Language::Polish) return QLocale(QLocale::Polish, QLocale::Poland);
+    if (language == Language::English) return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return QLocale(FromCore(language.Code));
+}
+
 }  // namespace
 
 void UseQtTexts(Language language) {
@@ -33,9 +41,7 @@ void UseQtTexts(Language language) {
         QCoreApplication::removeTranslator(s.QtTexts.get());
         s.QtTexts.reset();
     }
-    const QLocale locale = language == Language::Polish
-                               ? QLocale(QLocale::Polish, QLocale::Poland)
-                               : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale locale = LocaleOf(language);
     QLocale::setDefault(locale);
     auto translator = std::make_unique<QTranslator>();
     if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -52,16 +58,16 @@ Language CurrentLanguage() {
 bool SetCurrentLanguage(Language language) {
     LanguageState& s = State();
     if (language == s.Current) return true;
-    if (language == Language::English) {
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(QStringLiteral(":/i18n/kinetra_en.qm"))) return false;
-        QCoreApplication::installTranslator(translator.get());
-        s.English = std::move(translator);
-    } else if (s.English) {
-        QCoreApplication::removeTranslator(s.English.get());
-        s.English.reset();
+    std::unique_ptr<QTranslator> translator;
+    if (language != Language::Polish) {
+        translator = std::make_unique<QTranslator>();
+        const QString file = QStringLiteral(":/i18n/kinetra_%1.qm").arg(FromCore(language.Code));
+        if (!translator->load(file)) return false;
     }
-    s.Current = language;
+    if (s.Translation) QCoreApplication::removeTranslator(s.Translation.get());
+    s.Translation = std::move(translator);
+    if (s.Translation) QCoreApplication::installTranslator(s.Translation.get());
+    s.Current = InfoOf(language).Id;
     // Qt's words in a dialog opened after the switch (the file dialog's hints, its question
     // before replacing a file) are those of the new language too.
     UseQtTexts(language);
@@ -85,29 +91,5 @@ QString SourceOf(const QString& shown) {
 }
 
 char DecimalSeparator() {
-    return State().Current == Language::English ? '.' : ',';
-}
-
-std::optional<Language> LanguageNamed(const QString& name) {
-    if (name == QStringLiteral("pl")) return Language::Polish;
-    if (name == QStringLiteral("en")) return Language::English;
-    return std::nullopt;
-}
-
-Language LanguageOfLocale(const QString& localeName) {
-    const QString name = localeName.trimmed();
-    if (name.isEmpty() || name == QStringLiteral("C") || name.startsWith(QStringLiteral("C.")) ||
-        name == QStringLiteral("POSIX")) {
-        return Language::Polish;
-    }
-    return name.startsWith(QStringLiteral("pl")) ? Language::Polish : Language::English;
-}
-
-Language SystemLanguage() {
-    // The first of these that is set decides, as in the C library.
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty()) return LanguageOfLocale(value);
-    }
-    return Language::Polish;
+    return DecimalSeparatorOf(State().Current);
 }

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
-// The language the program speaks. Polish is the source of every text; English comes from the
-// translation built into the program. The choice is process-wide, like the one window.
-enum class Language { Polish, English };
+#include "core/Languages.h"
+
+// The language the window speaks, through Qt's translation machinery: the source texts are
+// Polish, every other language is the translation built into the program from translations/.
+// The choice is process-wide, like the one window.
 
 Language CurrentLanguage();
 
-// Installs the English translation or removes it, and puts Qt's own texts into the language.
-// False (and Polish kept) when the translation cannot be loaded.
+// Installs the language's translation (and removes the one before), and puts Qt's own texts
+// into the language. False, and the language kept, when the translation cannot be loaded.
 bool SetCurrentLanguage(Language language);
 
 // Qt's own texts (the file dialog's captions and its question before replacing a file, the
@@ -26,13 +27,3 @@ QString SourceOf(const QString& shown);
 
 // The decimal separator of the current language: the comma in Polish, the point in English.
 char DecimalSeparator();
-
-// "pl" or "en"; nothing for anything else.
-std::optional<Language> LanguageNamed(const QString& name);
-
-// The language a locale name asks for ("pl_PL.UTF-8", "en_GB", "de"): Polish for Polish
-// locales, English for any other language; an empty, C or POSIX locale keeps Polish.
-Language LanguageOfLocale(const QString& localeName);
-
-// The language of the system locale, as LC_ALL, LC_MESSAGES and LANG give it.
-Language SystemLanguage();

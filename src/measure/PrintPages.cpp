@@ -10,6 +10,7 @@
 #include "display/Sprites.h"
 #include "engine/Modes.h"
 #include "engine/NumberFormat.h"
+#include "measure/CoreText.h"
 #include "measure/DependencyChart.h"
 #include "measure/PaintHelpers.h"
 
@@ -234,11 +235,11 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
         DrawTextTopLeft(p, column2, tableTop,
                         Tr(QT_TRANSLATE_NOOP("kinetra", "Średnia droga swobodna [jednostka]")));
     } else if (input.SimulationMode == 5 || input.SimulationMode == 7) {
-        const QString quantity = headings.Label103.Shown();
-        const QString multiplier = headings.Label104.Shown();
-        const QString exponent = headings.Label73.Shown();
+        const QString quantity = FromCore(headings.Label103.Shown());
+        const QString multiplier = FromCore(headings.Label104.Shown());
+        const QString exponent = FromCore(headings.Label73.Shown());
         DrawTextTopLeft(p, f.Left, tableTop,
-                        headings.Label102.Shown() + QLatin1Char(' ') + headings.Label105.Shown());
+                        FromCore(headings.Label102.Shown() + ' ' + headings.Label105.Shown()));
         DrawTextTopLeft(p, column2, tableTop, quantity + QLatin1Char(' ') + multiplier);
         const int raise = p.fontMetrics().height() / 2;
         DrawTextTopLeft(p, column2 + TextWidth(p, quantity + QStringLiteral("  ") + multiplier),
@@ -246,7 +247,7 @@ void PrintTableAndChart(QPainter& p, QSize page, int rowCount, int curveKind,
         DrawTextTopLeft(p,
                         column2 + TextWidth(p, quantity + QLatin1Char(' ') + multiplier +
                                                    QLatin1Char(' ') + exponent),
-                        tableTop, headings.Label74.Shown());
+                        tableTop, FromCore(headings.Label74.Shown()));
     }
 
     const int count = ClampRowCount(rowCount);

@@ -8,8 +8,9 @@
 #include <functional>
 #include <optional>
 
+#include "core/ChartMath.h"
+#include "core/TableCsv.h"
 #include "engine/SimulationState.h"
-#include "measure/Chart.h"
 
 // The printed pages. Each routine draws one page on a painter of any paged device (a printer,
 // a PDF file, an image) in device pixels; page is the printable area in those pixels. Text is
@@ -63,20 +64,6 @@ void PrintDiffusionPage(QPainter& painter, QSize page, const SimulationState& s,
 // Mode 2: as mode 1 with one grey interior, the tracked particle's path, its mean free path,
 // the particle size and its number of collisions.
 void PrintFreePathPage(QPainter& painter, QSize page, const SimulationState& s, int vmax);
-
-// A caption of the table panel's headings; a hidden one prints as an empty text.
-struct HeadingCaption {
-    QString Text;
-    bool Visible = true;
-    QString Shown() const { return Visible ? Text : QString(); }
-};
-
-// The column headings of the dependency table, by the names of their labels: the x column in
-// two lines (Label102, Label105), the y column's quantity (Label103), multiplier (Label104),
-// raised exponent (Label73) and unit (Label74).
-struct TableHeadings {
-    HeadingCaption Label102, Label105, Label103, Label104, Label73, Label74;
-};
 
 // The chart of that page alone, in the upper half of a page of the given size, as it prints:
 // bold Arial of 8 points, no background.

@@ -1,5 +1,4 @@
 #include "ui/CellHint.h"
-#include "measure/Language.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,34 +8,37 @@
 namespace {
 
 constexpr int kHintMs = 3000;
+constexpr int kGap = 4;
+
+// Where the note stands beside the cell's row, clear of every cell of the panel: right of the
+// table, else left of it, else under or over the whole table; inside the panel where it can be.
+QPoint NotePlace(const QWidget* panel, const QRect& cellBox, QSize note) {
+    QRect table;
+    QList<QRect> cells;
+    for (const QLineEdit* other : panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (other->isHidden()) continue;
+        cells << other->geometry();
+        table |= other->geometry();
+    }
+    const int top = std::clamp(cellBox.top(), 0, std::max(0, panel->height() - note.height()));
+    const QPoint candidates[] = {
+        {table.right() + 1 + kGap, top},
+        {table.left() - kGap - note.width(), top},
+        {std::min(cellBox.left(), std::max(0, panel->width() - note.width())),
+         table.bottom() + 1 + kGap},
+        {std::min(cellBox.left(), std::max(0, panel->width() - note.width())),
+         table.top() - kGap - note.height()},
+    };
+    for (const QPoint& at : candidates) {
+        const QRect place(at, note);
+        const bool hides = std::any_of(cells.begin(), cells.end(),
+                                       [&place](const QRect& c) { return c.intersects(place); });
+        if (!hides && panel->rect().contains(place)) return at;
+    }
+    return candidates[0];
+}
 
 }  // namespace
-
-QString CellHintFor(const QString& text, QChar separator) {
-    const bool comma = separator == QLatin1Char(',');
-    if (text.count(separator) > 1) {
-        return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko jeden przecinek"))
-                     : Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko jedna kropka dziesiętna"));
-    }
-    if (text == QStringLiteral("0")) {
-        return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od przecinka"))
-                     : Tr(QT_TRANSLATE_NOOP("kinetra", "Ułamek zacznij od kropki"));
-    }
-    for (QChar c : text) {
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != separator) {
-            return comma ? Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko cyfry i przecinek"))
-                         : Tr(QT_TRANSLATE_NOOP("kinetra", "Tylko cyfry i kropka"));
-        }
-    }
-    return {};
-}
-
-QString NormalisedCellText(const QString& text, QChar separator) {
-    QString result = text;
-    result.replace(separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','), separator);
-    if (result.size() > 1 && result.startsWith(separator)) result.prepend(QLatin1Char('0'));
-    return result;
-}
 
 void ShowCellHint(QLineEdit* cell, const QString& hint) {
     QWidget* panel = cell->parentWidget();
@@ -55,12 +57,7 @@ void ShowCellHint(QLineEdit* cell, const QString& hint) {
     }
     note->setText(hint);
     note->adjustSize();
-    // Below the cell, kept inside the panel.
-    const QRect cellBox = cell->geometry();
-    const int x = std::min(cellBox.left(), std::max(0, panel->width() - note->width()));
-    int y = cellBox.bottom() + 2;
-    if (y + note->height() > panel->height()) y = cellBox.top() - note->height() - 2;
-    note->move(x, y);
+    note->move(NotePlace(panel, cell->geometry(), note->size()));
     note->show();
     note->raise();
     note->findChild<QTimer*>(QStringLiteral("CellHintTimer"))->start(kHintMs);

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "measure/PrintService.h"
 #include "ui/Binding.h"
@@ -37,7 +38,7 @@ class PrintingBinding final : public Binding {
     // failure is shown with the file's name and its reason.
     void SaveAs(const QString& title, const QString& name, const QString& filter,
                 const std::function<bool(const QString& path, QIODevice& out)>& write);
-    void SaveTableFile(const QString& xHeading, const QString& yHeading);
+    void SaveTableFile(const std::string& xHeading, const std::string& yHeading);
     void SaveChartFile(int kind);
     // The run counts as paused while a dialog of its own is open, and goes on afterwards.
     void PausedMeanwhile(const std::function<void()>& work);

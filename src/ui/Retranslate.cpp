@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QVariant>
 #include <QWidget>
+#include <map>
+#include <string>
 
 #include "measure/Language.h"
 #include "ui/Widgets.h"
@@ -92,9 +94,13 @@ void RetranslateWidget(QWidget* w) {
 }  // namespace
 
 const SurfaceTexts& CurrentSurfaceTexts() {
-    if (CurrentLanguage() == Language::Polish) return PolishSurfaceTexts();
-    static const SurfaceTexts english = TranslatedTexts();
-    return english;
+    const Language language = CurrentLanguage();
+    if (language == Language::Polish) return PolishSurfaceTexts();
+    // Made once for each language shown.
+    static std::map<std::string, SurfaceTexts, std::less<>> made;
+    auto found = made.find(language.Code);
+    if (found == made.end()) found = made.emplace(language.Code, TranslatedTexts()).first;
+    return found->second;
 }
 
 void RetranslateTree(QWidget* root) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "measure/Chart.h"
+#include "core/ChartMath.h"
 #include "measure/PrintPages.h"
 #include "ui/Binding.h"
 

@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/TableCsv.h"
 #include "engine/Publisher.h"
+#include "measure/CoreText.h"
 #include "measure/Export.h"
-#include "measure/Table.h"
 #include "ui/ExportTexts.h"
 #include "ui/Messages.h"
 #include "ui/PrintingBinding.h"
@@ -50,14 +51,15 @@ void PrintingBinding::SavePictureClick() {
     });
 }
 
-void PrintingBinding::SaveTableFile(const QString& xHeading, const QString& yHeading) {
+void PrintingBinding::SaveTableFile(const std::string& xHeading, const std::string& yHeading) {
     TableFile table;
     table.XHeading = xHeading;
     table.YHeading = yHeading;
     table.Rows = form_.Sim().S.TableRows;
+    const std::string bytes = TableCsv(table);
     namespace t = export_texts;
     SaveAs(t::TableDialogTitle(), t::TableFileName(), t::TableFilter(),
-           [&table](const QString&, QIODevice& out) { return WriteTableCsv(table, out); });
+           [&bytes](const QString&, QIODevice& out) { return WriteBytes(bytes, out); });
 }
 
 void PrintingBinding::SaveChartFile(int kind) {
@@ -76,8 +78,8 @@ void PrintingBinding::SaveChartFile(int kind) {
 void PrintingBinding::FreePathSaveTableClick() {
     if (!form_.Studies().GatherFreePathTable()) return;
     const FreePathTable& f = form_.FreePath();
-    SaveTableFile(OneLineHeading({f.HeadingX1->text(), f.HeadingX2->text()}),
-                  OneLineHeading({f.HeadingY1->text(), f.HeadingY2->text()}));
+    SaveTableFile(OneLineHeading(ToCore({f.HeadingX1->text(), f.HeadingX2->text()})),
+                  OneLineHeading(ToCore({f.HeadingY1->text(), f.HeadingY2->text()})));
 }
 
 void PrintingBinding::FreePathSaveChartClick() {

@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "core/CellRules.h"
 #include "display/SurfaceView.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
+#include "measure/CoreText.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
 #include "ui/Messages.h"
 #include "ui/PrintingBinding.h"
 #include "ui/RunControlBinding.h"
@@ -111,7 +112,7 @@ void PrintingBinding::BitBtn19Click() {
 
 void PrintingBinding::BitBtn27Click() {
     // The page shows what the table holds now, drawn or not.
-    GatherTable(form_.FreePath().Cells.Texts(), form_.Sim().S);
+    form_.Sim().S.TableRows = GatherTable(ToCore(form_.FreePath().Cells.Texts()));
     const StudyTitle title{
         form_.Menu().ScrollBox3->findChild<QLabel*>(QStringLiteral("ScrollBox3Title"))->text(),
         Today()};

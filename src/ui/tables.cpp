@@ -5,10 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/CellRules.h"
 #include "engine/Publisher.h"
+#include "measure/CoreText.h"
 #include "measure/DependencyChart.h"
 #include "measure/Language.h"
-#include "measure/Table.h"
 #include "ui/CellHint.h"
 #include "ui/ChartBox.h"
 #include "ui/Classroom.h"
@@ -31,20 +32,21 @@ void StudiesBinding::ConnectTables() {
 }
 
 void StudiesBinding::EditChange(QLineEdit* cell) {
-    const QChar separator = QLatin1Char(DecimalSeparator());
-    const QString text = NormalisedCellText(cell->text(), separator);
-    if (text != cell->text()) {
-        cell->setText(text);  // back here with the text as meant
+    const char separator = DecimalSeparator();
+    const std::string shown = ToCore(cell->text());
+    const std::string text = NormalisedCellText(shown, separator);
+    if (text != shown) {
+        cell->setText(FromCore(text));  // back here with the text as meant
         return;
     }
     // A bad character inside the text takes the rest of the text with it, as if the check
     // ran again after every change until what is left passes; the settled text is written at
     // once, so that a long pasted text costs one change, not one per character. The note
-    // under the cell says why.
-    const QString checked = SettleCellText(text, separator);
+    // beside the cell says why.
+    const std::string checked = SettleCellText(text, separator);
     if (checked == text) return;
-    ShowCellHint(cell, CellHintFor(text, separator));
-    cell->setText(checked);
+    if (const char* hint = CellHintFor(text, separator)) ShowCellHint(cell, Tr(hint));
+    cell->setText(FromCore(checked));
 }
 
 ChartInput StudiesBinding::CurrentChartInput() const {
@@ -67,13 +69,13 @@ void StudiesBinding::DrawChart(QWidget* box, ChartMemory& memory, int kind) {
 
 void StudiesBinding::BitBtn28Click() {
     // No check here: an empty table gives an empty chart.
-    GatherTable(form_.FreePath().Cells.Texts(), form_.Sim().S);
+    form_.Sim().S.TableRows = GatherTable(ToCore(form_.FreePath().Cells.Texts()));
     DrawChart(form_.FreePath().wykr, wykrChart_, kHyperbola);
 }
 
 bool StudiesBinding::GatherStudyTable() {
-    const QStringList cells = form_.StudyTable().Cells.Texts();
-    GatherTable(cells, form_.Sim().S);
+    const std::vector<std::string> cells = ToCore(form_.StudyTable().Cells.Texts());
+    form_.Sim().S.TableRows = GatherTable(cells);
     if (FirstRowsReady(cells)) return true;
     ShowInformation(&form_, QString::fromUtf8(publisher::kProductTitle), Tr(kFillTableMessage));
     return false;
@@ -98,7 +100,7 @@ void StudiesBinding::RepaintCharts() const {
 }
 
 bool StudiesBinding::GatherFreePathTable() {
-    GatherTable(form_.FreePath().Cells.Texts(), form_.Sim().S);
+    form_.Sim().S.TableRows = GatherTable(ToCore(form_.FreePath().Cells.Texts()));
     for (int i = 1; i <= kTableRowCount; ++i) {
         if (IsFilled(form_.Sim().S.TableRows[i])) return true;
     }
@@ -109,7 +111,7 @@ bool StudiesBinding::GatherFreePathTable() {
 TableHeadings StudiesBinding::StudyHeadings() const {
     // A caption the study keeps hidden prints as an empty text.
     const auto heading = [](const QLabel* label) {
-        return HeadingCaption{label->text(), !label->isHidden()};
+        return HeadingCaption{ToCore(label->text()), !label->isHidden()};
     };
     const StudyTablePanel& t = form_.StudyTable();
     return {heading(t.Label102), heading(t.Label105), heading(t.Label103),

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "RecordingDevice.h"
+#include "measure/CoreText.h"
 #include "measure/DependencyChart.h"
 #include "measure/PaintHelpers.h"
+#include "measure/PrintPages.h"
 
 namespace {
 
@@ -77,12 +79,12 @@ TEST(DependencyChart, PointsAreTealDiscsWithABlackOutline) {
     ChartInput in = Input({{1, 1}, {2, 2}, {3, 3}, {-1, 2}});
     in.DrawCurve = false;
     const QImage box = Draw(in, 1);
-    // (1, 1) on a 0..3 range: px = Trunc(218 / 3 + 50) = 122, py = 205 - Trunc(185 / 3) = 144.
-    EXPECT_EQ(At(box, 122, 144), kTeal);
-    EXPECT_EQ(At(box, 122, 140), kBlack);
-    EXPECT_EQ(At(box, 122, 148), kBlack);
-    EXPECT_EQ(At(box, 122, 137), kBackground);
-    EXPECT_EQ(At(box, 268, 20), kTeal);  // (3, 3) in the top-right corner
+    // (1, 1) on a 0..3.15 range: px = Trunc(218 / 3.15 + 50) = 119, py = 205 - Trunc(185 / 3.15).
+    EXPECT_EQ(At(box, 119, 147), kTeal);
+    EXPECT_EQ(At(box, 119, 143), kBlack);
+    EXPECT_EQ(At(box, 119, 151), kBlack);
+    EXPECT_EQ(At(box, 119, 140), kBackground);
+    EXPECT_EQ(At(box, 257, 29), kTeal);  // (3, 3) inside the top-right corner
     const int onePoint = Count(Draw(Input({{1, 1}, {3, 3}}), 0), kTeal);
     EXPECT_GT(onePoint, 20);
     // The half-filled row adds nothing, and the third point adds as much as one other.
@@ -120,7 +122,7 @@ TEST(DependencyChart, CaptionsByModeAndLabelsInSizeEight) {
 
     const auto* y = device.FindText("s[jedn.]");
     ASSERT_NE(y, nullptr);
-    EXPECT_EQ(qRound(y->Baseline.x()), 50 - blank);
+    EXPECT_EQ(qRound(y->Baseline.x()), 50 - 5 - blank);  // a blank left of the arrow head
     EXPECT_EQ(device.TopOf(*y), 20);
     const auto* x = device.FindText("N");
     ASSERT_NE(x, nullptr);
@@ -129,14 +131,14 @@ TEST(DependencyChart, CaptionsByModeAndLabelsInSizeEight) {
     // Eight labels of the empty table with zero scaling, two of each value.
     int labels = 0;
     for (const auto& t : device.Record().Texts) {
-        if (t.String == "0,00" || t.String == "-0,25" || t.String == "-0,50" ||
-            t.String == "-0,75") {
+        if (t.String == "0,00" || t.String == "-0,26" || t.String == "-0,53" ||
+            t.String == "-0,79") {
             ++labels;
             EXPECT_EQ(t.Font.pixelSize(), 11);
         }
     }
     EXPECT_EQ(labels, 8);
-    const auto* x2 = device.FindText("-0,50");
+    const auto* x2 = device.FindText("-0,53");
     ASSERT_NE(x2, nullptr);
     EXPECT_EQ(qRound(x2->Baseline.x()), 50 + 109 + 3);  // the x label comes first
     EXPECT_EQ(device.TopOf(*x2), 210);
@@ -212,7 +214,6 @@ TEST(ChartStyle, PaperStyleGrowsWithThePageAndKeepsThePaintersFont) {
     EXPECT_EQ(paper.ArrowLength, 25);
     EXPECT_EQ(paper.AxisWidth, 2);
     EXPECT_FALSE(paper.Background.has_value());
-    EXPECT_EQ(paper.Medium, ChartMedium::Paper);
 
     // Tick labels take the painter's font on paper and a pixel size of 11 on screen; either
     // way the painter comes back with the font and brush it had.
@@ -225,9 +226,9 @@ TEST(ChartStyle, PaperStyleGrowsWithThePageAndKeepsThePaintersFont) {
         p.setFont(font);
         p.setBrush(Qt::yellow);
         PaintChart(p, style, QRect(0, 0, 2400, 3400), PaperChartFrame(2400, 3400), 17, 2, in);
-        const RecordingEngine::Text* label = device.FindText(TickLabel(0.0));
+        const RecordingEngine::Text* label = device.FindText(FromCore(TickLabel(0.0)));
         ASSERT_NE(label, nullptr);
-        if (style.Medium == ChartMedium::Paper) {
+        if (style.LabelPixelSize == 0) {
             EXPECT_EQ(label->Font.pointSize(), 8);
         } else {
             EXPECT_EQ(label->Font.pixelSize(), 11);
@@ -235,4 +236,42 @@ TEST(ChartStyle, PaperStyleGrowsWithThePageAndKeepsThePaintersFont) {
         EXPECT_EQ(p.font(), font);
         EXPECT_EQ(p.brush().color(), QColor(Qt::yellow));
     }
+}
+
+TEST(DependencyChart, CurveStaysInsideThePlot) {
+    // A hyperbola through a point far above the others leaves the plot at the small x.
+    ChartInput input;
+    input.SimulationMode = 7;
+    input.ChartXCaption = "V [jedn.]";
+    input.ScaleFromZero = false;
+    input.Rows[1] = {100000.0, 10.0};
+    input.Rows[2] = {200000.0, 5.0};
+    input.Rows[3] = {400000.0, 2.5};
+    QImage image(318, 225, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    DrawDependencyChart(p, image.size(), kTableRowCount, kHyperbola, input);
+    p.end();
+    const ChartFrame f = ScreenChartFrame(318, 225);
+    // Above the plot only the y caption is drawn, left of the axis.
+    for (int y = 0; y < f.Top - 1; ++y) {
+        for (int x = f.Left + 6; x < image.width(); ++x)
+            EXPECT_NE(image.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+    }
+
+    // On paper too, where the same curve would run far up the page.
+    QImage paper(1240, 1754, QImage::Format_RGB32);  // A4 at 150 dpi
+    paper.setDotsPerMeterX(5906);
+    paper.setDotsPerMeterY(5906);
+    paper.fill(Qt::white);
+    QPainter pp(&paper);
+    PaintPrintedChart(pp, paper.size(), kTableRowCount, kHyperbola, input);
+    pp.end();
+    const ChartFrame pf = PaperChartFrame(paper.width(), paper.height());
+    int inked = 0;
+    for (int y = 0; y < pf.Top - 2; ++y) {
+        for (int x = pf.Left + 30; x < paper.width(); ++x)
+            inked += qGray(paper.pixel(x, y)) < 128;
+    }
+    EXPECT_EQ(inked, 0);
 }

@@ -1,5 +1,5 @@
-// Files made from the measurements: the table as CSV read back by a strict reader, the chart as
-// a picture and a PDF page drawn as on paper, and files that are written whole or not at all.
+// Files made from the measurements: the chart as a picture and a PDF page drawn as on paper, and
+// files that are written whole or not at all.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -9,13 +9,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
-#include <random>
 
-#include "CsvReader.h"
 #include "ReadOnlyFolder.h"
 #include "RecordingDevice.h"
 #include "measure/Export.h"
-#include "measure/Table.h"
 
 namespace {
 
@@ -23,21 +20,6 @@ TableRowArray EmptyRows() {
     TableRowArray rows;
     rows.Fill({-1.0, -1.0});
     return rows;
-}
-
-QByteArray Csv(const TableFile& table) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WriteTableCsv(table, buffer));
-    return buffer.data();
-}
-
-// Reads a number of the file as a spreadsheet set to any language does: point, no grouping.
-double Number(const QString& field) {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(field, &ok);
-    EXPECT_TRUE(ok) << field.toStdString();
-    return value;
 }
 
 ChartInput PressureInput() {
@@ -69,8 +51,7 @@ bool IsDark(QRgb c) {
 
 // Where the points of the rows stand on a chart drawn as on the A4 page.
 std::vector<QPoint> PointCentres(const ChartInput& in) {
-    const ChartRange range =
-        ComputeChartRange(in.Rows, kTableRowCount, in.ScaleFromZero, ChartMedium::Paper);
+    const ChartRange range = ComputeChartRange(in.Rows, kTableRowCount, in.ScaleFromZero);
     const ChartMapping map(PaperChartFrame(kChartPageSize.width(), kChartPageSize.height()), range);
     std::vector<QPoint> centres;
     for (int i = 1; i <= kTableRowCount; ++i) {
@@ -95,94 +76,15 @@ bool Write(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-TEST(TableCsv, ReadsBackAsTheFilledRowsInOrderUnderTheirHeadings) {
-    TableFile table;
-    // Headings a translation might give: a comma, quotes and a line break need quoting.
-    table.XHeading = QStringLiteral("Liczba cząsteczek, N");
-    table.YHeading = QStringLiteral("Ciśnienie \"p\"\nx 10^-26 [jedn.]");
-    table.Rows = EmptyRows();
-    table.Rows[1] = {100, 0.1 + 0.2};
-    table.Rows[2] = {-1, 5};  // half-filled rows are left out
-    table.Rows[3] = {200, -1};
-    table.Rows[4] = {1e6, 0.000001};
-    table.Rows[6] = {123456.789, 1.0 / 3};
-    table.Rows[17] = {0, 12.5};
-
-    const QByteArray bytes = Csv(table);
-    EXPECT_TRUE(bytes.startsWith("\"Liczba cz\xC4\x85steczek, N\","));  // UTF-8, no BOM
-    const auto records = ReadCsv(bytes);
-    ASSERT_TRUE(records.has_value()) << bytes.toStdString();
-    ASSERT_EQ(records->size(), 5);
-    EXPECT_EQ(records->at(0), QStringList({table.XHeading, table.YHeading}));
-    const int filled[] = {1, 4, 6, 17};
-    for (int k = 0; k < 4; ++k) {
-        const QStringList& record = records->at(k + 1);
-        ASSERT_EQ(record.size(), 2);
-        EXPECT_EQ(Number(record[0]), table.Rows[filled[k]].X) << record[0].toStdString();
-        EXPECT_EQ(Number(record[1]), table.Rows[filled[k]].Y) << record[1].toStdString();
-    }
-
-    // Only the rows asked for.
-    table.RowCount = 5;
-    EXPECT_EQ(ReadCsv(Csv(table))->size(), 3);
-    // An empty table: the headings alone.
-    table.Rows = EmptyRows();
-    EXPECT_EQ(ReadCsv(Csv(table))->size(), 1);
-}
-
-TEST(TableCsv, NumbersHaveAPointNoExponentAndReadBackExactly) {
-    EXPECT_EQ(CsvNumber(12.5), QStringLiteral("12.5"));
-    EXPECT_EQ(CsvNumber(1e6), QStringLiteral("1000000"));
-    EXPECT_EQ(CsvNumber(0.000001), QStringLiteral("0.000001"));
-    EXPECT_EQ(CsvNumber(0), QStringLiteral("0"));
-    // Whatever the pupil can type into a cell comes back as the same number.
-    std::mt19937 rng(15);
-    std::uniform_int_distribution<int> digit(0, 9), length(1, 12), comma(0, 12);
-    for (int n = 0; n < 2000; ++n) {
-        QString text;
-        const int digits = length(rng);
-        const int at = comma(rng);
-        for (int i = 0; i < digits; ++i) {
-            if (i == at && i > 0) text += u',';
-            text += QChar(u'0' + digit(rng));
-        }
-        const double value = CellValue(text);
-        const QString written = CsvNumber(value);
-        EXPECT_FALSE(written.contains(u',') || written.contains(u'e')) << written.toStdString();
-        EXPECT_EQ(Number(written), value) << text.toStdString();
-    }
-}
-
-TEST(TableCsv, QuotesOnlyTheFieldsThatNeedIt) {
-    EXPECT_EQ(CsvField(QStringLiteral(" s [jedn.] ")), QStringLiteral(" s [jedn.] "));
-    EXPECT_EQ(CsvField(QStringLiteral("a,b")), QStringLiteral("\"a,b\""));
-    EXPECT_EQ(CsvField(QStringLiteral("a \"b\"")), QStringLiteral("\"a \"\"b\"\"\""));
-    EXPECT_EQ(CsvField(QStringLiteral("a\nb")), QStringLiteral("\"a\nb\""));
-    EXPECT_EQ(CsvField(QStringLiteral("a\rb")), QStringLiteral("\"a\rb\""));
-}
-
-TEST(TableCsv, ReportsADeviceThatTakesNothing) {
-    TableFile table;
-    table.Rows = EmptyRows();
-    table.Rows[1] = {1, 2};
+TEST(WriteBytes, ReportsADeviceThatTakesNothing) {
     QByteArray data;
     QBuffer readOnly(&data);
     readOnly.open(QIODevice::ReadOnly);
-    EXPECT_FALSE(WriteTableCsv(table, readOnly));
-}
-
-TEST(TableCsv, HeadingsInOneLine) {
-    EXPECT_EQ(StudyYHeading(PressureHeadings()), QStringLiteral("Ciśnienie x 10^-26 [jedn.]"));
-    TableHeadings temperature = PressureHeadings();
-    temperature.Label103.Text = QStringLiteral("Temperatura");
-    temperature.Label104.Visible = false;
-    temperature.Label73.Visible = false;
-    EXPECT_EQ(StudyYHeading(temperature), QStringLiteral("Temperatura [jedn.]"));
-    EXPECT_EQ(
-        OneLineHeading({QStringLiteral("Średnia droga swobodna "), QStringLiteral("s [jedn.]")}),
-        QStringLiteral("Średnia droga swobodna s [jedn.]"));
-    EXPECT_EQ(OneLineHeading({QString(), QStringLiteral("  Liczba\n cząsteczek ")}),
-              QStringLiteral("Liczba cząsteczek"));
+    EXPECT_FALSE(WriteBytes("1,2\r\n", readOnly));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WriteBytes(std::string("a\0b", 3), buffer));
+    EXPECT_EQ(buffer.data(), QByteArray("a\0b", 3));
 }
 
 TEST(ChartPicture, IsTheChartOfThePrintedPagePixelForPixel) {

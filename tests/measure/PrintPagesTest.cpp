@@ -237,8 +237,9 @@ TEST(TableAndChartPage, ChartGeometryPointsAndTheListOfFilledRows) {
     for (const auto& t : page.Record().Texts)
         EXPECT_EQ(t.Font.pointSize(), 8);
 
-    ExpectTextAt(page, "p[jedn.]", 300 - Width(page, 8, "p[jedn.] "), 212);
-    ExpectTextAt(page, "N", 2090, 1496);
+    // Clear of the arrow heads, 25 pixels each way.
+    ExpectTextAt(page, "p[jedn.]", 300 - 25 - Width(page, 8, "p[jedn.] "), 212);
+    ExpectTextAt(page, "N", 2090, 1488 + 25 + 3);
 
     const auto& ellipses = page.Record().Ellipses;
     ASSERT_EQ(ellipses.size(), 3u);
@@ -289,7 +290,9 @@ TEST(TableAndChartPage, ColumnHeadingsByMode) {
     EXPECT_NE(none->FindText("1234,5678"), nullptr);
 }
 
-TEST(TableAndChartPage, YCaptionEndsOneBlankLeftOfTheAxis) {
+// The captions stand clear of the arrow heads (25 pixels each way on paper): the y caption ends
+// a blank left of its arrow head, and no ink of either lies in the square of an arrow head.
+TEST(TableAndChartPage, CaptionsStayClearOfTheArrowHeads) {
     const auto render = [](int mode) {
         QImage page = PageImage(1200, 1700, 150);
         QPainter p(&page);
@@ -298,17 +301,24 @@ TEST(TableAndChartPage, YCaptionEndsOneBlankLeftOfTheAxis) {
     };
     const QImage with = render(2);
     const QImage without = render(0);
-    const int left = 1200 / 8;
+    const ChartFrame f = PaperChartFrame(1200, 1700);
     const int blank = Width(with, 8, " ");
     int rightmost = -1;
-    for (int y = 1700 / 16; y < 1700 / 16 + 40; ++y) {
-        for (int x = 0; x < left + 40; ++x) {
+    for (int y = f.Top; y < f.Top + 40; ++y) {
+        for (int x = 0; x < f.Left + 40; ++x) {
             if (with.pixel(x, y) != without.pixel(x, y)) rightmost = std::max(rightmost, x);
         }
     }
-    ASSERT_GE(rightmost, 0);
-    EXPECT_LT(rightmost, left - blank);
-    EXPECT_GE(rightmost, left - blank - 3);
+    EXPECT_LT(rightmost, f.Left - 25 - blank);
+    EXPECT_GE(rightmost, f.Left - 25 - blank - 3);
+    const QRect heads[] = {QRect(f.Left - 25, f.Top, 51, 26),
+                           QRect(f.Left + f.Width - 25, f.Bottom() - 25, 26, 51)};
+    for (const QRect& head : heads) {
+        for (int y = head.top(); y <= head.bottom(); ++y) {
+            for (int x = head.left(); x <= head.right(); ++x)
+                ASSERT_EQ(with.pixel(x, y), without.pixel(x, y)) << x << "," << y;
+        }
+    }
 }
 
 TEST(SimulationScreenJob, TitlesByModeAndItsOwnCopyOfTheState) {
@@ -471,5 +481,5 @@ TEST(PrintedPagesInEnglish, WordsAndNumbersFollowTheLanguage) {
         if (t.String.contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d\\d$")))) ++pointTicks;
     }
     EXPECT_GT(pointTicks, 0);
-    EXPECT_EQ(AxisCaptionsFor(5, "Vśr [jedn.]").X, QStringLiteral("Vav [units]"));
+    EXPECT_EQ(AxisCaptionsFor(5, "Vśr [jedn.]", CurrentLanguage()).X, "Vav [units]");
 }

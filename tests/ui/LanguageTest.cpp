@@ -25,12 +25,13 @@
 #include "FormTest.h"
 #include "RecordingCanvas.h"
 #include "core/Catalogue.h"
+#include "core/CellRules.h"
+#include "core/TranslationTable.h"
 #include "engine/Modes.h"
 #include "engine/Publisher.h"
-#include "measure/Chart.h"
+#include "measure/CoreText.h"
 #include "measure/Language.h"
 #include "measure/PrintService.h"
-#include "ui/CellHint.h"
 #include "ui/Keyboard.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
@@ -255,34 +256,6 @@ class Languages : public FormTest {
     QStringList faults;
 };
 
-TEST(LanguageChoice, PolishLocalesAndNoLocaleKeepPolishAnyOtherLanguageIsEnglish) {
-    for (const char* polish : {"pl_PL.UTF-8", "pl_PL", "pl", "", "C", "C.UTF-8", "POSIX"})
-        EXPECT_EQ(LanguageOfLocale(QLatin1String(polish)), Language::Polish) << polish;
-    for (const char* other : {"en_GB.UTF-8", "en_US", "de_DE.UTF-8", "fr", "uk_UA"})
-        EXPECT_EQ(LanguageOfLocale(QLatin1String(other)), Language::English) << other;
-    EXPECT_EQ(LanguageNamed(QStringLiteral("pl")), Language::Polish);
-    EXPECT_EQ(LanguageNamed(QStringLiteral("en")), Language::English);
-    EXPECT_FALSE(LanguageNamed(QStringLiteral("de")).has_value());
-}
-
-TEST(LanguageChoice, TheSystemLocaleDecidesByTheFirstVariableSet) {
-    const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG")};
-    qunsetenv("LC_ALL");
-    qputenv("LC_MESSAGES", "de_DE.UTF-8");
-    qputenv("LANG", "pl_PL.UTF-8");
-    EXPECT_EQ(SystemLanguage(), Language::English);
-    qputenv("LC_ALL", "pl_PL.UTF-8");
-    EXPECT_EQ(SystemLanguage(), Language::Polish);
-    qunsetenv("LC_ALL");
-    qunsetenv("LC_MESSAGES");
-    qunsetenv("LANG");
-    EXPECT_EQ(SystemLanguage(), Language::Polish);
-    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    for (int i = 0; i < 3; ++i) {
-        if (!saved[i].isEmpty()) qputenv(names[i], saved[i]);
-    }
-}
-
 TEST(EnglishTexts, TheSurfaceTablePiecesAreEnglishWithThePoint) {
     ASSERT_TRUE(SetCurrentLanguage(Language::English));
     const SurfaceTexts& t = CurrentSurfaceTexts();
@@ -304,19 +277,18 @@ TEST(EnglishTexts, TheSurfaceTablePiecesAreEnglishWithThePoint) {
     EXPECT_EQ(DecimalSeparator(), ',');
 }
 
-TEST(EnglishTexts, CellHintsNameThePoint) {
-    ASSERT_TRUE(SetCurrentLanguage(Language::English));
-    const QChar point = QLatin1Char('.');
-    EXPECT_EQ(NormalisedCellText(QStringLiteral("2,5"), point), QStringLiteral("2.5"));
-    EXPECT_EQ(NormalisedCellText(QStringLiteral(",5"), point), QStringLiteral("0.5"));
-    EXPECT_EQ(NormalisedCellText(QStringLiteral("2.5")), QStringLiteral("2,5"));
-    EXPECT_EQ(CellHintFor(QStringLiteral("1.2.3"), point),
-              QStringLiteral("Only one decimal point"));
-    EXPECT_EQ(CellHintFor(QStringLiteral("1x"), point),
-              QStringLiteral("Only digits and the decimal point"));
-    EXPECT_TRUE(CellHintFor(QStringLiteral("1.25"), point).isEmpty());
-    SetCurrentLanguage(Language::Polish);
-    EXPECT_EQ(CellHintFor(QStringLiteral("1,2,3")), QStringLiteral("Tylko jeden przecinek"));
+// The core's catalogue and Qt's translator give every text alike, in every language.
+TEST(EnglishTexts, TheCoresTranslationsAreQts) {
+    for (const TranslationTable& table : TranslationTables()) {
+        ASSERT_TRUE(SetCurrentLanguage(*LanguageNamed(table.Code)));
+        for (const TranslationEntry& e : table.Entries) {
+            const std::string source(e.Source);
+            EXPECT_EQ(Tr(source.c_str()), FromCore(Translate(CurrentLanguage(), source)))
+                << table.Code << ": " << source;
+        }
+    }
+    ASSERT_TRUE(SetCurrentLanguage(Language::Polish));
+    EXPECT_EQ(Tr(CellHintFor("1,2,3")), QStringLiteral("Tylko jeden przecinek"));
 }
 
 TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
@@ -659,16 +631,6 @@ TEST_F(Languages, SwitchingKeepsTheStudysChartAsDrawn) {
     ASSERT_TRUE(form->SetLanguage(Language::English));
     ASSERT_TRUE(form->SetLanguage(Language::Polish));
     EXPECT_EQ(box->grab().toImage(), drawn);
-}
-
-TEST(EnglishTexts, ShortChartLabelsAndThePrintedDateFollowTheLanguage) {
-    EXPECT_EQ(ShortTickLabel(105000.0), QStringLiteral("1,05·10⁵"));
-    EXPECT_EQ(Tr(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy")), QStringLiteral("dd.MM.yyyy"));
-    ASSERT_TRUE(SetCurrentLanguage(Language::English));
-    EXPECT_EQ(ShortTickLabel(105000.0), QStringLiteral("1.05·10⁵"));
-    EXPECT_EQ(ShortTickLabel(0.000123), QStringLiteral("1.23·10⁻⁴"));
-    EXPECT_EQ(Tr(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy")), QStringLiteral("dd/MM/yyyy"));
-    SetCurrentLanguage(Language::Polish);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The browser edition's tests, from the folders scripts/test builds them in:
-#   run_web.sh wasm <source> <desktop build>      engine_tests in WebAssembly under node
+#   run_web.sh wasm <source> <desktop build>      engine_tests and core_tests in WebAssembly under node
 #   run_web.sh browser <source> <desktop build>   the page in Chromium (web/tests)
 set -euo pipefail
 what=$1 source=$2 build=$3

@@ -1,10 +1,10 @@
-#include "measure/Chart.h"
-#include "measure/Language.h"
+#include "core/ChartMath.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
+#include "core/Numbers.h"
 #include "engine/NumberFormat.h"
 
 namespace {
@@ -37,8 +37,7 @@ int ClampRowCount(int rowCount) {
     return std::clamp(rowCount, 0, kTableRowCount);
 }
 
-ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero,
-                             ChartMedium medium) {
+ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZero) {
     ChartRange r;
     r.XMin = r.XMax = rows[1].X;
     r.YMin = r.YMax = rows[1].Y;
@@ -57,17 +56,12 @@ ChartRange ComputeChartRange(const TableRowArray& rows, int rowCount, bool fromZ
     if (fromZero) {
         r.XMin = 0.0;
         r.YMin = 0.0;
-    } else if (medium == ChartMedium::Screen) {
-        r.XMin = r.XMin - (r.XMax - r.XMin) / 20;
-        r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
-        r.YMin = r.YMin - (r.YMax - r.YMin) / 20;
-        r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
     } else {
         r.XMin = r.XMin - (r.XMax - r.XMin) / 20;
         r.YMin = r.YMin - (r.YMax - r.YMin) / 20;
-        r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
-        r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
     }
+    r.XMax = r.XMax + (r.XMax - r.XMin) / 20;
+    r.YMax = r.YMax + (r.YMax - r.YMin) / 20;
     return r;
 }
 
@@ -83,84 +77,71 @@ int ChartMapping::Py(double y) const {
 
 namespace {
 
-std::array<ChartTick, 4> Ticks(int length, double low, double high, ChartMedium medium) {
+std::array<ChartTick, 4> Ticks(int length, double low, double high) {
     std::array<ChartTick, 4> ticks{};
-    const double step = length > 0 ? (high - low) / length : 0.0;
-    for (int i = 1; i <= 4; ++i) {
-        const int offset = (i - 1) * length / 4;
-        double value = low;
-        if (length > 0) {
-            value = medium == ChartMedium::Screen ? low + step * offset
-                                                  : low + offset * (high - low) / length;
-        }
-        ticks[static_cast<std::size_t>(i - 1)] = {offset, value};
-    }
+    for (int i = 0; i < 4; ++i)
+        ticks[static_cast<std::size_t>(i)] = {i * length / 4, low + (high - low) * i / 4};
     return ticks;
 }
 
 }  // namespace
 
-std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range,
-                                ChartMedium medium) {
-    return Ticks(frame.Width, range.XMin, range.XMax, medium);
+std::array<ChartTick, 4> XTicks(const ChartFrame& frame, const ChartRange& range) {
+    return Ticks(frame.Width, range.XMin, range.XMax);
 }
 
-std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range,
-                                ChartMedium medium) {
-    return Ticks(frame.Height, range.YMin, range.YMax, medium);
+std::array<ChartTick, 4> YTicks(const ChartFrame& frame, const ChartRange& range) {
+    return Ticks(frame.Height, range.YMin, range.YMax);
 }
 
-QString TickLabel(double value) {
-    return QString::fromStdString(FormatFixed(value, 2, DecimalSeparator()));
+std::string TickLabel(double value, char separator) {
+    return FormatFixed(value, 2, separator);
 }
 
-QString ShortTickLabel(double value) {
-    if (value == 0.0 || !std::isfinite(value)) return TickLabel(value);
-    int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    double mantissa = value / std::pow(10.0, exponent);
-    // 9,996 rounds up to 10,00: one power more.
-    if (std::fabs(std::round(mantissa * 100) / 100) >= 10.0) {
+std::string ShortTickLabel(double value, char separator) {
+    if (value == 0.0 || !std::isfinite(value)) return TickLabel(value, separator);
+    int exponent = DecimalExponent(value);
+    double mantissa = value / PowerOfTen(exponent);
+    // 9,996 rounds up to 10,00: one power more. Asked of the label itself too, which rounds the
+    // shortest digits of the mantissa (9,995 may be 9,99499... in binary).
+    if (std::fabs(std::round(mantissa * 100) / 100) >= 10.0 ||
+        TickLabel(std::fabs(mantissa), '.') == "10.00") {
         ++exponent;
         mantissa /= 10.0;
     }
-    if (exponent >= -2 && exponent <= 3) return TickLabel(value);
-    static const char16_t* kSuperscripts[] = {u"⁰", u"¹", u"²", u"³", u"⁴",
-                                              u"⁵", u"⁶", u"⁷", u"⁸", u"⁹"};
-    QString power;
-    for (const QChar digit : QString::number(std::abs(exponent)))
-        power += QString::fromUtf16(kSuperscripts[digit.digitValue()]);
-    if (exponent < 0) power.prepend(QChar(0x207B));
-    return TickLabel(mantissa) + QChar(0x00B7) + QStringLiteral("10") + power;
+    if (exponent >= -2 && exponent <= 3) return TickLabel(value, separator);
+    static const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string power;
+    for (const char digit : std::to_string(std::abs(exponent)))
+        power += kSuperscripts[digit - '0'];
+    if (exponent < 0) power.insert(0, "⁻");
+    return TickLabel(mantissa, separator) + "·10" + power;
 }
 
-std::array<QString, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int left, int limit,
-                                   const std::function<int(const QString&)>& textWidth) {
+std::array<std::string, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int left, int limit,
+                                       const TextWidthOf& textWidth, char separator) {
     constexpr int kGap = 4;
-    const auto apart = [&](const std::array<QString, 4>& labels, int end_limit) {
+    const auto apart = [&](const std::array<std::string, 4>& labels, int end_limit) {
         int end = INT_MIN / 2;
         for (std::size_t i = 0; i < ticks.size(); ++i) {
-            if (labels[i].isEmpty()) continue;
+            if (labels[i].empty()) continue;
             const int x = left + ticks[i].Offset;
             if (x < end + kGap) return false;
             end = x + textWidth(labels[i]);
         }
         return end <= end_limit;
     };
-    std::array<QString, 4> written;
-    std::array<QString, 4> shorter;
+    // The values alone choose the form, so that every medium writes the same labels; only
+    // where they do not fit does one give way.
+    std::array<std::string, 4> labels;
+    bool everyday = true;
     for (std::size_t i = 0; i < ticks.size(); ++i) {
-        written[i] = TickLabel(ticks[i].Value);
-        shorter[i] = ShortTickLabel(ticks[i].Value);
+        labels[i] = ShortTickLabel(ticks[i].Value, separator);
+        everyday = everyday && labels[i] == TickLabel(ticks[i].Value, separator);
     }
-    if (apart(written, limit)) return written;
-    std::array<QString, 4> labels = written;
-    if (shorter == written) {
-        // Everyday values that only touch the caption stay as they are.
-        if (apart(written, INT_MAX)) return written;
-    } else {
-        if (apart(shorter, limit)) return shorter;
-        labels = shorter;
-    }
+    if (apart(labels, limit)) return labels;
+    // Everyday values that only touch the caption stay as they are.
+    if (everyday && apart(labels, INT_MAX)) return labels;
     // Apart, but into the caption: the last label gives way.
     if (apart(labels, INT_MAX)) {
         labels[3].clear();
@@ -171,12 +152,32 @@ std::array<QString, 4> XTickLabels(const std::array<ChartTick, 4>& ticks, int le
     return labels;
 }
 
-int MaxYLabelWidth(const TableRowArray& rows, int rowCount,
-                   const std::function<int(const QString&)>& textWidth) {
+ChartTextPlaces PlaceChartTexts(const ChartFrame& f, int arrow, int pointRadius, int boxRight,
+                                const AxisCaptions& captions, const TextWidthOf& width) {
+    constexpr int kGap = 3;
+    const int right = f.Left + f.Width;
+    // The labels keep clear of a point on an axis.
+    const int labelsBelow = std::max(5, pointRadius + 1);
+    ChartTextPlaces places;
+    places.YCaption = {f.Left - arrow - width(captions.Y + " "), f.Top};
+    places.XCaption = {right - 10, f.Bottom() + std::max(8, arrow + kGap)};
+    places.XLabelsTop = f.Bottom() + labelsBelow;
+    places.YLabelsRight = f.Left - std::max(kGap, pointRadius + 1);
+    // Labels end before the x caption, or before the box's edge; and before the arrow head
+    // where it reaches down to them.
+    places.XLabelLimit = captions.Shown ? places.XCaption.X - kGap : boxRight - kGap;
+    if (arrow > labelsBelow) {
+        places.XLabelLimit = std::min(places.XLabelLimit, right - arrow - kGap);
+    }
+    return places;
+}
+
+int MaxYLabelWidth(const TableRowArray& rows, int rowCount, const TextWidthOf& textWidth,
+                   char separator) {
     int widest = 0;
     const int count = ClampRowCount(rowCount);
     for (int i = 1; i <= count; ++i)
-        widest = std::max(widest, textWidth(TickLabel(rows[i].Y)));
+        widest = std::max(widest, textWidth(TickLabel(rows[i].Y, separator)));
     return widest;
 }
 
@@ -228,33 +229,38 @@ CurveFit FitCurve(const TableRowArray& rows, int rowCount, int kind, const Chart
     return fit;
 }
 
-std::vector<QPoint> CurvePolyline(const CurveFit& fit, const ChartMapping& mapping) {
-    std::vector<QPoint> points;
+std::vector<ChartPoint> CurvePolyline(const CurveFit& fit, const ChartMapping& mapping) {
+    std::vector<ChartPoint> points;
     if (!fit.Drawable) return points;
     const ChartRange& r = mapping.Range();
     if (fit.Kind == kStraightLine) {
-        points.emplace_back(mapping.Frame().Left, mapping.Py(fit.B * r.XMin + fit.A));
-        points.emplace_back(mapping.Px(r.XMax), mapping.Py(fit.B * r.XMax + fit.A));
+        points.push_back({mapping.Frame().Left, mapping.Py(fit.B * r.XMin + fit.A)});
+        points.push_back({mapping.Px(r.XMax), mapping.Py(fit.B * r.XMax + fit.A)});
         return points;
     }
     for (int i = 1; i <= 100; ++i) {
         const double x = r.XMin + (r.XMax - r.XMin) * i / 100;
         if (x == 0.0) continue;
         const double y = fit.Kind == kHyperbola ? fit.A / x : fit.A * x * x;
-        points.emplace_back(mapping.Px(x), mapping.Py(y));
+        points.push_back({mapping.Px(x), mapping.Py(y)});
     }
     return points;
 }
 
-AxisCaptions AxisCaptionsFor(int simulationMode, const std::string& chartXCaption) {
-    const QString x = Tr(chartXCaption.c_str());
+ChartRect ClipRect(const ChartFrame& frame) {
+    return {frame.Left, frame.Top, frame.Width + 1, frame.Height + 1};
+}
+
+AxisCaptions AxisCaptionsFor(int simulationMode, const std::string& chartXCaption,
+                             Language language) {
+    const auto in = [language](const char* source) { return Translate(language, source); };
     switch (simulationMode) {
         case 2:
-            return {true, Tr(QT_TRANSLATE_NOOP("kinetra", "s[jedn.]")), QStringLiteral("N")};
+            return {true, in(QT_TRANSLATE_NOOP("kinetra", "s[jedn.]")), "N"};
         case 5:
-            return {true, Tr(QT_TRANSLATE_NOOP("kinetra", "T[jedn.]")), x};
+            return {true, in(QT_TRANSLATE_NOOP("kinetra", "T[jedn.]")), in(chartXCaption.c_str())};
         case 7:
-            return {true, Tr(QT_TRANSLATE_NOOP("kinetra", "p[jedn.]")), x};
+            return {true, in(QT_TRANSLATE_NOOP("kinetra", "p[jedn.]")), in(chartXCaption.c_str())};
         default:
             return {};
     }
