@@ -751,10 +751,6 @@ change. When you press “Run” the simulation starts at once, and a panel with
         <translation>the number of particles in the vessel</translation>
     </message>
     <message>
-        <source>jednostek</source>
-        <translation>units</translation>
-    </message>
-    <message>
         <source>Czy zapisać tę stronę jako plik PDF?</source>
         <translation>Save this page as a PDF file?</translation>
     </message>
@@ -1473,6 +1469,60 @@ Reason: %2</translation>
     <message>
         <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od wielkości naczynia.</source>
         <translation>Exact model: the temperature is the mean energy of one particle, so it does not depend on the size of the vessel.</translation>
+    </message>
+    <message>
+        <source>Temperatura gazu jest związana z ruchem cieplnym jego cząsteczek. Cząsteczki gazu zamkniętego w naczyniu poruszają się bezładnie z różnymi prędkościami, zderzają się ze sobą i ze ściankami naczynia. Im szybciej poruszają się cząsteczki, tym większa jest ich energia kinetyczna i tym wyższa jest temperatura gazu. Wirtualny termometr pokazuje temperaturę obliczoną z ruchu cząsteczek, w jednostkach programu.</source>
+        <translation>The temperature of a gas is linked to the thermal motion of its particles. The particles of a gas closed in a vessel move at random with different speeds and collide with one another and with the walls of the vessel. The faster the particles move, the greater their kinetic energy and the higher the temperature of the gas. The virtual thermometer shows the temperature worked out from the motion of the particles, in the program’s units.</translation>
+    </message>
+    <message>
+        <source>Symulacje tematu „Ciśnienie”: przy każdej cząsteczce kreska w kierunku jej ruchu,
+tym dłuższa, im szybciej cząsteczka się porusza. Wyłączone: same cząsteczki.</source>
+        <translation>Simulations of the “Pressure” topic: a line at each particle in the direction it moves,
+the longer, the faster the particle moves. Off: the particles alone.</translation>
+    </message>
+    <message>
+        <source>Dla projektora, w symulacjach tematów „Dyfuzja”, „Droga swobodna”
+i „Zderzenia ze ściankami naczynia”: cząsteczki wielkości 1, 2 i 3 są rysowane
+jak cząsteczki wielkości 5, a tor cząsteczki w drodze swobodnej trzy razy grubszą linią.
+Przy większych cząsteczkach zmienia się tylko ten tor.</source>
+        <translation>For a projector, in the simulations of the topics “Diffusion”, “Free path”
+and “Collisions with the walls of the vessel”: particles of size 1, 2 and 3 are drawn
+as particles of size 5, and the track of the free path’s particle three times as thick.
+With larger particles only that track changes.</translation>
+    </message>
+    <message>
+        <source>Symulacja tematu „Transport ciepła”: gdy temperatura wychodzi poza skalę termometru,
+wiersz pokazuje przed słowem „nieokreślona” swój opis,
+np. „Temperatura przegrody = nieokreślona”. Temperatury na skali wyglądają tak samo.</source>
+        <translation>Simulation of the “Heat transfer” topic: when a temperature goes off the thermometer’s scale,
+its line shows its label before the word “undetermined”,
+e.g. “Temperature of the partition = undetermined”. Temperatures on the scale look the same.</translation>
+    </message>
+    <message>
+        <source>Przycisk „Drukuj” nad symulacją: obraz ekranu drukuje się na białym tle zamiast
+czarnego, co oszczędza toner. Dyfuzja bez wykresu i droga swobodna drukują się na białym
+tle zawsze.</source>
+        <translation>The “Print” button over a simulation: the screen picture is printed on a white background
+instead of black, which saves toner. Diffusion without the chart and the free path are
+always printed on white.</translation>
+    </message>
+    <message>
+        <source>Tabela pomiarów zawiera wpisane wartości, które po zakończeniu programu zostaną utracone. Można je najpierw zapisać przyciskiem „%1” pod tabelą.
+Czy zakończyć program?</source>
+        <translation>The measurement table holds values that were typed in; they will be lost when the program ends. They can be saved first with the “%1” button under the table.
+End the program?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji na drukarce „%1”?</source>
+        <translation>Print the picture of the simulation on the printer “%1”?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji? Nie znaleziono drukarki domyślnej; stronę będzie można zapisać jako plik PDF.</source>
+        <translation>Print the picture of the simulation? No default printer was found; the page can be saved as a PDF file.</translation>
+    </message>
+    <message>
+        <source>jednostek</source>
+        <translation>units</translation>
     </message>
 </context>
 </TS>

@@ -1023,10 +1023,6 @@ układu. Po naciśnięciu „Uruchom” symulacja rusza od razu, a po prawej str
         <translation>пробігу від числа молекул у посудині</translation>
     </message>
     <message>
-        <source>jednostek</source>
-        <translation>одиниць</translation>
-    </message>
-    <message>
         <source>Czy zapisać tę stronę jako plik PDF?</source>
         <translation>Зберегти цю сторінку як файл PDF?</translation>
     </message>
@@ -1473,6 +1469,60 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     <message>
         <source>Model dokładny: zderzenia sprężystych krążków</source>
         <translation>Точна модель: зіткнення пружних дисків</translation>
+    </message>
+    <message>
+        <source>Temperatura gazu jest związana z ruchem cieplnym jego cząsteczek. Cząsteczki gazu zamkniętego w naczyniu poruszają się bezładnie z różnymi prędkościami, zderzają się ze sobą i ze ściankami naczynia. Im szybciej poruszają się cząsteczki, tym większa jest ich energia kinetyczna i tym wyższa jest temperatura gazu. Wirtualny termometr pokazuje temperaturę obliczoną z ruchu cząsteczek, w jednostkach programu.</source>
+        <translation>Температура газу пов’язана з тепловим рухом його молекул. Молекули газу, закритого в посудині, рухаються хаотично з різними швидкостями, стикаються між собою та зі стінками посудини. Що швидше рухаються молекули, то більша їхня кінетична енергія і то вища температура газу. Віртуальний термометр показує температуру, обчислену з руху молекул, в одиницях програми.</translation>
+    </message>
+    <message>
+        <source>Symulacje tematu „Ciśnienie”: przy każdej cząsteczce kreska w kierunku jej ruchu,
+tym dłuższa, im szybciej cząsteczka się porusza. Wyłączone: same cząsteczki.</source>
+        <translation>Симуляції теми «Тиск»: біля кожної молекули риска в напрямку її руху,
+тим довша, чим швидше рухається молекула. Вимкнено: лише молекули.</translation>
+    </message>
+    <message>
+        <source>Dla projektora, w symulacjach tematów „Dyfuzja”, „Droga swobodna”
+i „Zderzenia ze ściankami naczynia”: cząsteczki wielkości 1, 2 i 3 są rysowane
+jak cząsteczki wielkości 5, a tor cząsteczki w drodze swobodnej trzy razy grubszą linią.
+Przy większych cząsteczkach zmienia się tylko ten tor.</source>
+        <translation>Для проєктора, у симуляціях тем «Дифузія», «Вільний пробіг»
+і «Зіткнення зі стінками посудини»: молекули розміру 1, 2 і 3 малюються
+як молекули розміру 5, а траєкторія молекули вільного пробігу — утричі товщою лінією.
+За більших молекул змінюється лише ця траєкторія.</translation>
+    </message>
+    <message>
+        <source>Symulacja tematu „Transport ciepła”: gdy temperatura wychodzi poza skalę termometru,
+wiersz pokazuje przed słowem „nieokreślona” swój opis,
+np. „Temperatura przegrody = nieokreślona”. Temperatury na skali wyglądają tak samo.</source>
+        <translation>Симуляція теми «Теплопередача»: коли температура виходить за шкалу термометра,
+рядок показує перед словом «невизначена» свій опис,
+напр. «Температура перегородки = невизначена». Температури на шкалі виглядають так само.</translation>
+    </message>
+    <message>
+        <source>Przycisk „Drukuj” nad symulacją: obraz ekranu drukuje się na białym tle zamiast
+czarnego, co oszczędza toner. Dyfuzja bez wykresu i droga swobodna drukują się na białym
+tle zawsze.</source>
+        <translation>Кнопка «Друкувати» над симуляцією: знімок екрана друкується на білому тлі замість
+чорного, що заощаджує тонер. Дифузія без графіка і вільний пробіг завжди друкуються
+на білому тлі.</translation>
+    </message>
+    <message>
+        <source>Tabela pomiarów zawiera wpisane wartości, które po zakończeniu programu zostaną utracone. Można je najpierw zapisać przyciskiem „%1” pod tabelą.
+Czy zakończyć program?</source>
+        <translation>Таблиця вимірювань містить введені значення, які буде втрачено після завершення програми. Спершу їх можна зберегти кнопкою «%1» під таблицею.
+Завершити програму?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji na drukarce „%1”?</source>
+        <translation>Надрукувати зображення симуляції на принтері «%1»?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji? Nie znaleziono drukarki domyślnej; stronę będzie można zapisać jako plik PDF.</source>
+        <translation>Надрукувати зображення симуляції? Типовий принтер не знайдено; сторінку можна буде зберегти як файл PDF.</translation>
+    </message>
+    <message>
+        <source>jednostek</source>
+        <translation>одиниць</translation>
     </message>
 </context>
 </TS>

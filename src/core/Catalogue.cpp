@@ -14,8 +14,8 @@ const Topic kTopicTable[] = {
     {WallCollisions, texts::kMenuWalls, texts::kWallTitle, texts::kWallIntro, false, false, true,
      SetUpPicture::WallCollisions},
     // The temperature's runs use the experiment panel.
-    {Temperature, texts::kMenuTemperature, texts::kTemperatureTitle, texts::kWallIntro, true, false,
-     true, SetUpPicture::WallCollisions},
+    {Temperature, texts::kMenuTemperature, texts::kTemperatureTitle, texts::kTemperatureIntro, true,
+     false, true, SetUpPicture::WallCollisions},
     {Pressure, texts::kMenuPressure, texts::kPressureTitle, texts::kMemo62, false, true, true,
      SetUpPicture::FreePath},
     {Heat, texts::kMenuHeat, texts::kHeatTitle, texts::kMemo73, false, true, true,

@@ -9,11 +9,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QToolTip>
 #include <algorithm>
 #include <array>
 
+#include "ui/PrintingBinding.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
@@ -159,6 +161,12 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
             return form_->Escape();
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // On the initial-conditions panel Enter presses "Start" (or "Zamknij" in its place)
+            // from a size, a box or an option, as a dialog's default button.
+            if (focus && panel2_->isAncestorOf(focus) && !qobject_cast<QPushButton*>(focus)) {
+                const InitialConditionsPanel& p = form_->Conditions();
+                return Click(p.BitBtn25->isVisible() ? p.BitBtn25 : p.BitBtn3);
+            }
             if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
                 button->click();
                 return true;
@@ -186,7 +194,9 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
     if (key->isAutoRepeat()) return true;
     if (key->key() == Qt::Key_Space) Click(form_->Tools().BitBtn6);
     if (key->key() == Qt::Key_R) Click(form_->Tools().BitBtn7);
-    if (key->key() == Qt::Key_P) Click(form_->Tools().BitBtn19);
+    // One stray key must not send a page: it asks first, naming the printer.
+    if (key->key() == Qt::Key_P && form_->Tools().BitBtn19->isEnabled())
+        form_->Printing().PrintKey();
     return true;
 }
 

@@ -171,6 +171,7 @@ KeyGuide AddKeyGuide(QWidget* content, int top, const QString& prefix, const QSt
     auto* panel =
         AddPicture(content, images.panel, pictures ? InitialConditionsPicture() : QPixmap(),
                    QRect(QPoint(376, y), pictures::kPanelMiniSize));
+    panel->setProperty(kPanelPictureProperty, true);
     guide.pictures[2] = panel;
     y = std::max(Bottom(memo), Bottom(panel)) + 12;
 
@@ -498,7 +499,7 @@ void BuildTopics(QWidget* menu, MainMenuControls& m) {
     {
         BevelPanel* p = m.Panel7 = AddTopicPanel(menu, QStringLiteral("Panel7"));
         const int top = BuildTopic(p, QStringLiteral("Panel7Icon"), texts::kTemperatureTitle,
-                                   QStringLiteral("Memo51"), texts::kWallIntro,
+                                   QStringLiteral("Memo51"), texts::kTemperatureIntro,
                                    {{"Label46", texts::kLabel46, &m.Label46},
                                     {"Label47", texts::kLabel47, &m.Label47},
                                     {"Label65", texts::kLabel65, &m.Label65},

@@ -91,6 +91,8 @@ class TForm1 : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // "Wyjście", or the window system's close: asks first when a table holds typed values.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     Surface surface_;

@@ -36,8 +36,7 @@ bool TForm1::SetLanguage(Language language) {
     if (jednostki_) jednostki_->Retranslate();
     // The miniature of the initial-conditions panel carries its captions in the picture.
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->objectName().endsWith(QStringLiteral("KeyPanelPicture")) &&
-            !label->pixmap().isNull()) {
+        if (label->property(kPanelPictureProperty).toBool() && !label->pixmap().isNull()) {
             label->setPixmap(InitialConditionsPicture());
         }
     }

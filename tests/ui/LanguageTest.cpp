@@ -33,6 +33,7 @@
 #include "measure/Language.h"
 #include "measure/PrintService.h"
 #include "ui/Keyboard.h"
+#include "ui/Pictures.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
 #include "ui/jedn_Unit.h"
@@ -393,6 +394,37 @@ TEST_F(Languages, EveryCaptionChangesOrIsItsOwnTranslationAndSwitchingBackRestor
     for (qsizetype i = 0; i < back.size(); ++i)
         EXPECT_EQ(back[i].toStdString(), polish[i].toStdString()) << i;
     EXPECT_EQ(W<QPushButton>("LanguageButton")->text(), QStringLiteral("English"));
+}
+
+TEST_F(Languages, ThePagesPictureOfTheSetUpPanelIsTheRealPanelInTheirLanguage) {
+    // The panel as the pupil meets it for the diffusion, without the focus, halved.
+    const auto realPanel = [this] {
+        OpenDiffusionPanel();
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        const QImage whole = W("Panel2")->grab().toImage();
+        form->Escape();
+        return whole.scaled(257, 201, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    };
+    const auto picture = [] {
+        return InitialConditionsPicture().toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage polish = picture();
+    EXPECT_EQ(polish, realPanel());
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    const QImage english = picture();
+    EXPECT_NE(english, polish);
+    EXPECT_EQ(english, realPanel());
+    // Every page that shows it shows it in English, the diffusion's borrowed one too.
+    Click("BitBtn8");
+    int shown = 0;
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->property(kPanelPictureProperty).toBool() || label->pixmap().isNull()) continue;
+        ++shown;
+        EXPECT_EQ(label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), english)
+            << label->objectName().toStdString();
+    }
+    EXPECT_EQ(shown, 3);
 }
 
 TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {

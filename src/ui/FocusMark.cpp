@@ -1,0 +1,80 @@
+#include "ui/FocusMark.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace {
+
+bool Marked(const QStyleOption* option) {
+    return option->state.testFlag(QStyle::State_HasFocus) &&
+           option->state.testFlag(QStyle::State_KeyboardFocusChange);
+}
+
+}  // namespace
+
+FocusMarkStyle::FocusMarkStyle(QStyle* base) : QProxyStyle(base) {}
+
+void FocusMarkStyle::Install() {
+    QStyle* current = QApplication::style();
+    if (dynamic_cast<FocusMarkStyle*>(current)) return;
+    // Over the style chosen (-style on the command line, say), not Qt's default.
+    QApplication::setStyle(new FocusMarkStyle(QStyleFactory::create(current->name())));
+}
+
+bool FocusMarkStyle::KeyboardFocusOn(const QWidget* w) {
+    return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void FocusMarkStyle::DrawMark(QPainter& p, const QRect& r) {
+    if (r.width() < 4 || r.height() < 4) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    // Two pixels of white, then every other pair of them black: the dots read on any ground.
+    const QRect ring = r.adjusted(1, 1, -1, -1);
+    QPen pen(Qt::white, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    p.setPen(pen);
+    p.drawRect(ring);
+    pen.setColor(Qt::black);
+    pen.setDashPattern({1, 1});
+    p.setPen(pen);
+    p.drawRect(ring);
+    p.restore();
+}
+
+void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (!Marked(option)) return;
+    switch (element) {
+        case CE_PushButton:
+            DrawMark(*painter, option->rect.adjusted(2, 2, -2, -2));
+            break;
+        case CE_CheckBox:
+        case CE_RadioButton:
+            DrawMark(*painter, option->rect);
+            break;
+        default:
+            break;
+    }
+}
+
+void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                        QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (!Marked(option)) return;
+    if (control == CC_Slider || control == CC_SpinBox) DrawMark(*painter, option->rect);
+}
+
+void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                   QPainter* painter, const QWidget* widget) const {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // A spin box's own text field is marked with the box, around both.
+    if (element == PE_PanelLineEdit && Marked(option) && qobject_cast<const QLineEdit*>(widget) &&
+        !qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()))
+        DrawMark(*painter, option->rect);
+}
