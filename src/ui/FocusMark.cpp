@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace {
 
@@ -52,12 +53,18 @@ void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (!Marked(option)) return;
     switch (element) {
         case CE_PushButton:
-            DrawMark(*painter, option->rect.adjusted(2, 2, -2, -2));
+            // Inside the button's own edge, around its picture and caption.
+            DrawMark(*painter, option->rect.adjusted(3, 3, -3, -3));
             break;
         case CE_CheckBox:
-        case CE_RadioButton:
-            DrawMark(*painter, option->rect);
+        case CE_RadioButton: {
+            // Around the caption, clear of the box or the dot before it.
+            const QRect caption = subElementRect(
+                element == CE_CheckBox ? SE_CheckBoxFocusRect : SE_RadioButtonFocusRect, option,
+                widget);
+            DrawMark(*painter, caption.adjusted(-3, -3, 3, 3) & option->rect);
             break;
+        }
         default:
             break;
     }
@@ -67,7 +74,14 @@ void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOpti
                                         QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (!Marked(option)) return;
-    if (control == CC_Slider || control == CC_SpinBox) DrawMark(*painter, option->rect);
+    if (control == CC_SpinBox) DrawMark(*painter, option->rect);
+    if (control == CC_Slider) {
+        // Around the groove and the handle; the ticks below stay in view.
+        const QRect handle = subControlRect(control, option, SC_SliderHandle, widget);
+        QRect around = option->rect;
+        around.setBottom(std::min(around.bottom(), handle.bottom() + 3));
+        DrawMark(*painter, around);
+    }
 }
 
 void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -448,12 +448,16 @@ Topic BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(pal);
+        // Room around the text for the keyboard's focus mark, one pixel less below, where the
+        // next link's room begins; the text stays where it was.
+        constexpr int kMarkRoom = 2;
+        label->setContentsMargins(kMarkRoom, kMarkRoom, kMarkRoom, kMarkRoom - 1);
         label->adjustSize();
         // A continuation line starts under the text of the first line, past its number.
         const int indent =
             link.continuation ? QFontMetrics(linkFont).horizontalAdvance(QStringLiteral("2. ")) : 0;
-        label->move(x + indent, y);
-        y = Bottom(label) + 3;
+        label->move(x + indent - kMarkRoom, y - kMarkRoom);
+        y = Bottom(label) - (kMarkRoom - 1) + 3;
     }
     return {icon, y + 6};
 }
