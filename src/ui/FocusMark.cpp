@@ -87,7 +87,7 @@ void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOpti
 void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    // A spin box's own text field is marked with the box, around both.
+    // A table cell; the text field inside a spin box is marked with its box.
     if (element == PE_PanelLineEdit && Marked(option) && qobject_cast<const QLineEdit*>(widget) &&
         !qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()))
         DrawMark(*painter, option->rect);
