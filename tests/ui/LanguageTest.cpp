@@ -304,7 +304,8 @@ TEST_P(EveryLanguage, EveryScreenIsInTheLanguageAndEveryTextFitsItsBox) {
     ASSERT_TRUE(form->SetLanguage(language));
     Check(QStringLiteral("menu"));
     EXPECT_EQ(W<QComboBox>("LanguageChoice")->currentText(), FromCore(GetParam().OwnName));
-    const QString twoAndAHalf = QStringLiteral("2") + QLatin1Char(DecimalSeparator()) + QLatin1Char('5');
+    const QString twoAndAHalf =
+        QStringLiteral("2") + QLatin1Char(DecimalSeparator()) + QLatin1Char('5');
 
     for (const Exercise& exercise : Exercises()) {
         const QString name = QLatin1String(exercise.Name);
