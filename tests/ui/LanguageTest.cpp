@@ -442,6 +442,8 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     QTest::keyClick(W("Panel11"), Qt::Key_F12);
     ASSERT_EQ(CurrentLanguage(), Language::English);
     EXPECT_TRUE(form->Timer().Enabled());
+    // A screen reader's description, put together from pieces, follows too.
+    EXPECT_EQ(W("BitBtn6")->accessibleDescription(), QStringLiteral("Key: space"));
     // The study's texts, the name taken from its link included, are English too.
     EXPECT_EQ(
         W<QLabel>("Label101")->text(),
