@@ -149,6 +149,12 @@ class ScreenCheck {
             Words(w, group->title());
             if (TextWidth(group, group->title()) > group->width() - 16)
                 Fault(w->objectName() + QStringLiteral(" too narrow"), group->title());
+        } else if (auto* choice = qobject_cast<QComboBox*>(w)) {
+            // Every entry beside the arrow, a language's long own name too.
+            for (int i = 0; i < choice->count(); ++i) {
+                if (TextWidth(choice, choice->itemText(i)) > choice->width() - 32)
+                    Fault(w->objectName() + QStringLiteral(" too narrow"), choice->itemText(i));
+            }
         } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
             const QString text = memo->toPlainText();
             Words(w, text);
