@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
 <context>
-    <name>QCommandLineParser</name>
-    <message>
-        <source>Usage: %1</source>
-        <translation>Usage: %1</translation>
-    </message>
-</context>
-<context>
     <name>kinetra</name>
     <message>
         <source>s[jedn.]</source>
@@ -1249,10 +1242,6 @@ Please choose another folder or another file name.</translation>
         <translation>Mass of the gas particles</translation>
     </message>
     <message>
-        <source>English</source>
-        <translation>Polski</translation>
-    </message>
-    <message>
         <source>Model:</source>
         <translation>Model:</translation>
     </message>
@@ -1279,10 +1268,6 @@ Please choose another folder or another file name.</translation>
     <message>
         <source>Zamknij</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>Program w języku angielskim (klawisz F12)</source>
-        <translation>The program in Polish (F12 key)</translation>
     </message>
     <message>
         <source>prosty</source>
@@ -1523,6 +1508,178 @@ End the program?</translation>
     <message>
         <source>jednostek</source>
         <translation>units</translation>
+    </message>
+    <message>
+        <source>Użycie: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Opcje:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Argumenty:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>[opcje]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Nieznana opcja „%1”.</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>Nieznane opcje: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <source>Brak wartości po „%1”.</source>
+        <translation>Missing value after “%1”.</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwana wartość po „%1”.</source>
+        <translation>Unexpected value after “%1”.</translation>
+    </message>
+    <message>
+        <source>Ćwiczenia (dla --exercise):</source>
+        <translation>Exercises (for --exercise):</translation>
+    </message>
+    <message>
+        <source>Pomoc: %1 --help</source>
+        <translation>Help: %1 --help</translation>
+    </message>
+    <message>
+        <source>KINETRA – program dydaktyczny o kinetyczno-molekularnej teorii gazów.</source>
+        <translation>KINETRA – a teaching program on the kinetic theory of gases.</translation>
+    </message>
+    <message>
+        <source>Pokazuje tę pomoc i kończy pracę.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Pokazuje wersję programu i kończy pracę.</source>
+        <translation>Shows the version of the program and exits.</translation>
+    </message>
+    <message>
+        <source>Uruchamia program w zwykłym oknie (F11 przełącza tryb).</source>
+        <translation>Starts the program in a window (F11 switches the mode).</translation>
+    </message>
+    <message>
+        <source>Uruchamia program na pełnym ekranie (domyślnie).</source>
+        <translation>Starts the program full screen (the default).</translation>
+    </message>
+    <message>
+        <source>Język programu: %1.</source>
+        <translation>Language of the program: %1.</translation>
+    </message>
+    <message>
+        <source>język</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>nazwa</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Otwiera od razu opis ćwiczenia &lt;%1&gt;.</source>
+        <translation>Opens the description of the exercise &lt;%1&gt; at once.</translation>
+    </message>
+    <message>
+        <source>%1: nieoczekiwany argument „%2”.</source>
+        <translation>%1: unexpected argument “%2”.</translation>
+    </message>
+    <message>
+        <source>KINETRA, wersja %1</source>
+        <translation>KINETRA, version %1</translation>
+    </message>
+    <message>
+        <source>%1: opcji --window i --fullscreen nie można łączyć.</source>
+        <translation>%1: the options --window and --fullscreen cannot be combined.</translation>
+    </message>
+    <message>
+        <source>%1: język „%2” nie jest dostępny; dostępne: %3.</source>
+        <translation>%1: the language “%2” is not available; available: %3.</translation>
+    </message>
+    <message>
+        <source>%1: nie ma ćwiczenia „%2”.</source>
+        <translation>%1: there is no exercise “%2”.</translation>
+    </message>
+    <message>
+        <source>kinetra: nie udało się wczytać tekstów wybranego języka; program zostaje polski.</source>
+        <translation>kinetra: the texts of the chosen language could not be loaded; the program stays Polish.</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji</source>
+        <translation>illustration of diffusion</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji z wykresem</source>
+        <translation>illustration of diffusion with a chart</translation>
+    </message>
+    <message>
+        <source>droga swobodna, ilustracja zjawiska</source>
+        <translation>free path, illustration of the phenomenon</translation>
+    </message>
+    <message>
+        <source>zależność średniej drogi swobodnej od liczby cząsteczek</source>
+        <translation>mean free path against the number of particles</translation>
+    </message>
+    <message>
+        <source>pomiar liczby zderzeń ze ściankami naczynia</source>
+        <translation>counting the collisions with the walls of the vessel</translation>
+    </message>
+    <message>
+        <source>od czego zależy temperatura</source>
+        <translation>what the temperature depends on</translation>
+    </message>
+    <message>
+        <source>temperatura a liczba cząsteczek</source>
+        <translation>temperature and the number of particles</translation>
+    </message>
+    <message>
+        <source>temperatura a średnia prędkość cząsteczek</source>
+        <translation>temperature and the mean speed of the particles</translation>
+    </message>
+    <message>
+        <source>temperatura a masa cząsteczek</source>
+        <translation>temperature and the mass of the particles</translation>
+    </message>
+    <message>
+        <source>temperatura a wielkość naczynia</source>
+        <translation>temperature and the size of the vessel</translation>
+    </message>
+    <message>
+        <source>od czego zależy ciśnienie gazu</source>
+        <translation>what the pressure of a gas depends on</translation>
+    </message>
+    <message>
+        <source>ciśnienie a liczba cząsteczek</source>
+        <translation>pressure and the number of particles</translation>
+    </message>
+    <message>
+        <source>ciśnienie a średnia prędkość cząsteczek</source>
+        <translation>pressure and the mean speed of the particles</translation>
+    </message>
+    <message>
+        <source>ciśnienie a masa cząsteczek</source>
+        <translation>pressure and the mass of the particles</translation>
+    </message>
+    <message>
+        <source>ciśnienie a wielkość naczynia</source>
+        <translation>pressure and the size of the vessel</translation>
+    </message>
+    <message>
+        <source>transport ciepła</source>
+        <translation>heat transfer</translation>
+    </message>
+    <message>
+        <source>Język programu</source>
+        <translation>Language of the program</translation>
+    </message>
+    <message>
+        <source>Język programu (klawisz F12: następny język)</source>
+        <translation>Language of the program (F12 key: the next language)</translation>
     </message>
 </context>
 </TS>

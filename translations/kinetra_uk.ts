@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="pl_PL">
 <context>
-    <name>QCommandLineParser</name>
-    <message>
-        <source>Usage: %1</source>
-        <translation>Використання: %1</translation>
-    </message>
-</context>
-<context>
     <name>kinetra</name>
     <message>
         <source>Pracownia Programów Edukacyjnych KINETRA</source>
@@ -505,14 +498,6 @@ Powód: %2</source>
     <message>
         <source>Informacje</source>
         <translation>Інформація</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Polski</translation>
-    </message>
-    <message>
-        <source>Program w języku angielskim (klawisz F12)</source>
-        <translation>Програма польською мовою (клавіша F12)</translation>
     </message>
     <message>
         <source>Ćwiczenia:</source>
@@ -1523,6 +1508,178 @@ Czy zakończyć program?</source>
     <message>
         <source>jednostek</source>
         <translation>одиниць</translation>
+    </message>
+    <message>
+        <source>Użycie: %1</source>
+        <translation>Використання: %1</translation>
+    </message>
+    <message>
+        <source>Opcje:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>Argumenty:</source>
+        <translation>Аргументи:</translation>
+    </message>
+    <message>
+        <source>[opcje]</source>
+        <translation>[параметри]</translation>
+    </message>
+    <message>
+        <source>Nieznana opcja „%1”.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Nieznane opcje: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Brak wartości po „%1”.</source>
+        <translation>Бракує значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwana wartość po „%1”.</source>
+        <translation>Неочікуване значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Ćwiczenia (dla --exercise):</source>
+        <translation>Вправи (для --exercise):</translation>
+    </message>
+    <message>
+        <source>Pomoc: %1 --help</source>
+        <translation>Довідка: %1 --help</translation>
+    </message>
+    <message>
+        <source>KINETRA – program dydaktyczny o kinetyczno-molekularnej teorii gazów.</source>
+        <translation>KINETRA – навчальна програма з молекулярно-кінетичної теорії газів.</translation>
+    </message>
+    <message>
+        <source>Pokazuje tę pomoc i kończy pracę.</source>
+        <translation>Показує цю довідку й завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Pokazuje wersję programu i kończy pracę.</source>
+        <translation>Показує версію програми й завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Uruchamia program w zwykłym oknie (F11 przełącza tryb).</source>
+        <translation>Запускає програму у звичайному вікні (F11 перемикає режим).</translation>
+    </message>
+    <message>
+        <source>Uruchamia program na pełnym ekranie (domyślnie).</source>
+        <translation>Запускає програму на весь екран (типово).</translation>
+    </message>
+    <message>
+        <source>Język programu: %1.</source>
+        <translation>Мова програми: %1.</translation>
+    </message>
+    <message>
+        <source>język</source>
+        <translation>мова</translation>
+    </message>
+    <message>
+        <source>nazwa</source>
+        <translation>назва</translation>
+    </message>
+    <message>
+        <source>Otwiera od razu opis ćwiczenia &lt;%1&gt;.</source>
+        <translation>Одразу відкриває опис вправи &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>%1: nieoczekiwany argument „%2”.</source>
+        <translation>%1: неочікуваний аргумент «%2».</translation>
+    </message>
+    <message>
+        <source>KINETRA, wersja %1</source>
+        <translation>KINETRA, версія %1</translation>
+    </message>
+    <message>
+        <source>%1: opcji --window i --fullscreen nie można łączyć.</source>
+        <translation>%1: параметри --window і --fullscreen не можна поєднувати.</translation>
+    </message>
+    <message>
+        <source>%1: język „%2” nie jest dostępny; dostępne: %3.</source>
+        <translation>%1: мова «%2» недоступна; доступні: %3.</translation>
+    </message>
+    <message>
+        <source>%1: nie ma ćwiczenia „%2”.</source>
+        <translation>%1: немає вправи «%2».</translation>
+    </message>
+    <message>
+        <source>kinetra: nie udało się wczytać tekstów wybranego języka; program zostaje polski.</source>
+        <translation>kinetra: не вдалося завантажити тексти вибраної мови; програма залишається польською.</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji</source>
+        <translation>ілюстрація явища дифузії</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji z wykresem</source>
+        <translation>ілюстрація явища дифузії з графіком</translation>
+    </message>
+    <message>
+        <source>droga swobodna, ilustracja zjawiska</source>
+        <translation>вільний пробіг, ілюстрація явища</translation>
+    </message>
+    <message>
+        <source>zależność średniej drogi swobodnej od liczby cząsteczek</source>
+        <translation>залежність середньої довжини вільного пробігу від числа молекул</translation>
+    </message>
+    <message>
+        <source>pomiar liczby zderzeń ze ściankami naczynia</source>
+        <translation>вимірювання числа зіткнень зі стінками посудини</translation>
+    </message>
+    <message>
+        <source>od czego zależy temperatura</source>
+        <translation>від чого залежить температура</translation>
+    </message>
+    <message>
+        <source>temperatura a liczba cząsteczek</source>
+        <translation>температура і число молекул</translation>
+    </message>
+    <message>
+        <source>temperatura a średnia prędkość cząsteczek</source>
+        <translation>температура і середня швидкість молекул</translation>
+    </message>
+    <message>
+        <source>temperatura a masa cząsteczek</source>
+        <translation>температура і маса молекул</translation>
+    </message>
+    <message>
+        <source>temperatura a wielkość naczynia</source>
+        <translation>температура і розмір посудини</translation>
+    </message>
+    <message>
+        <source>od czego zależy ciśnienie gazu</source>
+        <translation>від чого залежить тиск газу</translation>
+    </message>
+    <message>
+        <source>ciśnienie a liczba cząsteczek</source>
+        <translation>тиск і число молекул</translation>
+    </message>
+    <message>
+        <source>ciśnienie a średnia prędkość cząsteczek</source>
+        <translation>тиск і середня швидкість молекул</translation>
+    </message>
+    <message>
+        <source>ciśnienie a masa cząsteczek</source>
+        <translation>тиск і маса молекул</translation>
+    </message>
+    <message>
+        <source>ciśnienie a wielkość naczynia</source>
+        <translation>тиск і розмір посудини</translation>
+    </message>
+    <message>
+        <source>transport ciepła</source>
+        <translation>теплопередача</translation>
+    </message>
+    <message>
+        <source>Język programu</source>
+        <translation>Мова програми</translation>
+    </message>
+    <message>
+        <source>Język programu (klawisz F12: następny język)</source>
+        <translation>Мова програми (клавіша F12: наступна мова)</translation>
     </message>
 </context>
 </TS>

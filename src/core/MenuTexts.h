@@ -18,10 +18,10 @@ inline constexpr const char* kMenuUnits = QT_TRANSLATE_NOOP("kinetra", "O jednos
 inline constexpr const char* kMenuOtherPrograms = QT_TRANSLATE_NOOP("kinetra", "Inne programy");
 inline constexpr const char* kMenuInformation = QT_TRANSLATE_NOOP("kinetra", "Informacje");
 inline constexpr const char* kMenuExit = QT_TRANSLATE_NOOP("kinetra", "Wyjście");
-// The button that switches the language names the other one, in that language.
-inline constexpr const char* kOtherLanguage = QT_TRANSLATE_NOOP("kinetra", "English");
-inline constexpr const char* kOtherLanguageHint =
-    QT_TRANSLATE_NOOP("kinetra", "Program w języku angielskim (klawisz F12)");
+// The choice of the language; its entries are the languages' own names.
+inline constexpr const char* kLanguageName = QT_TRANSLATE_NOOP("kinetra", "Język programu");
+inline constexpr const char* kLanguageHint =
+    QT_TRANSLATE_NOOP("kinetra", "Język programu (klawisz F12: następny język)");
 
 // Topic pages.
 inline constexpr const char* kExercises = QT_TRANSLATE_NOOP("kinetra", "Ćwiczenia:");

@@ -16,6 +16,7 @@
 #include <array>
 
 #include "ui/PrintingBinding.h"
+#include "ui/Retranslate.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
@@ -68,8 +69,12 @@ KeyboardControl::KeyboardControl(TForm1* form, std::function<void()> toggleScree
     NameInputs(form_->Conditions(), form_->Experiment());
     for (QAbstractButton* button : ToolButtonsOf(form_->Tools())) {
         const QString key = KeyOf(button->objectName());
-        if (!key.isEmpty())
-            button->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("kinetra", "Klawisz: ")) + key);
+        if (key.isEmpty()) continue;
+        const char* prefix = QT_TRANSLATE_NOOP("kinetra", "Klawisz: ");
+        button->setAccessibleDescription(Tr(prefix) + key);
+        // Put together again in each language the window switches to.
+        button->setProperty(kDescriptionPartsProperty,
+                            QStringList{QString::fromUtf8(prefix), SourceOf(key)});
     }
     for (ClickLabel* link : stage->findChildren<ClickLabel*>()) {
         link->setFocusPolicy(Qt::TabFocus);
@@ -153,8 +158,8 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
         case Qt::Key_F1:
             return !key->isAutoRepeat() && Click(form_->Menu().BitBtn26);
         case Qt::Key_F12:
-            // The other language, also in the middle of a run, where the menu is hidden.
-            if (!key->isAutoRepeat()) form_->LanguageButtonClick();
+            // The next language, also in the middle of a run, where the menu is hidden.
+            if (!key->isAutoRepeat()) form_->NextLanguage();
             return true;
         case Qt::Key_Escape:
             // Closes the set-up panel, goes back to the run, or leaves it for the menu.

@@ -1,6 +1,7 @@
 #include "ui/MainMenu.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -12,7 +13,9 @@
 #include <tuple>
 #include <vector>
 
+#include "core/Languages.h"
 #include "core/MenuTexts.h"
+#include "measure/CoreText.h"
 #include "ui/Pictures.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
@@ -583,12 +586,18 @@ void BuildMenuButtons(QWidget* menu, MainMenuControls& m) {
         button->setCursor(Qt::PointingHandCursor);
         y += 40;
     }
-    // The other language, apart from the topics at the foot of the column.
-    m.LanguageButton = AddButton(menu, QStringLiteral("LanguageButton"), texts::kOtherLanguage,
-                                 QRect(16, 664, 249, 33));
-    m.LanguageButton->setFont(ArialPixels(11, true));
-    m.LanguageButton->setToolTip(texts::kOtherLanguageHint);
-    m.LanguageButton->setCursor(Qt::PointingHandCursor);
+    // The languages, apart from the topics at the foot of the column, each by its own name so
+    // that a pupil finds theirs whatever the window speaks.
+    auto* choice = new QComboBox(menu);
+    m.LanguageChoice = choice;
+    choice->setObjectName(QStringLiteral("LanguageChoice"));
+    choice->setGeometry(16, 664, 249, 33);
+    choice->setFont(ArialPixels(11, true));
+    for (const LanguageInfo& info : Languages())
+        choice->addItem(FromCore(info.OwnName), FromCore(info.Id.Code));
+    choice->setToolTip(texts::kLanguageHint);
+    choice->setAccessibleName(texts::kLanguageName);
+    choice->setCursor(Qt::PointingHandCursor);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/kinetra_u.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QResizeEvent>
 
 #include "display/SurfaceView.h"
@@ -64,7 +65,10 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     DXTimer1.setObjectName(QStringLiteral("DXTimer1"));
     DXTimer1.SetHandler([this](int lagCount) { DXTimer1Timer(lagCount); });
     core_->WindowActive(DXTimer1.ApplicationActive());
-    connect(menu_.LanguageButton, &QPushButton::clicked, this, &TForm1::LanguageButtonClick);
+    connect(menu_.LanguageChoice, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < static_cast<int>(Languages().size()))
+            SetLanguage(Languages()[static_cast<std::size_t>(index)].Id);
+    });
     ShowScreen();
 }
 
