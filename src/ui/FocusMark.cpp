@@ -74,7 +74,7 @@ void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOpti
                                         QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (!Marked(option)) return;
-    if (control == CC_SpinBox) DrawMark(*painter, option->rect);
+    if (control == CC_SpinBox || control == CC_ComboBox) DrawMark(*painter, option->rect);
     if (control == CC_Slider) {
         // Around the groove and the handle; the ticks below stay in view.
         const QRect handle = subControlRect(control, option, SC_SliderHandle, widget);

@@ -58,6 +58,7 @@ class NavigationBinding final : public Binding {
   private:
     void ChooseTopic(TopicId topic);
     void ChooseExercise(const char* name);
+    void BorrowDiffusionKeyPictures();
 
     SetUpPicture picture_ = SetUpPicture::None;  // the set-up panel's picture shown
     TFO_programie* about_ = nullptr;

@@ -107,6 +107,8 @@ void NavigationBinding::SetDialogs(TFO_programie* about, Tjednostki* units) {
 bool NavigationBinding::OpenExercise(const QString& name) {
     bool opened = false;
     Dispatch([this, &opened, &name] { opened = Core().OpenExercise(name.toStdString()); });
+    // An exercise opened by name shows its topic's pane as its button would.
+    if (opened) BorrowDiffusionKeyPictures();
     return opened;
 }
 
@@ -121,6 +123,10 @@ void NavigationBinding::ChooseExercise(const char* name) {
 
 void NavigationBinding::BitBtn8Click() {
     ChooseTopic(TopicId::Diffusion);
+    BorrowDiffusionKeyPictures();
+}
+
+void NavigationBinding::BorrowDiffusionKeyPictures() {
     // The diffusion pane's key guide is stored empty and borrows the free-path pane's pictures.
     const MainMenuControls& m = form_.Menu();
     for (size_t i = 0; i < m.DiffusionKeyPictures.size(); ++i)

@@ -289,7 +289,7 @@ TEST_F(Keyboard, TabMarksTheFocusOnEveryKindOfControlAndTheMouseSeesNoMark) {
             EXPECT_GE(FocusMarkPixels(w), w->width() + w->height()) << name;
         }
     };
-    check({"BitBtn8", "LanguageButton", "VelocityLines"});
+    check({"BitBtn8", "LanguageChoice", "VelocityLines"});
     Click("BitBtn8");
     check({"Label11", "Label13"});
     Click("Label11");

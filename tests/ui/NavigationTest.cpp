@@ -129,14 +129,21 @@ TEST_F(Navigation, TopicButtonsAndLinksShowTheCoresPagesAndPanelSettings) {
 TEST_F(Navigation, DiffusionTopicFillsItsKeyGuideFromTheFreePathPane) {
     const char* sources[] = {"Image36", "Image37", "Image38", "Image39", "Image40", "Image41"};
     const char* targets[] = {"Image15", "Image16", "Image17", "Image18", "Image19", "Image20"};
+    auto expectFilled = [&] {
+        for (int i = 0; i < 6; ++i) {
+            const QImage source = Picture(W<QLabel>(sources[i]));
+            EXPECT_FALSE(source.isNull()) << sources[i];
+            EXPECT_EQ(Picture(W<QLabel>(targets[i])), source) << targets[i];
+        }
+    };
     for (const char* target : targets)
         EXPECT_TRUE(W<QLabel>(target)->pixmap().isNull());
     Click("BitBtn8");
-    for (int i = 0; i < 6; ++i) {
-        const QImage source = Picture(W<QLabel>(sources[i]));
-        EXPECT_FALSE(source.isNull()) << sources[i];
-        EXPECT_EQ(Picture(W<QLabel>(targets[i])), source) << targets[i];
-    }
+    expectFilled();
+    // Opened by name from the command line, the page shows the same pictures.
+    form = std::make_unique<TForm1>(&clock);
+    ASSERT_TRUE(form->OpenExercise(QStringLiteral("dyfuzja")));
+    expectFilled();
 }
 
 TEST_F(Navigation, SecondRunButtonOfTheChartPaneRunsTheExerciseAsTheFirst) {
