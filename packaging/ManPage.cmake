@@ -18,12 +18,26 @@ function(roff_text out text)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
+# The first line of `text` and what follows it, blank lines after it left out.
+function(first_line line rest text)
+  string(FIND "${text}" "\n" end)
+  if(end EQUAL -1)
+    set(${line} "${text}" PARENT_SCOPE)
+    set(${rest} "" PARENT_SCOPE)
+    return()
+  endif()
+  string(SUBSTRING "${text}" 0 ${end} first)
+  math(EXPR end "${end} + 1")
+  string(SUBSTRING "${text}" ${end} -1 after)
+  string(REGEX REPLACE "^\n+" "" after "${after}")
+  set(${line} "${first}" PARENT_SCOPE)
+  set(${rest} "${after}" PARENT_SCOPE)
+endfunction()
+
 # The help: a usage line ("Usage: kinetra [options]"), a blank line, the program's one-line
 # description, then the options and exercises.
-string(REGEX MATCH "^[^\n]*" usage "${help}")
-string(REGEX REPLACE "^[^\n]*\n\n?" "" rest "${help}")
-string(REGEX MATCH "^[^\n]*" description "${rest}")
-string(REGEX REPLACE "^[^\n]*\n\n?" "" rest "${rest}")
+first_line(usage rest "${help}")
+first_line(description rest "${rest}")
 string(REGEX REPLACE "^.*kinetra ?" "" synopsis "${usage}")
 # The description names the program first ("KINETRA – ..."); the page's name line says the rest.
 string(REGEX REPLACE "^KINETRA *(–|-|—) *" "" whatis "${description}")
