@@ -36,7 +36,7 @@ expect=(
     "/usr/share/metainfo/$id.metainfo.xml"
     "/usr/share/icons/hicolor/scalable/apps/$id.svg"
     /usr/share/doc/kinetra/copyright
-    /usr/share/doc/kinetra/changelog.Debian.gz
+    /usr/share/doc/kinetra/changelog.gz
     /usr/share/man/man1/kinetra.1.gz
     /usr/share/man/pl/man1/kinetra.1.gz
     /usr/share/man/uk/man1/kinetra.1.gz
@@ -80,10 +80,10 @@ doc=$root/usr/share/doc/kinetra
 head -n 1 "$doc/copyright" |
     grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
     fail "copyright is not machine-readable"
-zcat "$doc/changelog.Debian.gz" >"$work/changelog"
+zcat "$doc/changelog.gz" >"$work/changelog"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
-    fail "changelog.Debian's last version is not $version"
-description=$(dpkg-deb -f "$deb" Description)
+    fail "the changelog's last version is not $version"
+description=$(dpkg-deb -f "$deb" Description | tr -s "\n " "  ")
 grep -q "Polish, English and Ukrainian" <<<"$description" || fail "description: $description"
 
 if command -v lintian >/dev/null; then
