@@ -2,8 +2,10 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "display/Rgb565.h"
 #include "display/Sprites.h"
@@ -140,8 +142,39 @@ void Surface::ReleaseText() {
     if (painter_.isActive()) painter_.end();
 }
 
+QRegion Surface::ChangedRegion(const QImage& before, const QImage& after) {
+    constexpr int columns = kWidth / kTile;
+    QRegion changed;
+    for (int top = 0; top < kHeight; top += kTile) {
+        std::array<bool, columns> dirty{};
+        const int bottom = std::min(top + kTile, kHeight);
+        for (int y = top; y < bottom; ++y) {
+            const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+            const auto* b = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+            for (int c = 0; c < columns; ++c) {
+                if (!dirty[c] && std::memcmp(a + c * kTile, b + c * kTile, kTile * sizeof(QRgb)))
+                    dirty[c] = true;
+            }
+        }
+        // Neighbouring tiles of a row become one rectangle: fewer, larger paints.
+        for (int c = 0; c < columns;) {
+            if (!dirty[c]) {
+                ++c;
+                continue;
+            }
+            int end = c;
+            while (end < columns && dirty[end])
+                ++end;
+            changed += QRect(c * kTile, top, (end - c) * kTile, bottom - top);
+            c = end;
+        }
+    }
+    return changed;
+}
+
 void Surface::Present() {
     ReleaseText();
+    changed_ = ChangedRegion(front_, back_);
     std::swap(back_, front_);
     if (onPresent_) onPresent_();
 }

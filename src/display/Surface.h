@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <functional>
 
 #include "engine/Canvas.h"
@@ -37,6 +38,15 @@ class Surface final : public Canvas {
     // Called after each Present with the new picture (the window repaints from it).
     void SetPresentHandler(std::function<void()> handler) { onPresent_ = std::move(handler); }
 
+    // Where the last presented picture differs from the one before it, in whole tiles: the
+    // only part a window needs to paint again. Empty when nothing changed.
+    const QRegion& Changed() const { return changed_; }
+
+    // The tiles in which two pictures of the surface's size differ.
+    static QRegion ChangedRegion(const QImage& before, const QImage& after);
+    static constexpr int kTile = 32;
+    static_assert(kWidth % kTile == 0 && kHeight % kTile == 0);
+
     // Bold Arial at a point size of a 96-dpi screen.
     static QFont SurfaceFont(int size);
 
@@ -51,4 +61,5 @@ class Surface final : public Canvas {
     int penX_ = 0;
     int penY_ = 0;
     std::function<void()> onPresent_;
+    QRegion changed_{0, 0, kWidth, kHeight};
 };

@@ -10,16 +10,48 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
     setObjectName(QStringLiteral("DXDraw"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(Surface::kWidth, Surface::kHeight);
-    surface_.SetPresentHandler([this] { update(); });
+    wholeRepaint_ = qEnvironmentVariable("KINETRA_REPAINT") == QLatin1String("whole");
+    surface_.SetPresentHandler([this] {
+        if (wholeRepaint_) {
+            update();
+        } else if (!surface_.Changed().isEmpty()) {
+            update(RepaintRegion(surface_.Changed()));
+        }
+    });
+}
+
+QRegion SurfaceView::RepaintRegion(const QRegion& changed) {
+    QRegion region;
+    for (const QRect& rect : changed)
+        region += rect.adjusted(-1, -1, 1, 1);
+    return region & QRect(0, 0, Surface::kWidth, Surface::kHeight);
+}
+
+void SurfaceView::PaintPicture(QPainter& painter, const QImage& picture, const QRegion& region) {
+    // Scaled by a whole factor, every surface pixel becomes a sharp square; at any other factor
+    // nearest-neighbour would make some pixels wider than others, so blend instead.
+    const double scale = painter.deviceTransform().m11();
+    if (std::abs(scale - std::round(scale)) <= 1e-6) {
+        for (const QRect& rect : region)
+            painter.drawImage(rect, picture, rect);
+        return;
+    }
+    // Blending reads the pixels around each one: a part drawn from a part of the picture would
+    // blend differently at its edges, so draw it all and let the clip keep the region.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipRegion(region, Qt::IntersectClip);
+    painter.drawImage(QPoint(0, 0), picture);
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // Scaled by a whole factor, every surface pixel becomes a sharp square; at any other factor
-    // nearest-neighbour would make some pixels wider than others, so blend instead.
-    const double scale = painter.deviceTransform().m11();
-    if (std::abs(scale - std::round(scale)) > 1e-6) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (wholeRepaint_) {
+        const double scale = painter.deviceTransform().m11();
+        if (std::abs(scale - std::round(scale)) > 1e-6) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        }
+        painter.drawImage(event->rect(), surface_.Front(), event->rect());
+        return;
     }
-    painter.drawImage(event->rect(), surface_.Front(), event->rect());
+    PaintPicture(painter, surface_.Front(), event->region());
 }

@@ -1,0 +1,61 @@
+// Time to present a frame of the pressure experiment at its heaviest on screens of four sizes:
+// the surface's comparison with the frame before and the paint of the 1024 x 768 picture scaled
+// to fill the screen's height, either all of it (as every frame once did) or only the tiles that
+// changed. The simulation's own advance and rendering are left out.
+#include <QImage>
+#include <QPainter>
+
+#include "BenchSupport.h"
+#include "display/Surface.h"
+#include "display/SurfaceView.h"
+
+namespace {
+
+void Present(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    const bool whole = state.range(2) != 0;
+    ModeRun run(kModePressure, ContactSearch::Grid);
+    Settle(*run.sim, FrameOf);
+    Surface surface;
+    FrameOf(*run.sim, surface);
+    surface.Present();
+    QImage screen(width, height, QImage::Format_RGB32);
+    screen.fill(Qt::black);
+    const double scale =
+        std::min(width / double(Surface::kWidth), height / double(Surface::kHeight));
+    const QRegion all(0, 0, Surface::kWidth, Surface::kHeight);
+    double painted = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FrameOf(*run.sim, surface);
+        state.ResumeTiming();
+        surface.Present();
+        const QRegion region = whole ? all : SurfaceView::RepaintRegion(surface.Changed());
+        QPainter painter(&screen);
+        painter.translate((width - Surface::kWidth * scale) / 2,
+                          (height - Surface::kHeight * scale) / 2);
+        painter.scale(scale, scale);
+        SurfaceView::PaintPicture(painter, surface.Front(), region);
+        painter.end();
+        benchmark::DoNotOptimize(screen.constBits());
+        long area = 0;
+        for (const QRect& rect : region)
+            area += static_cast<long>(rect.width()) * rect.height();
+        painted += double(area) / (Surface::kWidth * Surface::kHeight);
+    }
+    state.counters["painted"] = benchmark::Counter(painted, benchmark::Counter::kAvgIterations);
+    state.SetLabel(whole ? "whole picture" : "changed tiles");
+}
+
+void Screens(benchmark::internal::Benchmark* b) {
+    for (const auto& [w, h] : {std::pair{1024, 768}, {1920, 1080}, {2560, 1440}, {3840, 2160}}) {
+        b->Args({w, h, 1});
+        b->Args({w, h, 0});
+    }
+    b->ArgNames({"w", "h", "whole"})->Unit(benchmark::kMicrosecond)->Iterations(kTimedTicks);
+}
+
+BENCHMARK(Present)->Apply(Screens);
+
+}  // namespace
