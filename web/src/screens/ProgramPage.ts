@@ -748,7 +748,7 @@ export class ProgramPage {
   } {
     const tools = el("div", "tools", [752, 64, 240, 33]);
     tools.setAttribute("role", "toolbar");
-    const glyphs = ["↺", "❚❚", "⚙", "⎙", "⏏", "💾"];
+    const glyphs = ["↺", "❚❚", "≡", "▤", "✕", "▣"];
     const make = (k: number, hint: () => string, click: () => void): HTMLButtonElement => {
       const b = button("tool", [40 * k, 0, 41, 33], click);
       b.textContent = glyphs[k]!;
@@ -796,6 +796,7 @@ export class ProgramPage {
   }
 
   private readonly hints: [HTMLElement, () => string][] = [];
+  private readonly pressureOnly: HTMLElement[] = [];
 
   private buildStudyPanel(): {
     panel: HTMLElement;
@@ -819,18 +820,23 @@ export class ProgramPage {
     this.text(x1, () => this.currentStudy()?.headingX1 ?? this.texts["study.defaultX1"]!);
     const x2 = el("span", "heading", [24, 196, 0, 0]);
     this.text(x2, () => this.currentStudy()?.headingX2 ?? this.texts["study.defaultX2"]!);
+    // The y heading reads as one line: quantity, multiplier, raised exponent, unit.
     const y = el("span", "heading", [120, 196, 0, 0]);
     this.text(y, () => {
       const s = this.currentStudy();
-      if (!s)
-        return `${this.texts["study.defaultY"]} ${this.texts["study.multiplier"]}${this.texts["study.exponent"]} ${this.texts["study.unit"]}`;
-      const quantity = s.pressure
-        ? this.texts["study.pressureHeading"]
-        : this.texts["study.temperatureHeading"];
+      if (!s) return this.texts["study.defaultY"]!;
       return s.pressure
-        ? `${quantity} ${this.texts["study.multiplier"]}${this.texts["study.exponent"]} ${this.texts["study.unit"]}`
-        : `${quantity} ${this.texts["study.unit"]}`;
+        ? this.texts["study.pressureHeading"]!
+        : this.texts["study.temperatureHeading"]!;
     });
+    const multiplier = el("span", "heading", [200, 196, 0, 0]);
+    this.named(multiplier, "study.multiplier");
+    const exponent = el("span", "heading exponent", [224, 188, 0, 0]);
+    this.named(exponent, "study.exponent");
+    const unit = el("span", "heading", [240, 196, 0, 0]);
+    this.named(unit, "study.unit");
+    // The temperature has no power of ten.
+    this.pressureOnly.push(multiplier, exponent);
     const c1 = el("span", "heading", [336, 180, 0, 0]);
     this.text(c1, () => this.currentStudy()?.chartTitle1 ?? this.texts["study.defaultChart1"]!);
     const c2 = el("span", "heading", [336, 196, 0, 0]);
@@ -856,6 +862,9 @@ export class ProgramPage {
       x1,
       x2,
       y,
+      multiplier,
+      exponent,
+      unit,
       c1,
       c2,
       this.studyChart,
@@ -866,7 +875,7 @@ export class ProgramPage {
       clear,
       note,
     );
-    const hide = button("", [576, 680, 97, 25], () => this.act((p) => p.hideStudyTable()));
+    const hide = button("small", [576, 680, 97, 25], () => this.act((p) => p.hideStudyTable()));
     hide.dataset["study"] = "hide";
     this.named(hide, "study.hideTable");
     panel.append(pane, hide);
@@ -1091,6 +1100,8 @@ export class ProgramPage {
     show(this.studyPanel, screen.studyTable && screen.toolsUncovered);
     show(this.showTable, screen.studyTableButton && screen.toolsUncovered);
     show(this.exactNote, screen.exactNote);
+    const pressure = this.currentStudy()?.pressure ?? true;
+    for (const e of this.pressureOnly) show(e, pressure);
     if (screen.studyChoices !== this.studyChoices) {
       // Each choice of a study starts its chart afresh.
       this.studyChoices = screen.studyChoices;
