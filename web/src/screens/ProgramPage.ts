@@ -821,7 +821,8 @@ export class ProgramPage {
     const x2 = el("span", "heading", [24, 196, 0, 0]);
     this.text(x2, () => this.currentStudy()?.headingX2 ?? this.texts["study.defaultX2"]!);
     // The y heading reads as one line: quantity, multiplier, raised exponent, unit.
-    const y = el("span", "heading", [120, 196, 0, 0]);
+    const y = el("span");
+    const yHeading = el("span", "heading", [120, 196, 0, 0]);
     this.text(y, () => {
       const s = this.currentStudy();
       if (!s) return this.texts["study.defaultY"]!;
@@ -829,12 +830,13 @@ export class ProgramPage {
         ? this.texts["study.pressureHeading"]!
         : this.texts["study.temperatureHeading"]!;
     });
-    const multiplier = el("span", "heading", [200, 196, 0, 0]);
+    const multiplier = el("span");
     this.named(multiplier, "study.multiplier");
-    const exponent = el("span", "heading exponent", [224, 188, 0, 0]);
+    const exponent = el("sup", "exponent");
     this.named(exponent, "study.exponent");
-    const unit = el("span", "heading", [240, 196, 0, 0]);
+    const unit = el("span");
     this.named(unit, "study.unit");
+    yHeading.append(y, " ", multiplier, exponent, " ", unit);
     // The temperature has no power of ten.
     this.pressureOnly.push(multiplier, exponent);
     const c1 = el("span", "heading", [336, 180, 0, 0]);
@@ -861,10 +863,7 @@ export class ProgramPage {
       instruction,
       x1,
       x2,
-      y,
-      multiplier,
-      exponent,
-      unit,
+      yHeading,
       c1,
       c2,
       this.studyChart,

@@ -51,7 +51,7 @@ export function drawChart(
   c.strokeStyle = "#000";
   c.fillStyle = "#000";
   c.lineWidth = 1;
-  c.font = "11px KinetraSurface, Arial, sans-serif";
+  c.font = '11px Arial, "Liberation Sans", sans-serif';
   c.textBaseline = "top";
   const line = (x1: number, y1: number, x2: number, y2: number): void => {
     c.beginPath();
