@@ -21,6 +21,7 @@
 #include "core/StudyTexts.h"
 #include "engine/Experiment.h"
 #include "engine/ModeTable.h"
+#include "engine/Placement.h"
 #include "engine/Publisher.h"
 
 using namespace emscripten;
@@ -625,6 +626,7 @@ EMSCRIPTEN_BINDINGS(core) {
     function("textsIn", &TextsIn);
     function("catalogueIn", &CatalogueIn);
     function("settingRanges", &SettingRanges);
+    function("particleSizeOfChoice", &ParticleSizeOfChoice);
     function("settleCell", &SettleCell);
     function("cellNote", &CellNote);
     function("cellValue", &CellValue);

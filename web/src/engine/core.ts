@@ -222,6 +222,8 @@ export interface CoreModule extends EngineModule {
   textsIn(code: string): Texts;
   catalogueIn(code: string): Catalogue;
   settingRanges(): SettingRange[];
+  // The diameter in pixels of a size button's particles.
+  particleSizeOfChoice(choice: number): number;
   settleCell(text: string, separator: string): string;
   cellNote(text: string, separator: string, code: string): string;
   cellValue(text: string): number;

@@ -17,7 +17,7 @@ import {
   type ToldMessage,
 } from "../engine/core";
 import type { RunControl } from "../run/RunControl";
-import { drawChart, type ChartInput } from "./chartBox";
+import { chartLayout, drawChart, type ChartInput } from "./chartBox";
 import { button, el, setText, show, type Box } from "./dom";
 
 const kModeFreePath = 3;
@@ -661,9 +661,9 @@ export class ProgramPage {
       r.addEventListener("change", () => this.act((p) => p.settingChosen(Setting.SizeChoice, k)));
       const label = el("label", "", [16, 24 * k - 8, 120, 20]);
       const dot = el("span", "size-dot");
-      const d = 2 + 2 * k;
+      const d = this.core.particleSizeOfChoice(k);
       dot.style.width = dot.style.height = `${d}px`;
-      label.append(r, dot, ` ${k}`);
+      label.append(r, dot, ` ${d}`);
       sizes.append(label);
       this.sizeChoices.push(r);
     }
@@ -933,7 +933,8 @@ export class ProgramPage {
     const context = canvas.getContext("2d");
     if (!context) return;
     context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    const layout = drawChart(this.core, context, width, height, input);
+    const layout = chartLayout(this.core, width, height, input);
+    drawChart(context, width, height, layout);
     canvas.dataset["points"] = String(layout.points.length);
     canvas.dataset["curve"] = String(layout.curve.length);
   }

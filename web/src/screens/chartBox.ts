@@ -1,6 +1,6 @@
 // The chart of a measurement table in a box on the page. The core works out everything (ranges,
 // ticks, labels, places, the fitted curve: ChartMath.h); drawChart only paints it. The painter
-// shared with the saved pictures and the paper takes this place once it is in.
+// shared with the saved pictures and the paper takes drawChart's place once it is in.
 import { withCells, type ChartLayout, type CoreModule } from "../engine/core";
 
 export interface ChartInput {
@@ -34,14 +34,13 @@ export function chartLayout(
   );
 }
 
+// Paints a chart the core laid out (chartLayout) on a box of width x height pixels.
 export function drawChart(
-  core: CoreModule,
   context: CanvasRenderingContext2D,
   width: number,
   height: number,
-  chart: ChartInput,
-): ChartLayout {
-  const layout = chartLayout(core, width, height, chart);
+  layout: ChartLayout,
+): void {
   const [left, top, w, h] = layout.frame;
   const bottom = top + h;
   const c = context;
@@ -96,5 +95,4 @@ export function drawChart(
     c.stroke();
   }
   c.restore();
-  return layout;
 }
