@@ -41,8 +41,8 @@ const std::map<std::string, const char*>& NamedTexts() {
         {"menuOtherPrograms", texts::kMenuOtherPrograms},
         {"menuInformation", texts::kMenuInformation},
         {"menuExit", texts::kMenuExit},
-        {"otherLanguage", texts::kOtherLanguage},
-        {"otherLanguageHint", texts::kOtherLanguageHint},
+        {"languageName", texts::kLanguageName},
+        {"languageHint", texts::kLanguageHint},
         {"exercises", texts::kExercises},
         {"diffusionTitle", texts::kDiffusionTitle},
         {"freePathTitle", texts::kFreePathTitle},
@@ -70,6 +70,7 @@ const std::map<std::string, const char*>& NamedTexts() {
         {"memo2", texts::kMemo2},
         {"memo10", texts::kMemo10},
         {"wallIntro", texts::kWallIntro},
+        {"temperatureIntro", texts::kTemperatureIntro},
         {"memo62", texts::kMemo62},
         {"memo73", texts::kMemo73},
         {"diffusionPaneTitle", texts::kDiffusionPaneTitle},
@@ -498,6 +499,9 @@ std::string CellNote(const std::string& text, const std::string& separator,
 bool RowsReady(const std::vector<std::string>& cells) {
     return FirstRowsReady(cells);
 }
+bool AnyTyped(const std::vector<std::string>& cells) {
+    return AnyCellTyped(cells);
+}
 
 // ---- the chart
 
@@ -631,5 +635,6 @@ EMSCRIPTEN_BINDINGS(core) {
     function("cellNote", &CellNote);
     function("cellValue", &CellValue);
     function("rowsReady", &RowsReady);
+    function("anyCellTyped", &AnyTyped);
     function("chartLayout", &ChartLayout);
 }

@@ -228,6 +228,7 @@ export interface CoreModule extends EngineModule {
   cellNote(text: string, separator: string, code: string): string;
   cellValue(text: string): number;
   rowsReady(cells: StringVector): boolean;
+  anyCellTyped(cells: StringVector): boolean;
   chartLayout(
     cells: StringVector,
     mode: number,

@@ -235,6 +235,17 @@ export class ProgramPage {
     );
     this.retranslate();
     this.update(this.shown, []);
+    // Every language's letters drawn once at the start, so that no switch of language waits
+    // for the system's fonts of another script (over 100 ms in the middle of a lesson).
+    const warm = el("span", "font-warm");
+    warm.setAttribute("aria-hidden", "true");
+    warm.textContent = this.languages.map((l) => l.name).join(" ");
+    overlay.append(warm);
+    // Leaving the page loses what the pupil typed into the tables: the browser asks first.
+    window.addEventListener("beforeunload", (event) => {
+      const cells = [...this.studyTable.texts(), ...this.freePathTable.texts()];
+      if (withCells(core, cells, (list) => core.anyCellTyped(list))) event.preventDefault();
+    });
   }
 
   // ---- building
@@ -309,9 +320,20 @@ export class ProgramPage {
       view.append(label);
       this.viewBoxes.push(box);
     }
-    const language = button("menu-button language", [16, 664, 249, 33], () => this.nextLanguage());
-    language.dataset["menu"] = "language";
-    this.text(language, () => this.nextLanguageInfo().name);
+    // The languages, each by its own name, so that a pupil finds theirs whatever the page speaks.
+    const language = el("select", "menu-button language", [16, 664, 249, 33]);
+    language.name = "language";
+    for (const info of this.languages) {
+      const option = el("option");
+      option.value = info.code;
+      option.textContent = info.name;
+      language.append(option);
+    }
+    language.addEventListener("change", () => this.setLanguage(language.value));
+    this.languageChoice = language;
+    this.text(language, () => "");
+    this.labels.pop();
+    this.hints.push([language, () => this.texts["languageHint"]!]);
     menu.append(nav, view, language);
     return menu;
   }
@@ -797,6 +819,7 @@ export class ProgramPage {
 
   private readonly hints: [HTMLElement, () => string][] = [];
   private readonly pressureOnly: HTMLElement[] = [];
+  private languageChoice: HTMLSelectElement | null = null;
 
   private buildStudyPanel(): {
     panel: HTMLElement;
@@ -1028,6 +1051,7 @@ export class ProgramPage {
     this.texts = this.core.textsIn(code);
     this.catalogue = this.core.catalogueIn(code);
     document.documentElement.lang = code;
+    if (this.languageChoice) this.languageChoice.value = code;
     // The picture in the new words; the tables keep their numbers with the language's separator.
     for (const table of [this.studyTable, this.freePathTable])
       for (const cell of table.cells) cell.value = cell.value.replace(/[.,]/, this.decimal);
@@ -1059,7 +1083,7 @@ export class ProgramPage {
     for (const [e, name] of this.titles) if (name) e.title = this.texts[name] ?? "";
     for (const [e, get] of this.hints) {
       e.title = get();
-      e.setAttribute("aria-label", get());
+      e.setAttribute("aria-label", e === this.languageChoice ? this.texts["languageName"]! : get());
     }
   }
 
