@@ -57,6 +57,12 @@ test("the set-up panel checks its values and the keys act on the run", async () 
   await page.locator("[data-set-up=start]").click();
   await framesAfter(page, 5);
   assert.equal(await run(page), "running");
+  await page.locator("[data-tool=parameters]").click();
+  assert.equal(await page.locator("section.set-up").isVisible(), true);
+  await page.keyboard.press("Escape");
+  assert.equal(await run(page), "paused", "Esc from the parameters goes back to the run, paused");
+  await page.keyboard.press(" ");
+  assert.equal(await run(page), "running");
 
   await page.keyboard.press(" ");
   assert.equal(await run(page), "paused");
