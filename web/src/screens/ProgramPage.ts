@@ -19,6 +19,7 @@ import {
 import type { RunControl } from "../run/RunControl";
 import { chartLayout, drawChart, type ChartInput } from "./chartBox";
 import { button, el, setText, show, type Box } from "./dom";
+import { picture, setPicture } from "./pictures";
 
 const kModeFreePath = 3;
 const kHyperbola = 1;
@@ -26,6 +27,8 @@ const rowCount = 17;
 
 // Menu buttons in the desktop's order: the six topics by TopicId.
 const topicOrder = [1, 0, 2, 3, 4, 5];
+const menuGlyph = ["BitBtn8", "BitBtn11", "BitBtn9", "BitBtn12", "BitBtn16", "BitBtn17"];
+const topicIcon = ["Panel3", "Panel4", "Panel6", "Panel7", "Panel9", "Panel10"];
 const menuCaption = [
   "menuDiffusion",
   "menuFreePath",
@@ -266,8 +269,10 @@ export class ProgramPage {
   private buildMenu(): HTMLElement {
     const menu = el("section", "menu panel", [8, 8, 993, 713]);
     menu.setAttribute("aria-label", "KINETRA");
-    const banner = el("h1", "banner", [168, 48, 660, 64]);
-    this.text(banner, () => this.texts["product"]!);
+    const banner = el("h1", "banner", [168, 48, 712, 56]);
+    const bannerText = el("span", "visually-hidden");
+    this.text(bannerText, () => this.texts["product"]!);
+    banner.append(picture("banner"), bannerText);
     menu.append(banner);
     const nav = el("nav", "menu-buttons");
     let y = 144;
@@ -276,26 +281,26 @@ export class ProgramPage {
         this.act((p) => p.chooseTopic(topic)),
       );
       b.dataset["topic"] = String(topic);
-      this.named(b, menuCaption[topic]!);
+      b.append(picture(`menu-${menuGlyph[topic]}`), this.named(el("span"), menuCaption[topic]!));
       nav.append(b);
       y += 40;
     }
     const units = button("menu-button", [16, y, 249, 33], () => this.showUnits());
     units.dataset["menu"] = "units";
-    this.named(units, "menuUnits");
+    units.append(picture("menu-BitBtn26"), this.named(el("span"), "menuUnits"));
     y += 40;
     const other = el("a", "menu-button link-button", [16, y, 249, 33]);
     other.href = this.texts["webUrl"]!;
     other.target = "_blank";
     other.rel = "noopener";
-    this.named(other, "menuOtherPrograms");
+    other.append(picture("menu-BitBtn10"), this.named(el("span"), "menuOtherPrograms"));
     y += 40;
     const about = button("menu-button", [16, y, 249, 33], () => this.showAbout());
     about.dataset["menu"] = "about";
-    this.named(about, "menuInformation");
+    about.append(picture("menu-BitBtn4"), this.named(el("span"), "menuInformation"));
     y += 40;
     const exit = button("menu-button", [16, y, 249, 33], () => window.close());
-    this.named(exit, "menuExit");
+    exit.append(picture("menu-BitBtn2"), this.named(el("span"), "menuExit"));
     nav.append(units, other, about, exit);
 
     const view = el("fieldset", "view-group", [16, 552, 249, 100]);
@@ -353,7 +358,9 @@ export class ProgramPage {
       const panel = el("section", "topic panel", [280, 144, 689, 545]);
       panel.dataset["topic"] = String(topic.id);
       const title = el("h2", "topic-title");
-      this.text(title, () => this.catalogue.topics[topic.id]!.title);
+      const titleText = el("span");
+      this.text(titleText, () => this.catalogue.topics[topic.id]!.title);
+      title.append(picture(`topic-${topicIcon[topic.id]}`), titleText);
       const intro = el("p", "memo topic-intro");
       this.text(intro, () => this.catalogue.topics[topic.id]!.introduction);
       const links = el("div", "links");
@@ -434,8 +441,16 @@ export class ProgramPage {
   private buildPanes(): void {
     const t = (name: string) => () => this.texts[name]!;
     let p = this.pane(Pane.DiffusionIllustration, 0, t("diffusionPaneTitle"));
-    this.memo(p, "memo3");
-    this.memo(p, "memo4");
+    const vessels = el("div", "pictured");
+    for (const [name, memo] of [
+      ["unmixed", "memo3"],
+      ["mixed", "memo4"],
+    ] as const) {
+      const text = el("p", "memo narrow");
+      this.named(text, memo);
+      vessels.append(picture(name), text);
+    }
+    p.append(vessels);
     this.runButton(p, "runSimulation", Pane.DiffusionIllustration);
     this.keyGuide(p, "keyHeading", "keyParametersOpeningPlain");
 
@@ -446,7 +461,11 @@ export class ProgramPage {
     this.keyGuide(p, "keyHeadingNoAccents", "keyParametersOpeningPlain");
 
     p = this.pane(Pane.FreePathIllustration, 1, t("freePathPaneTitle"));
-    this.memo(p, "memo23");
+    const freePath = el("div", "pictured");
+    const memo23 = el("p", "memo");
+    this.named(memo23, "memo23");
+    freePath.append(picture("free-path"), memo23);
+    p.append(freePath);
     this.runButton(p, "runSimulation", Pane.FreePathIllustration);
     this.keyGuide(p, "keyHeading", "keyParametersOpening");
 
@@ -770,12 +789,10 @@ export class ProgramPage {
   } {
     const tools = el("div", "tools", [752, 64, 240, 33]);
     tools.setAttribute("role", "toolbar");
-    const glyphs = ["↺", "❚❚", "≡", "▤", "✕", "▣"];
+    const glyphs = ["BitBtn7", "BitBtn6", "BitBtn18", "BitBtn19", "BitBtn1", "SavePicture"];
     const make = (k: number, hint: () => string, click: () => void): HTMLButtonElement => {
       const b = button("tool", [40 * k, 0, 41, 33], click);
-      b.textContent = glyphs[k]!;
-      this.titles.push([b, ""]);
-      this.labels.push([b, () => glyphs[k]!]);
+      b.append(picture(`tool-${glyphs[k]}`));
       this.hints.push([b, hint]);
       tools.append(b);
       return b;
@@ -1113,7 +1130,10 @@ export class ProgramPage {
     show(this.tools, screen.toolsUncovered);
     this.parametersButton.disabled = !screen.parametersEnabled;
     this.printButton.disabled = !screen.printEnabled;
-    this.pauseButton.textContent = screen.offersResume ? "▶" : "❚❚";
+    setPicture(
+      this.pauseButton.firstElementChild as HTMLElement,
+      screen.offersResume ? "resume" : "tool-BitBtn6",
+    );
     show(this.stopNote, screen.stopNote && screen.toolsUncovered);
     if (screen.stopNote)
       this.stopNote.textContent = (this.texts["run.stopNote"] ?? "").replace(
