@@ -12,6 +12,7 @@ inline constexpr const char* kRestart = QT_TRANSLATE_NOOP("kinetra", "Zacznij od
 inline constexpr const char* kParameters = QT_TRANSLATE_NOOP("kinetra", "Parametry");
 inline constexpr const char* kPrint = QT_TRANSLATE_NOOP("kinetra", "Drukuj");
 inline constexpr const char* kExit = QT_TRANSLATE_NOOP("kinetra", "Wyjście");
+inline constexpr const char* kSavePicture = QT_TRANSLATE_NOOP("kinetra", "Zapisz obraz");
 
 // The initial-conditions panel.
 inline constexpr const char* kParticleSize = QT_TRANSLATE_NOOP("kinetra", "Wielkość cząsteczek");

@@ -145,6 +145,7 @@ const std::map<std::string, const char*>& NamedTexts() {
         {"page.parameters", page_texts::kParameters},
         {"page.print", page_texts::kPrint},
         {"page.exit", page_texts::kExit},
+        {"page.savePicture", page_texts::kSavePicture},
         {"page.particleSize", page_texts::kParticleSize},
         {"page.mixtureCount", page_texts::kMixtureCount},
         {"page.vesselWidth", page_texts::kVesselWidth},

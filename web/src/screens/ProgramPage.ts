@@ -828,7 +828,7 @@ export class ProgramPage {
     ).dataset["tool"] = "exit";
     make(
       5,
-      () => this.texts["page.print"]!,
+      () => this.texts["page.savePicture"]!,
       () => this.savePicture(),
     ).dataset["tool"] = "save";
     return { tools, pause, parameters, print };
