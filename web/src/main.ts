@@ -1,34 +1,29 @@
-// The browser edition's page: the engine, its pictures and its font loaded, then the simulation
-// screen, with the chooser in the menu's place.
+// The browser edition's page: the module, its pictures and its font loaded, then the program on
+// its stage, at the main menu or in the mode the address names.
 import "./page.css";
+import type { CoreModule } from "./engine/core";
 import { loadEngine } from "./engine/module";
 import { pageOptions } from "./options";
 import { installProbe } from "./probe/probe";
 import { loadSurfaceFont } from "./render/font";
 import { loadSprites } from "./render/sprites";
-import { RunChooser } from "./screens/RunChooser";
-import { SimulationScreen, type RunChoice } from "./screens/SimulationScreen";
+import { SimulationScreen } from "./screens/SimulationScreen";
 
 async function main(): Promise<void> {
   const [engine, sprites] = await Promise.all([loadEngine(), loadSprites(), loadSurfaceFont()]);
+  const core = engine as CoreModule;
   const options = pageOptions(window.location.search);
-  let chooser: RunChooser | null = null;
-  let last: RunChoice | null = null;
-  const screen = new SimulationScreen(document.body, engine, sprites, () =>
-    chooser?.show(last?.exactModel ?? options.exactModel, last?.histogram ?? options.histogram),
-  );
-  const run = (choice: RunChoice): void => {
-    last = choice;
-    chooser?.hide();
-    screen.run(choice);
-  };
-  chooser = new RunChooser(screen.stage.overlay, engine, options.view, run);
+  const screen = new SimulationScreen(document.body, core, sprites);
   installProbe(engine, screen);
-  if (options.mode !== null) {
-    run({ ...options, mode: options.mode });
-  } else {
-    chooser.show(options.exactModel, options.histogram);
-  }
+  const language = new URLSearchParams(window.location.search).get("lang");
+  if (language) screen.page.setLanguage(language);
+  if (options.mode !== null) screen.run({ ...options, mode: options.mode });
+  else
+    screen.page.setView(
+      options.view.velocityLines,
+      options.view.largeView,
+      options.view.labelUndetermined,
+    );
   document.body.dataset["ready"] = "true";
 }
 

@@ -107,10 +107,13 @@ test("Space pauses and resumes with the pause left out of the time, R restarts, 
 
   await page.keyboard.press("Escape");
   assert.equal(await page.evaluate(() => window.kinetraProbe!.state().run), "idle");
-  assert.equal(await page.locator("form.chooser").isVisible(), true);
-  // From the chooser again, into the exact model's heat transport.
-  await page.locator("input[name=exact]").check();
-  await page.locator("button[data-mode='6']").click();
+  assert.equal(await page.locator("section.menu").isVisible(), true);
+  // From the menu again, into the heat transport, then the exact model on its run.
+  await page.locator("button[data-topic='5']").click();
+  await page.locator("button[data-exercise='transport-ciepla']").click();
+  await page.locator("button[data-run='9']").click();
+  await page.waitForFunction(() => window.kinetraProbe!.state().run === "running");
+  await page.locator("[data-model=heat-model] input[value=exact]").check();
   await page.waitForFunction(() => window.kinetraProbe!.state().run === "running");
   await framesAfter(page, 5);
   assert.deepEqual(pageErrors(page), []);

@@ -11,3 +11,8 @@ declare module "@module/sprites.json" {
   };
   export default places;
 }
+
+declare module "@module/pictures.json" {
+  const places: Record<string, [number, number, number, number]>;
+  export default places;
+}

@@ -1,114 +1,74 @@
-// Starting, pausing, restarting and leaving a run, as the desktop's tool buttons do, for one
-// session. The shared run control of the core takes this over once it has its bindings; until
-// then this is the smallest set the simulation screen needs.
-import type { Session } from "../engine/module";
+// The page's side of the core's run control: every button, key and track bar is an event
+// forwarded to the core at the time performance.now() reads, and the page shows the core's
+// Screen after it. The page keeps only the timing: one tick per display refresh while the core
+// says frames run, no ticks while the tab is hidden.
+import type { Program, Screen, ToldMessage } from "../engine/core";
 import { FrameLoop } from "./FrameLoop";
 
 export type RunState = "idle" | "placing" | "running" | "paused";
 
-// The heat transport's placement gives the page back its thread this often.
-const placingBudgetMs = 40;
-
 export class RunControl {
-  private state: RunState = "idle";
-  private mode = 0;
   private readonly loop: FrameLoop;
-  // After a restart during a pause, the run stays paused.
-  private pauseWhenPlaced = false;
+  private shown: Screen;
 
   constructor(
-    private readonly session: Session,
-    // Shows the frame the session's buffer holds.
+    readonly program: Program,
+    // Shows the frame the program's buffer holds, or blanks the picture.
     private readonly present: () => void,
-    private readonly changed: (state: RunState) => void,
+    private readonly clear: () => void,
+    // The screen after an event or a frame that changed it, and what the core told.
+    private readonly changed: (screen: Screen, told: ToldMessage[]) => void,
   ) {
     this.loop = new FrameLoop((now) => this.onFrame(now));
+    this.shown = program.screen();
+    document.addEventListener("visibilitychange", () =>
+      this.act((p) => p.windowActive(document.visibilityState === "visible")),
+    );
   }
 
-  get current(): RunState {
-    return this.state;
+  get screen(): Screen {
+    return this.shown;
   }
 
-  // Starts the mode at the session's settings. A heat transport goes on placing its particles
-  // over the next frames; false when the placement failed.
-  start(mode: number): boolean {
-    this.mode = mode;
-    this.pauseWhenPlaced = false;
-    return this.begin();
+  get state(): RunState {
+    const s = this.shown;
+    if (s.placing) return "placing";
+    if (s.menu || s.setUp) return s.backToRun ? "paused" : "idle";
+    return s.running ? "running" : "paused";
   }
 
-  togglePause(): void {
-    const now = performance.now();
-    if (this.state === "running") {
-      this.loop.stop();
-      this.session.pauseClock(now);
-      this.set("paused");
-    } else if (this.state === "paused") {
-      this.session.resumeClock(now);
-      this.set("running");
-      this.loop.start();
-    }
+  // One event, at the page's time now.
+  act(event: (program: Program) => void): void {
+    this.program.setNow(performance.now());
+    event(this.program);
+    this.settle();
   }
 
-  // Starts the run again from its initial conditions; a paused run stays paused, its time
-  // counting from 0 on resume.
-  restart(): void {
-    if (this.state === "idle") return;
-    this.pauseWhenPlaced = this.state === "paused";
-    this.loop.stop();
-    this.begin();
+  private settle(): void {
+    if (this.program.takeCleared()) this.clear();
+    const told = this.program.messages();
+    this.shown = this.program.screen();
+    this.steer();
+    this.changed(this.shown, told);
   }
 
-  stop(): void {
-    this.loop.stop();
-    this.set("idle");
-  }
-
-  private begin(): boolean {
-    const now = performance.now();
-    const started = this.session.start(this.mode, now, placingBudgetMs);
-    if (this.session.placing()) {
-      this.set("placing");
-      this.loop.start();
-      return true;
-    }
-    if (!started) {
-      this.stop();
-      return false;
-    }
-    this.afterStart(now);
-    return true;
-  }
-
-  private afterStart(now: number): void {
-    if (this.pauseWhenPlaced) {
-      this.session.pauseClock(now);
-      // The picture of the new start, which the pause keeps.
-      if (this.session.redraw()) this.present();
-      this.set("paused");
-      return;
-    }
-    this.set("running");
-    this.loop.start();
+  private steer(): void {
+    const s = this.shown;
+    if ((s.running && s.windowActive) || s.placing) this.loop.start();
+    else this.loop.stop();
   }
 
   private onFrame(now: number): void {
-    if (this.state === "placing") {
-      const placed = this.session.start(this.mode, now, placingBudgetMs);
-      if (this.session.placing()) return;
-      this.loop.stop();
-      if (placed) this.afterStart(now);
-      else this.stop();
-      return;
+    const before = this.shown;
+    if (this.program.frame(now)) this.present();
+    const after = this.program.screen();
+    // A run that paused itself, a placement done: the page shows the new screen.
+    if (
+      after.running !== before.running ||
+      after.placing !== before.placing ||
+      after.stopNote !== before.stopNote
+    ) {
+      this.settle();
     }
-    const result = this.session.tick(now);
-    if (result.drawn) this.present();
-    // The free path at its limit pauses itself, as "Pauza" would.
-    if (result.pauseRequested) this.togglePause();
-  }
-
-  private set(state: RunState): void {
-    this.state = state;
-    this.changed(state);
   }
 }

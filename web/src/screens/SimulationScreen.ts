@@ -1,14 +1,26 @@
-// The simulation screen: the stage with the surface's canvas, the run behind it and the keys
-// that need no panel (Space pause and resume, R restart, Esc back, F11 full screen). The panels
-// of the initial conditions and the experiments and the tool buttons go into the stage's
-// overlay, in stage pixels, as on the desktop.
-import type { EngineModule, Session, ViewOptions } from "../engine/module";
+// The program on the stage: the surface's canvas with the core's run behind it, the page's
+// HTML screens over it (ProgramPage) and the keys: Space pause and resume, R restart, P print,
+// Esc back, F1 the units, F11 full screen, F12 the next language.
+import type { CoreModule } from "../engine/core";
+import type { ViewOptions } from "../engine/module";
 import { CanvasRenderer } from "../render/CanvasRenderer";
 import type { SpriteAtlas } from "../render/sprites";
 import { RunControl, type RunState } from "../run/RunControl";
+import { ProgramPage } from "./ProgramPage";
 import { Stage } from "./Stage";
 
-// What the screen runs: a mode and the choices around it; the rest at the start values.
+// The exercise that runs each mode from the address (?mode=1..7).
+const exerciseOfMode = [
+  "",
+  "dyfuzja",
+  "dyfuzja-wykres",
+  "droga-swobodna",
+  "zderzenia",
+  "temperatura",
+  "transport-ciepla",
+  "cisnienie",
+];
+
 export interface RunChoice {
   mode: number;
   exactModel: boolean;
@@ -19,28 +31,35 @@ export interface RunChoice {
 export class SimulationScreen {
   readonly stage: Stage;
   readonly renderer: CanvasRenderer;
-  private session: Session | null = null;
-  private control: RunControl | null = null;
+  readonly control: RunControl;
+  readonly page: ProgramPage;
   private framesShown = 0;
 
-  constructor(
-    parent: HTMLElement,
-    private readonly engine: EngineModule,
-    sprites: SpriteAtlas,
-    // Called when the run is left (Esc) or could not start.
-    private readonly onLeave: () => void,
-  ) {
+  constructor(parent: HTMLElement, core: CoreModule, sprites: SpriteAtlas) {
     this.stage = new Stage(parent, () => this.redraw());
     const context = this.stage.canvas.getContext("2d", { alpha: false });
     if (!context) throw new Error("no 2D canvas");
-    this.renderer = new CanvasRenderer(context, sprites, (points) => engine.textAscent(points));
+    this.renderer = new CanvasRenderer(context, sprites, (points) => core.textAscent(points));
     this.renderer.setScale(this.stage.scaleX, this.stage.scaleY);
     this.clear();
+    const program = new core.Program();
+    this.control = new RunControl(
+      program,
+      () => this.present(),
+      () => this.clear(),
+      (screen, told) => {
+        this.page?.update(screen, told);
+        this.stage.element.dataset["run"] = this.state;
+      },
+    );
+    this.page = new ProgramPage(this.stage.overlay, core, this.control, () => this.savePicture());
+    this.page.onRedraw = () => this.present();
+    this.stage.element.dataset["run"] = this.state;
     window.addEventListener("keydown", (event) => this.onKey(event));
   }
 
   get state(): RunState {
-    return this.control?.current ?? "idle";
+    return this.control.state;
   }
 
   get frames(): number {
@@ -49,55 +68,39 @@ export class SimulationScreen {
 
   // The run's time from its start to its last tick, pauses left out.
   get runMilliseconds(): number {
-    return this.session?.runMilliseconds() ?? 0;
+    return this.control.program.runMilliseconds();
   }
 
-  // A fresh session at the start values with the choices made, its run started.
-  run(choice: RunChoice): boolean {
-    this.leaveRun();
-    const session = new this.engine.Session();
-    session.setExactModel(choice.exactModel);
-    session.setHistogram(choice.histogram);
-    session.setView(choice.view);
-    this.session = session;
-    this.control = new RunControl(
-      session,
-      () => this.present(),
-      (state) => {
-        this.stage.element.dataset["run"] = state;
-      },
-    );
-    if (this.control.start(choice.mode)) return true;
-    this.leave();
-    return false;
+  // A mode straight from the address: its exercise opened and run as a pupil's clicks would.
+  run(choice: RunChoice): void {
+    const { velocityLines, largeView, labelUndetermined } = choice.view;
+    this.page.setView(velocityLines, largeView, labelUndetermined);
+    this.control.act((p) => {
+      p.modelChosen(choice.exactModel, choice.histogram);
+      if (!p.openExercise(exerciseOfMode[choice.mode] ?? "")) return;
+      const pane = p.screen().panes.findIndex((shown) => shown);
+      p.run(pane);
+      if (p.screen().setUp) p.start();
+    });
   }
 
-  // Replays the session's last frame.
   present(): void {
-    if (!this.session) return;
-    this.renderer.replay(this.session.words(), this.session.texts());
+    this.renderer.replay(this.control.program.words(), this.control.program.texts());
     this.framesShown++;
   }
 
-  leave(): void {
-    this.leaveRun();
-    this.clear();
-    this.onLeave();
-  }
-
-  private leaveRun(): void {
-    this.control?.stop();
-    this.control = null;
-    this.session?.delete();
-    this.session = null;
-    this.stage.element.dataset["run"] = "idle";
+  private savePicture(): void {
+    const link = document.createElement("a");
+    link.download = "kinetra.png";
+    link.href = this.stage.canvas.toDataURL("image/png");
+    link.click();
   }
 
   private redraw(): void {
     this.renderer.setScale(this.stage.scaleX, this.stage.scaleY);
     // A new backing store starts blank: the frame is drawn again from the state as it stands.
-    if (this.session && this.control?.current !== "placing" && this.session.redraw())
-      this.present();
+    const s = this.control.screen;
+    if (!s.menu && !s.placing && this.control.program.redraw()) this.present();
     else this.clear();
   }
 
@@ -110,28 +113,34 @@ export class SimulationScreen {
 
   private onKey(event: KeyboardEvent): void {
     if (event.ctrlKey || event.altKey || event.metaKey) return;
+    const target = event.target as HTMLElement | null;
+    const typing =
+      target instanceof HTMLInputElement && !["checkbox", "radio", "range"].includes(target.type);
+    const inDialog = document.querySelector("dialog[open]") !== null;
     switch (event.key) {
+      case "F1":
+        event.preventDefault();
+        if (!inDialog) document.querySelector<HTMLButtonElement>("[data-menu=units]")?.click();
+        return;
       case "F11":
         event.preventDefault();
         toggleFullScreen();
         return;
-      case " ":
-        if (!this.control) return;
+      case "F12":
         event.preventDefault();
-        this.control.togglePause();
-        return;
-      case "r":
-      case "R":
-        if (!this.control) return;
-        event.preventDefault();
-        this.control.restart();
+        if (!event.repeat) this.page.nextLanguage();
         return;
       case "Escape":
-        if (!this.control) return;
+        if (inDialog) return;
         event.preventDefault();
-        this.leave();
+        this.control.act((p) => p.escape());
         return;
     }
+    if (typing || inDialog || event.repeat || !this.control.screen.toolsUncovered) return;
+    const tool = { " ": "pause", r: "restart", R: "restart", p: "print", P: "print" }[event.key];
+    if (!tool) return;
+    event.preventDefault();
+    document.querySelector<HTMLButtonElement>(`[data-tool=${tool}]`)?.click();
   }
 }
 
