@@ -1,0 +1,61 @@
+// What the tests ask of the files and the print layouts (window.kinetraKit): each file's bytes
+// as base64, and the print sheets laid out for the browser to print to PDF. A simulation's
+// picture comes from a run of its own, started and ticked here.
+import type { ChartInput } from "../chart/plan";
+import type { EngineModule } from "../engine/module";
+import type { SpriteAtlas } from "../render/sprites";
+import { clearPrint, layOutSimulationPrint, layOutTablePrint, type TablePrint } from "../print";
+import { chartPdf, chartPng, simulationPng, tableCsv, type FrameSource } from ".";
+
+function base64(bytes: Uint8Array): string {
+  let text = "";
+  for (let i = 0; i < bytes.length; i += 0x8000)
+    text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+  return btoa(text);
+}
+
+export interface KitProbe {
+  csv(xHeading: string, yHeading: string, rows: number[]): string;
+  chartPng(chart: ChartInput): Promise<string>;
+  chartPdf(chart: ChartInput): Promise<string>;
+  simulationPng(mode: number, ticks: number): Promise<string>;
+  layOutSimulation(mode: number, ticks: number, whitePaper: boolean): Promise<void>;
+  layOutTable(table: TablePrint): Promise<void>;
+  clear(): void;
+}
+
+declare global {
+  interface Window {
+    kinetraKit?: KitProbe;
+  }
+}
+
+export function installKitProbe(engine: EngineModule, sprites: SpriteAtlas): void {
+  const frameOf = (mode: number, ticks: number): FrameSource => {
+    const session = new engine.Session();
+    try {
+      let now = 1000;
+      if (!session.start(mode, now, 10_000)) throw new Error(`mode ${mode} did not start`);
+      session.startClock(now);
+      for (let k = 0; k < ticks; k++) session.tick((now += 16));
+      session.redraw();
+      return {
+        sprites,
+        ascent: (points) => engine.textAscent(points),
+        words: session.words().slice(),
+        texts: session.texts().slice(),
+      };
+    } finally {
+      session.delete();
+    }
+  };
+  window.kinetraKit = {
+    csv: (x, y, rows) => base64(tableCsv(x, y, rows)),
+    chartPng: async (chart) => base64(await chartPng(chart)),
+    chartPdf: async (chart) => base64(await chartPdf(chart)),
+    simulationPng: async (mode, ticks) => base64(await simulationPng(frameOf(mode, ticks))),
+    layOutSimulation: (mode, ticks, white) => layOutSimulationPrint(frameOf(mode, ticks), white),
+    layOutTable: (table) => layOutTablePrint(table),
+    clear: clearPrint,
+  };
+}
