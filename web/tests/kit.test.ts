@@ -37,6 +37,7 @@ interface Kit {
   csv(x: string, y: string, rows: number[]): string;
   chartPng(chart: ChartInput): Promise<string>;
   chartPdf(chart: ChartInput): Promise<string>;
+  screenChart(chart: ChartInput, width: number, height: number): Promise<string>;
   simulationPng(mode: number, ticks: number): Promise<string>;
   layOutSimulation(mode: number, ticks: number, white: boolean): Promise<void>;
   layOutTable(table: {
@@ -247,6 +248,26 @@ test("the chart's PNG and PDF are the desktop's page, and draw the same", async 
   assert.equal(imageFacts(rendered), "PNG 2480 1748");
   const apart = distance(png, rendered);
   assert.ok(apart < 0.01, `PNG and PDF differ by ${apart}`);
+
+  // The desktop's charts of the same rows: the saved one, and the study table's box on screen.
+  const screen = outputPath("kit-chart-screen.png");
+  const box = await page.evaluate(
+    (c) => window.kinetraKit!.screenChart(c, 318, 225),
+    pressureChart,
+  );
+  writeFileSync(screen, Buffer.from(box, "base64"));
+  const desktop = outputPath("desktop");
+  mkdirSync(desktop, { recursive: true });
+  const { language, mode, kind, xCaption } = pressureChart;
+  execFileSync(
+    join(nativeBuild, "web", "host", "kinetra_chartpictures"),
+    [desktop, language, String(mode), String(kind), xCaption, ...rows.map(String)],
+    { env: { ...process.env, QT_QPA_PLATFORM: "offscreen" } },
+  );
+  const paperApart = distance(png, join(desktop, "paper.png"));
+  assert.ok(paperApart < 0.01, `the saved chart differs from the desktop's by ${paperApart}`);
+  const screenApart = distance(screen, join(desktop, "screen.png"));
+  assert.ok(screenApart < 0.02, `the chart on screen differs from the desktop's by ${screenApart}`);
 });
 
 test("the simulation's picture is the surface's, 1024 x 768", async () => {

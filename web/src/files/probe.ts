@@ -1,11 +1,13 @@
 // What the tests ask of the files and the print layouts (window.kinetraKit): each file's bytes
 // as base64, and the print sheets laid out for the browser to print to PDF. A simulation's
 // picture comes from a run of its own, started and ticked here.
+import { drawChart } from "../chart/drawChart";
 import type { ChartInput } from "../chart/plan";
 import type { EngineModule } from "../engine/module";
 import type { SpriteAtlas } from "../render/sprites";
 import { clearPrint, layOutSimulationPrint, layOutTablePrint, type TablePrint } from "../print";
 import { chartPdf, chartPng, simulationPng, tableCsv, type FrameSource } from ".";
+import { canvasPng } from "./png";
 
 function base64(bytes: Uint8Array): string {
   let text = "";
@@ -18,6 +20,7 @@ export interface KitProbe {
   csv(xHeading: string, yHeading: string, rows: number[]): string;
   chartPng(chart: ChartInput): Promise<string>;
   chartPdf(chart: ChartInput): Promise<string>;
+  screenChart(chart: ChartInput, width: number, height: number): Promise<string>;
   simulationPng(mode: number, ticks: number): Promise<string>;
   layOutSimulation(mode: number, ticks: number, whitePaper: boolean): Promise<void>;
   layOutTable(table: TablePrint): Promise<void>;
@@ -53,6 +56,13 @@ export function installKitProbe(engine: EngineModule, sprites: SpriteAtlas): voi
     csv: (x, y, rows) => base64(tableCsv(x, y, rows)),
     chartPng: async (chart) => base64(await chartPng(chart)),
     chartPdf: async (chart) => base64(await chartPdf(chart)),
+    async screenChart(chart, width, height) {
+      const canvas = document.createElement("canvas");
+      canvas.width = width;
+      canvas.height = height;
+      drawChart(canvas.getContext("2d")!, width, height, chart);
+      return base64(await canvasPng(canvas));
+    },
     simulationPng: async (mode, ticks) => base64(await simulationPng(frameOf(mode, ticks))),
     layOutSimulation: (mode, ticks, white) => layOutSimulationPrint(frameOf(mode, ticks), white),
     layOutTable: (table) => layOutTablePrint(table),
