@@ -4,7 +4,7 @@
 // and the file in Firefox.
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
-import { mkdirSync, mkdtempSync, rmSync, statSync, writeFileSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
@@ -35,6 +35,7 @@ interface ChartInput {
 }
 interface Kit {
   csv(x: string, y: string, rows: number[]): string;
+  saveCsv(name: string, x: string, y: string, rows: number[]): void;
   chartPng(chart: ChartInput): Promise<string>;
   chartPdf(chart: ChartInput): Promise<string>;
   screenChart(chart: ChartInput, width: number, height: number): Promise<string>;
@@ -146,6 +147,12 @@ test("served, the page keeps itself and reloads without a network", async () => 
     return link ? ((await (await fetch(link.href)).json()) as { start_url: string }) : null;
   });
   assert.equal(manifest?.start_url, "./kinetra.html");
+  // Chromium would offer to install it as an app.
+  const devtools = await context.newCDPSession(served);
+  const { installabilityErrors } = (await devtools.send("Page.getInstallabilityErrors")) as {
+    installabilityErrors: { errorId: string }[];
+  };
+  assert.deepEqual(installabilityErrors, []);
   await context.setOffline(true);
   try {
     await served.reload();
@@ -169,6 +176,17 @@ test("the table's CSV has the desktop's bytes", async () => {
   const tool = join(nativeBuild, "web", "host", "kinetra_tablecsv");
   const desktop = execFileSync(tool, [x, y, ...values.map(String)]);
   assert.deepEqual(fromPage, desktop);
+  // The same bytes reach the browser's downloads under the suggested name.
+  const [saved] = await Promise.all([
+    page.waitForEvent("download"),
+    page.evaluate(([a, b, r]) => window.kinetraKit!.saveCsv("pomiary.csv", a, b, r), [
+      x,
+      y,
+      values,
+    ] as const),
+  ]);
+  assert.equal(saved.suggestedFilename(), "pomiary.csv");
+  assert.deepEqual(readFileSync((await saved.path())!), desktop);
   assert.match(
     fromPage.toString("utf8"),
     /^Liczba cząsteczek,"Średnia droga, ""swobodna"" \[jedn\.\]"\r\n100,12\.5\r\n/,

@@ -6,7 +6,7 @@ import type { ChartInput } from "../chart/plan";
 import type { EngineModule } from "../engine/module";
 import type { SpriteAtlas } from "../render/sprites";
 import { clearPrint, layOutSimulationPrint, layOutTablePrint, type TablePrint } from "../print";
-import { chartPdf, chartPng, simulationPng, tableCsv, type FrameSource } from ".";
+import { chartPdf, chartPng, saveTableCsv, simulationPng, tableCsv, type FrameSource } from ".";
 import { canvasPng } from "./png";
 
 function base64(bytes: Uint8Array): string {
@@ -18,6 +18,7 @@ function base64(bytes: Uint8Array): string {
 
 export interface KitProbe {
   csv(xHeading: string, yHeading: string, rows: number[]): string;
+  saveCsv(name: string, xHeading: string, yHeading: string, rows: number[]): void;
   chartPng(chart: ChartInput): Promise<string>;
   chartPdf(chart: ChartInput): Promise<string>;
   screenChart(chart: ChartInput, width: number, height: number): Promise<string>;
@@ -54,6 +55,7 @@ export function installKitProbe(engine: EngineModule, sprites: SpriteAtlas): voi
   };
   window.kinetraKit = {
     csv: (x, y, rows) => base64(tableCsv(x, y, rows)),
+    saveCsv: saveTableCsv,
     chartPng: async (chart) => base64(await chartPng(chart)),
     chartPdf: async (chart) => base64(await chartPdf(chart)),
     async screenChart(chart, width, height) {
