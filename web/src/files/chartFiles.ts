@@ -12,6 +12,7 @@ import {
   planChart,
 } from "../chart/drawChart";
 import type { ChartInput, ChartPlan } from "../chart/plan";
+import { fontBytes } from "../render/fontBytes";
 import { PdfPage, writePdf } from "./pdf";
 import { canvasPng, withResolution } from "./png";
 import { readTrueType, type TrueTypeFont } from "./truetype";
@@ -35,9 +36,7 @@ export async function chartPng(chart: ChartInput): Promise<Uint8Array> {
 let paperFont: Promise<TrueTypeFont> | null = null;
 
 function loadPaperFont(): Promise<TrueTypeFont> {
-  paperFont ??= fetch(surfaceFontUrl)
-    .then((r) => r.arrayBuffer())
-    .then((b) => readTrueType(new Uint8Array(b)));
+  paperFont ??= fontBytes(surfaceFontUrl).then((b) => readTrueType(new Uint8Array(b)));
   return paperFont;
 }
 
