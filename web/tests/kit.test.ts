@@ -434,7 +434,7 @@ async function freePort(): Promise<number> {
   return typeof address === "object" && address ? address.port : 0;
 }
 
-test("Firefox shows the one file's first screen", async () => {
+test("Firefox shows the one file's first screen", { timeout: 180_000 }, async () => {
   const profile = join(scratch, "firefox");
   mkdirSync(profile, { recursive: true });
   const shot = outputPath("kit-firefox.png");
