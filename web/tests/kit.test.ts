@@ -248,6 +248,14 @@ test("the chart's PNG and PDF are the desktop's page, and draw the same", async 
   const words = execFileSync("pdftotext", [pdf, "-"]).toString();
   for (const word of ["p[jedn.]", "T[jedn.]", "0,00", "1,31"])
     assert.ok(words.includes(word), word);
+  // Any character of the font: Ukrainian captions and powers of ten in superscript.
+  const ukrainian = outputPath("kit-chart-uk.pdf");
+  const large = rows.map((v, i) => (i % 2 === 0 && v !== -1 ? v * 100000 : v));
+  const chartUk = { ...pressureChart, rows: large, language: "uk" };
+  const bytesUk = await page.evaluate((c) => window.kinetraKit!.chartPdf(c), chartUk);
+  writeFileSync(ukrainian, Buffer.from(bytesUk, "base64"));
+  const wordsUk = execFileSync("pdftotext", [ukrainian, "-"]).toString();
+  for (const word of ["p[од.]", "T[од.]", "·10⁵"]) assert.ok(wordsUk.includes(word), word);
   const fonts = execFileSync("pdffonts", [pdf]).toString();
   assert.match(fonts, /LiberationSans-Bold\s+CID TrueType\s+Identity-H\s+yes/);
 
