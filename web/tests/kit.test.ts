@@ -41,6 +41,7 @@ interface Kit {
   screenChart(chart: ChartInput, width: number, height: number): Promise<string>;
   simulationPng(mode: number, ticks: number): Promise<string>;
   layOutSimulation(mode: number, ticks: number, white: boolean): Promise<void>;
+  layOutVessel(mode: number, ticks: number, language: string): Promise<void>;
   layOutTable(table: {
     chart: ChartInput;
     columns: { x: string; y: string; yExponent?: string; yUnit?: string } | null;
@@ -340,6 +341,14 @@ test("printing: the simulation on white paper, the table with its chart on one A
   assert.ok(grey(simulation.picture, 0, 0, 1, 0.09) > 0.99);
   const picture = grey(simulation.picture, 0.26, 0.11, 0.48, 0.35);
   assert.ok(picture > 0.6 && picture < 0.99, `picture's grey ${picture}`);
+
+  // The free path's page: its vessel redrawn on white and its lines as text.
+  await page.evaluate(() => window.kinetraKit!.layOutVessel(2, 120, "pl"));
+  const freePath = await printed("kit-print-free-path");
+  const lines = execFileSync("pdftotext", ["-layout", freePath.pdf, "-"]).toString();
+  for (const line of [/DROGA SWOBODNA/, /Średnica cząsteczek = +\d+ jedn\./, /Czas = +\d+ ms/])
+    assert.match(lines, line);
+  assert.ok(grey(freePath.picture, 0, 0.5, 1, 0.5, "minima") > 0.99, "below the vessel");
 
   await page.evaluate(
     (chart) =>

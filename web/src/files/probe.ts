@@ -3,9 +3,16 @@
 // picture comes from a run of its own, started and ticked here.
 import { drawChart } from "../chart/drawChart";
 import type { ChartInput } from "../chart/plan";
-import type { EngineModule } from "../engine/module";
+import type { EngineModule, Session } from "../engine/module";
 import type { SpriteAtlas } from "../render/sprites";
-import { clearPrint, layOutSimulationPrint, layOutTablePrint, type TablePrint } from "../print";
+import {
+  clearPrint,
+  layOutSimulationPrint,
+  layOutTablePrint,
+  layOutVesselPrint,
+  type TablePrint,
+  type VesselPage,
+} from "../print";
 import { chartPdf, chartPng, saveTableCsv, simulationPng, tableCsv, type FrameSource } from ".";
 import { canvasPng } from "./png";
 
@@ -24,6 +31,7 @@ export interface KitProbe {
   screenChart(chart: ChartInput, width: number, height: number): Promise<string>;
   simulationPng(mode: number, ticks: number): Promise<string>;
   layOutSimulation(mode: number, ticks: number, whitePaper: boolean): Promise<void>;
+  layOutVessel(mode: number, ticks: number, language: string): Promise<void>;
   layOutTable(table: TablePrint): Promise<void>;
   clear(): void;
 }
@@ -35,13 +43,20 @@ declare global {
 }
 
 export function installKitProbe(engine: EngineModule, sprites: SpriteAtlas): void {
-  const frameOf = (mode: number, ticks: number): FrameSource => {
+  const ran = (mode: number, ticks: number): Session => {
     const session = new engine.Session();
+    let now = 1000;
+    if (!session.start(mode, now, 10_000)) throw new Error(`mode ${mode} did not start`);
+    session.startClock(now);
+    for (let k = 0; k < ticks; k++) session.tick((now += 16));
+    return session;
+  };
+  const printing = engine as unknown as {
+    vesselPage(session: Session, vmax: number, language: string): VesselPage | null;
+  };
+  const frameOf = (mode: number, ticks: number): FrameSource => {
+    const session = ran(mode, ticks);
     try {
-      let now = 1000;
-      if (!session.start(mode, now, 10_000)) throw new Error(`mode ${mode} did not start`);
-      session.startClock(now);
-      for (let k = 0; k < ticks; k++) session.tick((now += 16));
       session.redraw();
       return {
         sprites,
@@ -67,6 +82,16 @@ export function installKitProbe(engine: EngineModule, sprites: SpriteAtlas): voi
     },
     simulationPng: async (mode, ticks) => base64(await simulationPng(frameOf(mode, ticks))),
     layOutSimulation: (mode, ticks, white) => layOutSimulationPrint(frameOf(mode, ticks), white),
+    async layOutVessel(mode, ticks, language) {
+      const session = ran(mode, ticks);
+      try {
+        const page = printing.vesselPage(session, session.controls().maxSpeed, language);
+        if (!page) throw new Error(`mode ${mode} has no vessel page`);
+        await layOutVesselPrint(page, sprites);
+      } finally {
+        session.delete();
+      }
+    },
     layOutTable: (table) => layOutTablePrint(table),
     clear: clearPrint,
   };

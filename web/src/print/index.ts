@@ -6,6 +6,7 @@ import "./print.css";
 import { chartModule, type ChartInput } from "../chart/plan";
 import { chartPng } from "../files/chartFiles";
 import { surfacePicture, tonerLight, type FrameSource } from "../files/picture";
+import type { SpriteAtlas } from "../render/sprites";
 
 // The page's pixels at 300 dots per inch, A4.
 const pageWidth = 2480;
@@ -63,6 +64,93 @@ export async function layOutSimulationPrint(frame: FrameSource, whitePaper = tru
   img.style.width = `${width}px`;
   img.style.height = `${Math.floor((pageWidth * picture.height) / (picture.width * 2))}px`;
   page.append(place(img, pageWidth / 2 - width / 2, Math.floor(pageHeight / 10)));
+}
+
+// What the module's vesselPage(session, vmax, language) gives of a run of the diffusion or the
+// free path (web/wasm/PrintBindings.cpp): null in the other modes.
+export interface VesselPage {
+  vesselLeft: number;
+  vesselTop: number;
+  vesselWidth: number;
+  vesselHeight: number;
+  particleSize: number;
+  // x, y and kind of each particle in turn, in surface pixels.
+  particles: number[];
+  // The tracked particle's path, x and y in turn, in surface pixels.
+  path: number[];
+  heading: string;
+  lines: string[];
+}
+
+// The diffusion's and the free path's page as the desktop prints it: the vessel redrawn on white,
+// half a page wide, its top-left corner at its surface place taken as the page's pixels, the
+// particles from their pictures, the path, and beside it the heading (12 points) and the status
+// lines (10 points).
+export async function layOutVesselPrint(vessel: VesselPage, sprites: SpriteAtlas): Promise<void> {
+  const left = vessel.vesselLeft;
+  const top = vessel.vesselTop;
+  const scale = vessel.vesselWidth > 0 ? pageWidth / (2 * vessel.vesselWidth) : 0;
+  const width = Math.trunc(vessel.vesselWidth * scale);
+  const height = Math.trunc(vessel.vesselHeight * scale);
+  const map = (x: number, y: number): [number, number] => [
+    left + Math.trunc((x - left) * scale),
+    top + Math.trunc((y - top) * scale),
+  ];
+  // The picture covers the vessel with its wall; its origin is the wall's corner.
+  const canvas = document.createElement("canvas");
+  canvas.width = width + 10;
+  canvas.height = height + 10;
+  const ctx = canvas.getContext("2d")!;
+  ctx.imageSmoothingEnabled = false;
+  ctx.translate(5 - left, 5 - top);
+  ctx.fillStyle = "rgb(10,10,200)";
+  ctx.fillRect(left - 5, top - 5, width + 10, height + 10);
+  ctx.fillStyle = "rgb(200,200,200)";
+  for (let e = 0; e <= 7; e++) {
+    const from = Math.trunc(left + (width * e) / 8);
+    const to = Math.trunc(left + width / 8 + (width * e) / 8);
+    ctx.fillRect(from, top, to - from, height);
+  }
+  const size = vessel.particleSize;
+  const pictures = sprites.sets[0] ?? [];
+  for (let i = 0; size > 0 && i + 2 < vessel.particles.length; i += 3) {
+    const place = pictures[vessel.particles[i + 2]!];
+    if (!place) continue;
+    const [x, y] = [vessel.particles[i]!, vessel.particles[i + 1]!];
+    const a = map(x, y);
+    const b = map(x + size, y + size);
+    const [sx, sy, sw, sh] = place;
+    const cw = Math.min(size, sw);
+    const ch = Math.min(size, sh);
+    const dw = ((b[0] - a[0]) * cw) / size;
+    const dh = ((b[1] - a[1]) * ch) / size;
+    ctx.drawImage(sprites.image, sx, sy, cw, ch, a[0], a[1], dw, dh);
+  }
+  if (vessel.path.length >= 4) {
+    ctx.strokeStyle = "black";
+    ctx.lineWidth = 1;
+    ctx.beginPath();
+    for (let k = 0; k + 1 < vessel.path.length; k += 2) {
+      const [x, y] = map(vessel.path[k]!, vessel.path[k + 1]!);
+      if (k === 0) ctx.moveTo(x + 0.5, y + 0.5);
+      else ctx.lineTo(x + 0.5, y + 0.5);
+    }
+    ctx.stroke();
+  }
+  const img = await image(canvas);
+  const page = newSheet();
+  page.append(place(img, left - 5, top - 5));
+  const text = (x: number, y: number, points: number, words: string): void => {
+    const line = document.createElement("p");
+    line.textContent = words;
+    line.style.fontSize = `${(points * 300) / 72}px`;
+    page.append(place(line, x, y));
+  };
+  text(left + width + 90, 20, 12, vessel.heading);
+  // The desktop's line step: 1.2 times the height of its 10-point text.
+  const pixels = (10 * 300) / 72;
+  const step = Math.trunc(1.2 * (Math.round(pixels * 0.905) + Math.round(pixels * 0.212)));
+  vessel.lines.forEach((words, k) => text(left + width + 50, step * (k + 1) + 60, 10, words));
 }
 
 // The table's columns as the page heads them: the x heading, and the y heading with its raised
@@ -153,6 +241,15 @@ export async function printSimulation(
   whitePaper = true,
 ): Promise<void> {
   await layOutSimulationPrint(frame, whitePaper);
+  printLaidOut(title);
+}
+
+export async function printVessel(
+  title: string,
+  vessel: VesselPage,
+  sprites: SpriteAtlas,
+): Promise<void> {
+  await layOutVesselPrint(vessel, sprites);
   printLaidOut(title);
 }
 
