@@ -56,7 +56,6 @@ self.addEventListener("fetch", (event) => {
 const manifest = {
   name: "KINETRA",
   short_name: "KINETRA",
-  description: "Kinetyczna teoria gazów: symulacje, pomiary i wykresy",
   lang: "pl",
   start_url: `./${singleFileName}`,
   scope: "./",
