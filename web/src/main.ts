@@ -1,11 +1,9 @@
 // The browser edition's page: the engine, its pictures and its font loaded, then the simulation
 // screen, with the chooser in the menu's place.
 import "./page.css";
-import { bindChartModule, loadChartFont, type ChartModule } from "./chart";
 import { loadEngine } from "./engine/module";
 import { pageOptions } from "./options";
-import { installKitProbe } from "./files/probe";
-import { offerOffline } from "./offline";
+import { bindKit, kitReady, loadChartFont } from "./kit";
 import { installProbe } from "./probe/probe";
 import { loadSurfaceFont } from "./render/font";
 import { loadSprites } from "./render/sprites";
@@ -19,7 +17,7 @@ async function main(): Promise<void> {
     loadSurfaceFont(),
     loadChartFont(),
   ]);
-  bindChartModule(engine as unknown as ChartModule);
+  bindKit(engine);
   const options = pageOptions(window.location.search);
   let chooser: RunChooser | null = null;
   let last: RunChoice | null = null;
@@ -33,16 +31,13 @@ async function main(): Promise<void> {
   };
   chooser = new RunChooser(screen.stage.overlay, engine, options.view, run);
   installProbe(engine, screen);
-  installKitProbe(engine, sprites);
   if (options.mode !== null) {
     run({ ...options, mode: options.mode });
   } else {
     chooser.show(options.exactModel, options.histogram);
   }
   document.body.dataset["ready"] = "true";
-  // From the page's opening to its first screen, for the benchmark.
-  performance.mark("kinetra-ready");
-  offerOffline();
+  kitReady(engine, sprites);
 }
 
 void main();
