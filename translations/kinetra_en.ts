@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="pl_PL">
 <context>
-    <name>QCommandLineParser</name>
-    <message>
-        <source>Usage: %1</source>
-        <translation>Usage: %1</translation>
-    </message>
-</context>
-<context>
     <name>kinetra</name>
     <message>
         <source>s[jedn.]</source>
@@ -751,10 +744,6 @@ change. When you press “Run” the simulation starts at once, and a panel with
         <translation>the number of particles in the vessel</translation>
     </message>
     <message>
-        <source>jednostek</source>
-        <translation>units</translation>
-    </message>
-    <message>
         <source>Czy zapisać tę stronę jako plik PDF?</source>
         <translation>Save this page as a PDF file?</translation>
     </message>
@@ -1253,10 +1242,6 @@ Please choose another folder or another file name.</translation>
         <translation>Mass of the gas particles</translation>
     </message>
     <message>
-        <source>English</source>
-        <translation>Polski</translation>
-    </message>
-    <message>
         <source>Model:</source>
         <translation>Model:</translation>
     </message>
@@ -1283,10 +1268,6 @@ Please choose another folder or another file name.</translation>
     <message>
         <source>Zamknij</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>Program w języku angielskim (klawisz F12)</source>
-        <translation>The program in Polish (F12 key)</translation>
     </message>
     <message>
         <source>prosty</source>
@@ -1473,6 +1454,232 @@ Reason: %2</translation>
     <message>
         <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od wielkości naczynia.</source>
         <translation>Exact model: the temperature is the mean energy of one particle, so it does not depend on the size of the vessel.</translation>
+    </message>
+    <message>
+        <source>Temperatura gazu jest związana z ruchem cieplnym jego cząsteczek. Cząsteczki gazu zamkniętego w naczyniu poruszają się bezładnie z różnymi prędkościami, zderzają się ze sobą i ze ściankami naczynia. Im szybciej poruszają się cząsteczki, tym większa jest ich energia kinetyczna i tym wyższa jest temperatura gazu. Wirtualny termometr pokazuje temperaturę obliczoną z ruchu cząsteczek, w jednostkach programu.</source>
+        <translation>The temperature of a gas is linked to the thermal motion of its particles. The particles of a gas closed in a vessel move at random with different speeds and collide with one another and with the walls of the vessel. The faster the particles move, the greater their kinetic energy and the higher the temperature of the gas. The virtual thermometer shows the temperature worked out from the motion of the particles, in the program’s units.</translation>
+    </message>
+    <message>
+        <source>Symulacje tematu „Ciśnienie”: przy każdej cząsteczce kreska w kierunku jej ruchu,
+tym dłuższa, im szybciej cząsteczka się porusza. Wyłączone: same cząsteczki.</source>
+        <translation>Simulations of the “Pressure” topic: a line at each particle in the direction it moves,
+the longer, the faster the particle moves. Off: the particles alone.</translation>
+    </message>
+    <message>
+        <source>Dla projektora, w symulacjach tematów „Dyfuzja”, „Droga swobodna”
+i „Zderzenia ze ściankami naczynia”: cząsteczki wielkości 1, 2 i 3 są rysowane
+jak cząsteczki wielkości 5, a tor cząsteczki w drodze swobodnej trzy razy grubszą linią.
+Przy większych cząsteczkach zmienia się tylko ten tor.</source>
+        <translation>For a projector, in the simulations of the topics “Diffusion”, “Free path”
+and “Collisions with the walls of the vessel”: particles of size 1, 2 and 3 are drawn
+as particles of size 5, and the track of the free path’s particle three times as thick.
+With larger particles only that track changes.</translation>
+    </message>
+    <message>
+        <source>Symulacja tematu „Transport ciepła”: gdy temperatura wychodzi poza skalę termometru,
+wiersz pokazuje przed słowem „nieokreślona” swój opis,
+np. „Temperatura przegrody = nieokreślona”. Temperatury na skali wyglądają tak samo.</source>
+        <translation>Simulation of the “Heat transfer” topic: when a temperature goes off the thermometer’s scale,
+its line shows its label before the word “undetermined”,
+e.g. “Temperature of the partition = undetermined”. Temperatures on the scale look the same.</translation>
+    </message>
+    <message>
+        <source>Przycisk „Drukuj” nad symulacją: obraz ekranu drukuje się na białym tle zamiast
+czarnego, co oszczędza toner. Dyfuzja bez wykresu i droga swobodna drukują się na białym
+tle zawsze.</source>
+        <translation>The “Print” button over a simulation: the screen picture is printed on a white background
+instead of black, which saves toner. Diffusion without the chart and the free path are
+always printed on white.</translation>
+    </message>
+    <message>
+        <source>Tabela pomiarów zawiera wpisane wartości, które po zakończeniu programu zostaną utracone. Można je najpierw zapisać przyciskiem „%1” pod tabelą.
+Czy zakończyć program?</source>
+        <translation>The measurement table holds values that were typed in; they will be lost when the program ends. They can be saved first with the “%1” button under the table.
+End the program?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji na drukarce „%1”?</source>
+        <translation>Print the picture of the simulation on the printer “%1”?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji? Nie znaleziono drukarki domyślnej; stronę będzie można zapisać jako plik PDF.</source>
+        <translation>Print the picture of the simulation? No default printer was found; the page can be saved as a PDF file.</translation>
+    </message>
+    <message>
+        <source>jednostek</source>
+        <translation>units</translation>
+    </message>
+    <message>
+        <source>Użycie: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Opcje:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Argumenty:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>[opcje]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Nieznana opcja „%1”.</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>Nieznane opcje: %1.</source>
+        <translation>Unknown options: %1.</translation>
+    </message>
+    <message>
+        <source>Brak wartości po „%1”.</source>
+        <translation>Missing value after “%1”.</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwana wartość po „%1”.</source>
+        <translation>Unexpected value after “%1”.</translation>
+    </message>
+    <message>
+        <source>Ćwiczenia (dla --exercise):</source>
+        <translation>Exercises (for --exercise):</translation>
+    </message>
+    <message>
+        <source>Pomoc: %1 --help</source>
+        <translation>Help: %1 --help</translation>
+    </message>
+    <message>
+        <source>KINETRA – program dydaktyczny o kinetyczno-molekularnej teorii gazów.</source>
+        <translation>KINETRA – a teaching program on the kinetic theory of gases.</translation>
+    </message>
+    <message>
+        <source>Pokazuje tę pomoc i kończy pracę.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Pokazuje wersję programu i kończy pracę.</source>
+        <translation>Shows the version of the program and exits.</translation>
+    </message>
+    <message>
+        <source>Uruchamia program w zwykłym oknie (F11 przełącza tryb).</source>
+        <translation>Starts the program in a window (F11 switches the mode).</translation>
+    </message>
+    <message>
+        <source>Uruchamia program na pełnym ekranie (domyślnie).</source>
+        <translation>Starts the program full screen (the default).</translation>
+    </message>
+    <message>
+        <source>Język programu: %1.</source>
+        <translation>Language of the program: %1.</translation>
+    </message>
+    <message>
+        <source>język</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>nazwa</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Otwiera od razu opis ćwiczenia &lt;%1&gt;.</source>
+        <translation>Opens the description of the exercise &lt;%1&gt; at once.</translation>
+    </message>
+    <message>
+        <source>%1: nieoczekiwany argument „%2”.</source>
+        <translation>%1: unexpected argument “%2”.</translation>
+    </message>
+    <message>
+        <source>KINETRA, wersja %1</source>
+        <translation>KINETRA, version %1</translation>
+    </message>
+    <message>
+        <source>%1: opcji --window i --fullscreen nie można łączyć.</source>
+        <translation>%1: the options --window and --fullscreen cannot be combined.</translation>
+    </message>
+    <message>
+        <source>%1: język „%2” nie jest dostępny; dostępne: %3.</source>
+        <translation>%1: the language “%2” is not available; available: %3.</translation>
+    </message>
+    <message>
+        <source>%1: nie ma ćwiczenia „%2”.</source>
+        <translation>%1: there is no exercise “%2”.</translation>
+    </message>
+    <message>
+        <source>kinetra: nie udało się wczytać tekstów wybranego języka; program zostaje polski.</source>
+        <translation>kinetra: the texts of the chosen language could not be loaded; the program stays Polish.</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji</source>
+        <translation>illustration of diffusion</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji z wykresem</source>
+        <translation>illustration of diffusion with a chart</translation>
+    </message>
+    <message>
+        <source>droga swobodna, ilustracja zjawiska</source>
+        <translation>free path, illustration of the phenomenon</translation>
+    </message>
+    <message>
+        <source>zależność średniej drogi swobodnej od liczby cząsteczek</source>
+        <translation>mean free path against the number of particles</translation>
+    </message>
+    <message>
+        <source>pomiar liczby zderzeń ze ściankami naczynia</source>
+        <translation>counting the collisions with the walls of the vessel</translation>
+    </message>
+    <message>
+        <source>od czego zależy temperatura</source>
+        <translation>what the temperature depends on</translation>
+    </message>
+    <message>
+        <source>temperatura a liczba cząsteczek</source>
+        <translation>temperature and the number of particles</translation>
+    </message>
+    <message>
+        <source>temperatura a średnia prędkość cząsteczek</source>
+        <translation>temperature and the mean speed of the particles</translation>
+    </message>
+    <message>
+        <source>temperatura a masa cząsteczek</source>
+        <translation>temperature and the mass of the particles</translation>
+    </message>
+    <message>
+        <source>temperatura a wielkość naczynia</source>
+        <translation>temperature and the size of the vessel</translation>
+    </message>
+    <message>
+        <source>od czego zależy ciśnienie gazu</source>
+        <translation>what the pressure of a gas depends on</translation>
+    </message>
+    <message>
+        <source>ciśnienie a liczba cząsteczek</source>
+        <translation>pressure and the number of particles</translation>
+    </message>
+    <message>
+        <source>ciśnienie a średnia prędkość cząsteczek</source>
+        <translation>pressure and the mean speed of the particles</translation>
+    </message>
+    <message>
+        <source>ciśnienie a masa cząsteczek</source>
+        <translation>pressure and the mass of the particles</translation>
+    </message>
+    <message>
+        <source>ciśnienie a wielkość naczynia</source>
+        <translation>pressure and the size of the vessel</translation>
+    </message>
+    <message>
+        <source>transport ciepła</source>
+        <translation>heat transfer</translation>
+    </message>
+    <message>
+        <source>Język programu</source>
+        <translation>Language of the program</translation>
+    </message>
+    <message>
+        <source>Język programu (klawisz F12: następny język)</source>
+        <translation>Language of the program (F12 key: the next language)</translation>
     </message>
 </context>
 </TS>

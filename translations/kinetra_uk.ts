@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="pl_PL">
 <context>
-    <name>QCommandLineParser</name>
-    <message>
-        <source>Usage: %1</source>
-        <translation>Використання: %1</translation>
-    </message>
-</context>
-<context>
     <name>kinetra</name>
     <message>
         <source>Pracownia Programów Edukacyjnych KINETRA</source>
@@ -505,14 +498,6 @@ Powód: %2</source>
     <message>
         <source>Informacje</source>
         <translation>Інформація</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Polski</translation>
-    </message>
-    <message>
-        <source>Program w języku angielskim (klawisz F12)</source>
-        <translation>Програма польською мовою (клавіша F12)</translation>
     </message>
     <message>
         <source>Ćwiczenia:</source>
@@ -1023,10 +1008,6 @@ układu. Po naciśnięciu „Uruchom” symulacja rusza od razu, a po prawej str
         <translation>пробігу від числа молекул у посудині</translation>
     </message>
     <message>
-        <source>jednostek</source>
-        <translation>одиниць</translation>
-    </message>
-    <message>
         <source>Czy zapisać tę stronę jako plik PDF?</source>
         <translation>Зберегти цю сторінку як файл PDF?</translation>
     </message>
@@ -1473,6 +1454,232 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
     <message>
         <source>Model dokładny: zderzenia sprężystych krążków</source>
         <translation>Точна модель: зіткнення пружних дисків</translation>
+    </message>
+    <message>
+        <source>Temperatura gazu jest związana z ruchem cieplnym jego cząsteczek. Cząsteczki gazu zamkniętego w naczyniu poruszają się bezładnie z różnymi prędkościami, zderzają się ze sobą i ze ściankami naczynia. Im szybciej poruszają się cząsteczki, tym większa jest ich energia kinetyczna i tym wyższa jest temperatura gazu. Wirtualny termometr pokazuje temperaturę obliczoną z ruchu cząsteczek, w jednostkach programu.</source>
+        <translation>Температура газу пов’язана з тепловим рухом його молекул. Молекули газу, закритого в посудині, рухаються хаотично з різними швидкостями, стикаються між собою та зі стінками посудини. Що швидше рухаються молекули, то більша їхня кінетична енергія і то вища температура газу. Віртуальний термометр показує температуру, обчислену з руху молекул, в одиницях програми.</translation>
+    </message>
+    <message>
+        <source>Symulacje tematu „Ciśnienie”: przy każdej cząsteczce kreska w kierunku jej ruchu,
+tym dłuższa, im szybciej cząsteczka się porusza. Wyłączone: same cząsteczki.</source>
+        <translation>Симуляції теми «Тиск»: біля кожної молекули риска в напрямку її руху,
+тим довша, чим швидше рухається молекула. Вимкнено: лише молекули.</translation>
+    </message>
+    <message>
+        <source>Dla projektora, w symulacjach tematów „Dyfuzja”, „Droga swobodna”
+i „Zderzenia ze ściankami naczynia”: cząsteczki wielkości 1, 2 i 3 są rysowane
+jak cząsteczki wielkości 5, a tor cząsteczki w drodze swobodnej trzy razy grubszą linią.
+Przy większych cząsteczkach zmienia się tylko ten tor.</source>
+        <translation>Для проєктора, у симуляціях тем «Дифузія», «Вільний пробіг»
+і «Зіткнення зі стінками посудини»: молекули розміру 1, 2 і 3 малюються
+як молекули розміру 5, а траєкторія молекули вільного пробігу — утричі товщою лінією.
+За більших молекул змінюється лише ця траєкторія.</translation>
+    </message>
+    <message>
+        <source>Symulacja tematu „Transport ciepła”: gdy temperatura wychodzi poza skalę termometru,
+wiersz pokazuje przed słowem „nieokreślona” swój opis,
+np. „Temperatura przegrody = nieokreślona”. Temperatury na skali wyglądają tak samo.</source>
+        <translation>Симуляція теми «Теплопередача»: коли температура виходить за шкалу термометра,
+рядок показує перед словом «невизначена» свій опис,
+напр. «Температура перегородки = невизначена». Температури на шкалі виглядають так само.</translation>
+    </message>
+    <message>
+        <source>Przycisk „Drukuj” nad symulacją: obraz ekranu drukuje się na białym tle zamiast
+czarnego, co oszczędza toner. Dyfuzja bez wykresu i droga swobodna drukują się na białym
+tle zawsze.</source>
+        <translation>Кнопка «Друкувати» над симуляцією: знімок екрана друкується на білому тлі замість
+чорного, що заощаджує тонер. Дифузія без графіка і вільний пробіг завжди друкуються
+на білому тлі.</translation>
+    </message>
+    <message>
+        <source>Tabela pomiarów zawiera wpisane wartości, które po zakończeniu programu zostaną utracone. Można je najpierw zapisać przyciskiem „%1” pod tabelą.
+Czy zakończyć program?</source>
+        <translation>Таблиця вимірювань містить введені значення, які буде втрачено після завершення програми. Спершу їх можна зберегти кнопкою «%1» під таблицею.
+Завершити програму?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji na drukarce „%1”?</source>
+        <translation>Надрукувати зображення симуляції на принтері «%1»?</translation>
+    </message>
+    <message>
+        <source>Wydrukować obraz symulacji? Nie znaleziono drukarki domyślnej; stronę będzie można zapisać jako plik PDF.</source>
+        <translation>Надрукувати зображення симуляції? Типовий принтер не знайдено; сторінку можна буде зберегти як файл PDF.</translation>
+    </message>
+    <message>
+        <source>jednostek</source>
+        <translation>одиниць</translation>
+    </message>
+    <message>
+        <source>Użycie: %1</source>
+        <translation>Використання: %1</translation>
+    </message>
+    <message>
+        <source>Opcje:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>Argumenty:</source>
+        <translation>Аргументи:</translation>
+    </message>
+    <message>
+        <source>[opcje]</source>
+        <translation>[параметри]</translation>
+    </message>
+    <message>
+        <source>Nieznana opcja „%1”.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Nieznane opcje: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Brak wartości po „%1”.</source>
+        <translation>Бракує значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwana wartość po „%1”.</source>
+        <translation>Неочікуване значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Ćwiczenia (dla --exercise):</source>
+        <translation>Вправи (для --exercise):</translation>
+    </message>
+    <message>
+        <source>Pomoc: %1 --help</source>
+        <translation>Довідка: %1 --help</translation>
+    </message>
+    <message>
+        <source>KINETRA – program dydaktyczny o kinetyczno-molekularnej teorii gazów.</source>
+        <translation>KINETRA – навчальна програма з молекулярно-кінетичної теорії газів.</translation>
+    </message>
+    <message>
+        <source>Pokazuje tę pomoc i kończy pracę.</source>
+        <translation>Показує цю довідку й завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Pokazuje wersję programu i kończy pracę.</source>
+        <translation>Показує версію програми й завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Uruchamia program w zwykłym oknie (F11 przełącza tryb).</source>
+        <translation>Запускає програму у звичайному вікні (F11 перемикає режим).</translation>
+    </message>
+    <message>
+        <source>Uruchamia program na pełnym ekranie (domyślnie).</source>
+        <translation>Запускає програму на весь екран (типово).</translation>
+    </message>
+    <message>
+        <source>Język programu: %1.</source>
+        <translation>Мова програми: %1.</translation>
+    </message>
+    <message>
+        <source>język</source>
+        <translation>мова</translation>
+    </message>
+    <message>
+        <source>nazwa</source>
+        <translation>назва</translation>
+    </message>
+    <message>
+        <source>Otwiera od razu opis ćwiczenia &lt;%1&gt;.</source>
+        <translation>Одразу відкриває опис вправи &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>%1: nieoczekiwany argument „%2”.</source>
+        <translation>%1: неочікуваний аргумент «%2».</translation>
+    </message>
+    <message>
+        <source>KINETRA, wersja %1</source>
+        <translation>KINETRA, версія %1</translation>
+    </message>
+    <message>
+        <source>%1: opcji --window i --fullscreen nie można łączyć.</source>
+        <translation>%1: параметри --window і --fullscreen не можна поєднувати.</translation>
+    </message>
+    <message>
+        <source>%1: język „%2” nie jest dostępny; dostępne: %3.</source>
+        <translation>%1: мова «%2» недоступна; доступні: %3.</translation>
+    </message>
+    <message>
+        <source>%1: nie ma ćwiczenia „%2”.</source>
+        <translation>%1: немає вправи «%2».</translation>
+    </message>
+    <message>
+        <source>kinetra: nie udało się wczytać tekstów wybranego języka; program zostaje polski.</source>
+        <translation>kinetra: не вдалося завантажити тексти вибраної мови; програма залишається польською.</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji</source>
+        <translation>ілюстрація явища дифузії</translation>
+    </message>
+    <message>
+        <source>ilustracja zjawiska dyfuzji z wykresem</source>
+        <translation>ілюстрація явища дифузії з графіком</translation>
+    </message>
+    <message>
+        <source>droga swobodna, ilustracja zjawiska</source>
+        <translation>вільний пробіг, ілюстрація явища</translation>
+    </message>
+    <message>
+        <source>zależność średniej drogi swobodnej od liczby cząsteczek</source>
+        <translation>залежність середньої довжини вільного пробігу від числа молекул</translation>
+    </message>
+    <message>
+        <source>pomiar liczby zderzeń ze ściankami naczynia</source>
+        <translation>вимірювання числа зіткнень зі стінками посудини</translation>
+    </message>
+    <message>
+        <source>od czego zależy temperatura</source>
+        <translation>від чого залежить температура</translation>
+    </message>
+    <message>
+        <source>temperatura a liczba cząsteczek</source>
+        <translation>температура і число молекул</translation>
+    </message>
+    <message>
+        <source>temperatura a średnia prędkość cząsteczek</source>
+        <translation>температура і середня швидкість молекул</translation>
+    </message>
+    <message>
+        <source>temperatura a masa cząsteczek</source>
+        <translation>температура і маса молекул</translation>
+    </message>
+    <message>
+        <source>temperatura a wielkość naczynia</source>
+        <translation>температура і розмір посудини</translation>
+    </message>
+    <message>
+        <source>od czego zależy ciśnienie gazu</source>
+        <translation>від чого залежить тиск газу</translation>
+    </message>
+    <message>
+        <source>ciśnienie a liczba cząsteczek</source>
+        <translation>тиск і число молекул</translation>
+    </message>
+    <message>
+        <source>ciśnienie a średnia prędkość cząsteczek</source>
+        <translation>тиск і середня швидкість молекул</translation>
+    </message>
+    <message>
+        <source>ciśnienie a masa cząsteczek</source>
+        <translation>тиск і маса молекул</translation>
+    </message>
+    <message>
+        <source>ciśnienie a wielkość naczynia</source>
+        <translation>тиск і розмір посудини</translation>
+    </message>
+    <message>
+        <source>transport ciepła</source>
+        <translation>теплопередача</translation>
+    </message>
+    <message>
+        <source>Język programu</source>
+        <translation>Мова програми</translation>
+    </message>
+    <message>
+        <source>Język programu (klawisz F12: następny język)</source>
+        <translation>Мова програми (клавіша F12: наступна мова)</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Languages.h"
+
 // What the command line asks for.
 struct LaunchOptions {
     bool Windowed = false;  // full screen unless --window
@@ -21,9 +23,11 @@ struct CommandLineOutcome {
     LaunchOptions Options;
 };
 
-// Needs a QCoreApplication (for the Polish texts of the parser); reads nothing else, so a
-// mistyped option changes nothing.
-CommandLineOutcome ParseCommandLine(const QStringList& arguments);
+// Needs a QCoreApplication (for the texts of the parser); reads nothing else, so a mistyped
+// option changes nothing. The help and the messages are in the language of --lang, or else in
+// `system`, the system locale's.
+CommandLineOutcome ParseCommandLine(const QStringList& arguments,
+                                    Language system = SystemLanguage());
 
 // The program's version as --version shows it.
 QString ProgramVersion();

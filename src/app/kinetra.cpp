@@ -72,8 +72,11 @@ int main(int argc, char** argv) {
     KeyboardControl::NameButtons(&FO_programie);
     KeyboardControl::NameButtons(&jednostki);
     if (language != Language::Polish && !Form1.SetLanguage(language)) {
-        std::fputs("kinetra: the English texts could not be loaded; the program stays Polish.\n",
-                   stderr);
+        const QString failure = FromCore(
+            Translate(language, QT_TRANSLATE_NOOP("kinetra",
+                                                  "kinetra: nie udało się wczytać tekstów "
+                                                  "wybranego języka; program zostaje polski.")));
+        std::fputs((failure + QLatin1Char('\n')).toUtf8().constData(), stderr);
     }
 
     auto* screenMode = new ScreenMode(&Form1);

@@ -58,7 +58,7 @@ enum class Visibility : uint8_t { Unchanged, Shown, Hidden };
 
 struct Exercise {
     const char* Name;         // the short ASCII name of --exercise
-    const char* Description;  // its line in --help (Polish)
+    const char* Description;  // its line in --help: a Polish source text
     TopicId Topic;
     const char* Link;             // the caption of its link on the topic page
     const char* LinkContinued;    // a second line of the link, or null

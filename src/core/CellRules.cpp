@@ -105,3 +105,10 @@ bool FirstRowsReady(const std::vector<std::string>& cellTexts) {
     }
     return cellTexts[0] != cellTexts[2];
 }
+
+bool AnyCellTyped(const std::vector<std::string>& cellTexts) {
+    for (const std::string& text : cellTexts) {
+        if (!text.empty()) return true;
+    }
+    return false;
+}

@@ -51,6 +51,9 @@ inline bool IsFilled(const TableRow& row) {
 // texts in them (5 and 05 differ as texts and pass). cellTexts are the table's 34 cells.
 bool FirstRowsReady(const std::vector<std::string>& cellTexts);
 
+// Whether the pupil has typed anything into the table's cells: what leaving the program loses.
+bool AnyCellTyped(const std::vector<std::string>& cellTexts);
+
 // Shown when they are not.
 inline constexpr const char* kFillTableMessage =
     QT_TRANSLATE_NOOP("kinetra", "Proszę wypełnić tabelę pomiarów");

@@ -18,10 +18,10 @@ inline constexpr const char* kMenuUnits = QT_TRANSLATE_NOOP("kinetra", "O jednos
 inline constexpr const char* kMenuOtherPrograms = QT_TRANSLATE_NOOP("kinetra", "Inne programy");
 inline constexpr const char* kMenuInformation = QT_TRANSLATE_NOOP("kinetra", "Informacje");
 inline constexpr const char* kMenuExit = QT_TRANSLATE_NOOP("kinetra", "Wyjście");
-// The button that switches the language names the other one, in that language.
-inline constexpr const char* kOtherLanguage = QT_TRANSLATE_NOOP("kinetra", "English");
-inline constexpr const char* kOtherLanguageHint =
-    QT_TRANSLATE_NOOP("kinetra", "Program w języku angielskim (klawisz F12)");
+// The choice of the language; its entries are the languages' own names.
+inline constexpr const char* kLanguageName = QT_TRANSLATE_NOOP("kinetra", "Język programu");
+inline constexpr const char* kLanguageHint =
+    QT_TRANSLATE_NOOP("kinetra", "Język programu (klawisz F12: następny język)");
 
 // Topic pages.
 inline constexpr const char* kExercises = QT_TRANSLATE_NOOP("kinetra", "Ćwiczenia:");
@@ -86,7 +86,6 @@ inline constexpr const char* kMemo10 = QT_TRANSLATE_NOOP(
     "zderzeniami. Jedna z cząsteczek jest wyróżniona innym kolorem: program rysuje jej tor, "
     "liczy jej zderzenia i oblicza średnią długość jej drogi swobodnej. Symulacja nie "
     "uwzględnia siły ciężkości.");
-// Shared by the wall-collision and the temperature pages.
 inline constexpr const char* kWallIntro = QT_TRANSLATE_NOOP(
     "kinetra",
     "Na skutek ruchu cieplnego cząsteczek gazu w zamkniętym naczyniu następują zderzenia ze "
@@ -94,6 +93,13 @@ inline constexpr const char* kWallIntro = QT_TRANSLATE_NOOP(
     "chwilę działa na nią siłą. Bardzo wiele takich uderzeń składa się na nacisk gazu na "
     "ścianki. Liczba zderzeń zależy od liczby cząsteczek, od ich szybkości i od wielkości "
     "naczynia.");
+inline constexpr const char* kTemperatureIntro = QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Temperatura gazu jest związana z ruchem cieplnym jego cząsteczek. Cząsteczki gazu "
+    "zamkniętego w naczyniu poruszają się bezładnie z różnymi prędkościami, zderzają się ze sobą "
+    "i ze ściankami naczynia. Im szybciej poruszają się cząsteczki, tym większa jest ich energia "
+    "kinetyczna i tym wyższa jest temperatura gazu. Wirtualny termometr pokazuje temperaturę "
+    "obliczoną z ruchu cząsteczek, w jednostkach programu.");
 inline constexpr const char* kMemo62 = QT_TRANSLATE_NOOP(
     "kinetra",
     "Cząsteczki gazu zamknięte w naczyniu znajdują się w nieustannym ruchu, w wyniku którego "

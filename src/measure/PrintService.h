@@ -80,6 +80,8 @@ class PrintService {
   public:
     explicit PrintService(std::unique_ptr<PrintBackend> backend = MakeCupsPrintBackend());
     PrintOutcome Print(const PageJob& job, const PrintCallbacks& callbacks);
+    // The printer a page would go to now, if the system has a default one.
+    std::optional<PrinterTarget> DefaultPrinter() { return backend_->DefaultPrinter(); }
 
     // Draws the page into a PDF file at high resolution, on the given paper or, without one,
     // on A4. False if the file could not be written.

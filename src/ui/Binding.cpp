@@ -22,6 +22,8 @@ void ScreenChanges::Commit(ScreenOrder order) {
     apply(others_, true);
     leading_.clear();
     others_.clear();
+    if (focus_) focus_->setFocus(Qt::OtherFocusReason);
+    focus_ = nullptr;
 }
 
 Binding::Binding(TForm1& form) : form_(form) {}

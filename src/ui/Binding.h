@@ -28,9 +28,12 @@ class ScreenChanges {
   public:
     // `leading`: a panel that takes over the stage.
     void Show(QWidget* widget, bool shown, bool leading = false);
+    // A control that takes the keyboard's focus once the shows and hides are done.
+    void Focus(QWidget* widget) { focus_ = widget; }
     void Commit(ScreenOrder order);
 
   private:
+    QWidget* focus_ = nullptr;
     std::vector<std::pair<QWidget*, bool>> leading_;
     std::vector<std::pair<QWidget*, bool>> others_;
 };

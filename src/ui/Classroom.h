@@ -42,6 +42,27 @@ inline const QString kLabelUndetermined =
     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Opis przy „nieokreślona”"));
 inline const QString kWhitePaper =
     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "druk na białym tle"));
+// What each view choice changes, and on which screens.
+inline const QString kVelocityLinesHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Symulacje tematu „Ciśnienie”: przy każdej cząsteczce kreska w kierunku jej ruchu,\n"
+    "tym dłuższa, im szybciej cząsteczka się porusza. Wyłączone: same cząsteczki."));
+inline const QString kLargeViewHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Dla projektora, w symulacjach tematów „Dyfuzja”, „Droga swobodna”\n"
+    "i „Zderzenia ze ściankami naczynia”: cząsteczki wielkości 1, 2 i 3 są rysowane\n"
+    "jak cząsteczki wielkości 5, a tor cząsteczki w drodze swobodnej trzy razy grubszą linią.\n"
+    "Przy większych cząsteczkach zmienia się tylko ten tor."));
+inline const QString kLabelUndeterminedHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Symulacja tematu „Transport ciepła”: gdy temperatura wychodzi poza skalę termometru,\n"
+    "wiersz pokazuje przed słowem „nieokreślona” swój opis,\n"
+    "np. „Temperatura przegrody = nieokreślona”. Temperatury na skali wyglądają tak samo."));
+inline const QString kWhitePaperHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Przycisk „Drukuj” nad symulacją: obraz ekranu drukuje się na białym tle zamiast\n"
+    "czarnego, co oszczędza toner. Dyfuzja bez wykresu i droga swobodna drukują się na białym\n"
+    "tle zawsze."));
 inline const QString kCancel = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Anuluj"));
 inline const QString kHeatSettings =
     QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ustawienia tej symulacji"));

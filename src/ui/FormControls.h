@@ -7,6 +7,7 @@ class BevelPanel;
 class ChartBox;
 class ClickLabel;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -74,17 +75,17 @@ struct ExperimentControls {
 struct MainMenuControls {
     BevelPanel* Panel1 = nullptr;
     // Menu buttons.
-    QPushButton* BitBtn8 = nullptr;         // "Dyfuzja"
-    QPushButton* BitBtn11 = nullptr;        // "Droga swobodna"
-    QPushButton* BitBtn9 = nullptr;         // "Zderzenia ze ściankami naczynia"
-    QPushButton* BitBtn12 = nullptr;        // "Temperatura"
-    QPushButton* BitBtn16 = nullptr;        // "Ciśnienie"
-    QPushButton* BitBtn17 = nullptr;        // "Transport ciepła"
-    QPushButton* BitBtn26 = nullptr;        // "O jednostkach"
-    QPushButton* BitBtn10 = nullptr;        // "Inne programy"
-    QPushButton* BitBtn4 = nullptr;         // "Informacje"
-    QPushButton* BitBtn2 = nullptr;         // "Wyjście"
-    QPushButton* LanguageButton = nullptr;  // the other language: "English" or "Polski"
+    QPushButton* BitBtn8 = nullptr;       // "Dyfuzja"
+    QPushButton* BitBtn11 = nullptr;      // "Droga swobodna"
+    QPushButton* BitBtn9 = nullptr;       // "Zderzenia ze ściankami naczynia"
+    QPushButton* BitBtn12 = nullptr;      // "Temperatura"
+    QPushButton* BitBtn16 = nullptr;      // "Ciśnienie"
+    QPushButton* BitBtn17 = nullptr;      // "Transport ciepła"
+    QPushButton* BitBtn26 = nullptr;      // "O jednostkach"
+    QPushButton* BitBtn10 = nullptr;      // "Inne programy"
+    QPushButton* BitBtn4 = nullptr;       // "Informacje"
+    QPushButton* BitBtn2 = nullptr;       // "Wyjście"
+    QComboBox* LanguageChoice = nullptr;  // "Polski", "English", ...
 
     // Diffusion.
     BevelPanel* Panel3 = nullptr;

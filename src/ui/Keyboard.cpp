@@ -9,11 +9,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QToolTip>
 #include <algorithm>
 #include <array>
 
+#include "ui/PrintingBinding.h"
+#include "ui/Retranslate.h"
 #include "ui/SpinEdit.h"
 #include "ui/Widgets.h"
 #include "ui/kinetra_u.h"
@@ -66,8 +69,12 @@ KeyboardControl::KeyboardControl(TForm1* form, std::function<void()> toggleScree
     NameInputs(form_->Conditions(), form_->Experiment());
     for (QAbstractButton* button : ToolButtonsOf(form_->Tools())) {
         const QString key = KeyOf(button->objectName());
-        if (!key.isEmpty())
-            button->setAccessibleDescription(Tr(QT_TRANSLATE_NOOP("kinetra", "Klawisz: ")) + key);
+        if (key.isEmpty()) continue;
+        const char* prefix = QT_TRANSLATE_NOOP("kinetra", "Klawisz: ");
+        button->setAccessibleDescription(Tr(prefix) + key);
+        // Put together again in each language the window switches to.
+        button->setProperty(kDescriptionPartsProperty,
+                            QStringList{QString::fromUtf8(prefix), SourceOf(key)});
     }
     for (ClickLabel* link : stage->findChildren<ClickLabel*>()) {
         link->setFocusPolicy(Qt::TabFocus);
@@ -151,14 +158,20 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
         case Qt::Key_F1:
             return !key->isAutoRepeat() && Click(form_->Menu().BitBtn26);
         case Qt::Key_F12:
-            // The other language, also in the middle of a run, where the menu is hidden.
-            if (!key->isAutoRepeat()) form_->LanguageButtonClick();
+            // The next language, also in the middle of a run, where the menu is hidden.
+            if (!key->isAutoRepeat()) form_->NextLanguage();
             return true;
         case Qt::Key_Escape:
             // Closes the set-up panel, goes back to the run, or leaves it for the menu.
             return form_->Escape();
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // On the initial-conditions panel Enter presses "Start" (or "Zamknij" in its place)
+            // from a size, a box or an option, as a dialog's default button.
+            if (focus && panel2_->isAncestorOf(focus) && !qobject_cast<QPushButton*>(focus)) {
+                const InitialConditionsPanel& p = form_->Conditions();
+                return Click(p.BitBtn25->isVisible() ? p.BitBtn25 : p.BitBtn3);
+            }
             if (auto* button = qobject_cast<QAbstractButton*>(focus)) {
                 button->click();
                 return true;
@@ -186,7 +199,9 @@ bool KeyboardControl::OnKey(QKeyEvent* key) {
     if (key->isAutoRepeat()) return true;
     if (key->key() == Qt::Key_Space) Click(form_->Tools().BitBtn6);
     if (key->key() == Qt::Key_R) Click(form_->Tools().BitBtn7);
-    if (key->key() == Qt::Key_P) Click(form_->Tools().BitBtn19);
+    // One stray key must not send a page: it asks first, naming the printer.
+    if (key->key() == Qt::Key_P && form_->Tools().BitBtn19->isEnabled())
+        form_->Printing().PrintKey();
     return true;
 }
 

@@ -10,9 +10,10 @@ class QWidget;
 class TForm1;
 
 // The keyboard for the main window, as an application-wide event filter:
-//   Space  pause / resume        R    restart        P  print (where "Drukuj" is enabled)
-//   Esc    back to the menu      F1   the Units dialog   F11  window / full screen
-//   Enter  presses the focused button or exercise link; Tab and the arrows as Qt has them.
+//   Space  pause / resume        R    restart        P  print, asked first (where "Drukuj" is
+//   Esc    back to the menu      F1   the Units dialog   F11  window / full screen     enabled)
+//   Enter  presses the focused button or exercise link, "Start" from the initial-conditions
+//          panel's sizes and boxes; Tab and the arrows as Qt has them.
 // The run keys act only while the tool buttons are uncovered (the run control says when), as the
 // mouse can reach them then, and never while a text box has the focus. It also gives every control
 // a Polish accessible name, makes the exercise links and the uncovered tool buttons reachable with

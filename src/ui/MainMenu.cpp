@@ -1,6 +1,7 @@
 #include "ui/MainMenu.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -12,7 +13,9 @@
 #include <tuple>
 #include <vector>
 
+#include "core/Languages.h"
 #include "core/MenuTexts.h"
+#include "measure/CoreText.h"
 #include "ui/Pictures.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
@@ -171,6 +174,7 @@ KeyGuide AddKeyGuide(QWidget* content, int top, const QString& prefix, const QSt
     auto* panel =
         AddPicture(content, images.panel, pictures ? InitialConditionsPicture() : QPixmap(),
                    QRect(QPoint(376, y), pictures::kPanelMiniSize));
+    panel->setProperty(kPanelPictureProperty, true);
     guide.pictures[2] = panel;
     y = std::max(Bottom(memo), Bottom(panel)) + 12;
 
@@ -447,12 +451,16 @@ Topic BuildTopic(QWidget* topic, const QString& iconName, const QString& title,
         QPalette pal = label->palette();
         pal.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(pal);
+        // Room around the text for the keyboard's focus mark, one pixel less below, where the
+        // next link's room begins; the text stays where it was.
+        constexpr int kMarkRoom = 2;
+        label->setContentsMargins(kMarkRoom, kMarkRoom, kMarkRoom, kMarkRoom - 1);
         label->adjustSize();
         // A continuation line starts under the text of the first line, past its number.
         const int indent =
             link.continuation ? QFontMetrics(linkFont).horizontalAdvance(QStringLiteral("2. ")) : 0;
-        label->move(x + indent, y);
-        y = Bottom(label) + 3;
+        label->move(x + indent - kMarkRoom, y - kMarkRoom);
+        y = Bottom(label) - (kMarkRoom - 1) + 3;
     }
     return {icon, y + 6};
 }
@@ -498,7 +506,7 @@ void BuildTopics(QWidget* menu, MainMenuControls& m) {
     {
         BevelPanel* p = m.Panel7 = AddTopicPanel(menu, QStringLiteral("Panel7"));
         const int top = BuildTopic(p, QStringLiteral("Panel7Icon"), texts::kTemperatureTitle,
-                                   QStringLiteral("Memo51"), texts::kWallIntro,
+                                   QStringLiteral("Memo51"), texts::kTemperatureIntro,
                                    {{"Label46", texts::kLabel46, &m.Label46},
                                     {"Label47", texts::kLabel47, &m.Label47},
                                     {"Label65", texts::kLabel65, &m.Label65},
@@ -578,12 +586,18 @@ void BuildMenuButtons(QWidget* menu, MainMenuControls& m) {
         button->setCursor(Qt::PointingHandCursor);
         y += 40;
     }
-    // The other language, apart from the topics at the foot of the column.
-    m.LanguageButton = AddButton(menu, QStringLiteral("LanguageButton"), texts::kOtherLanguage,
-                                 QRect(16, 664, 249, 33));
-    m.LanguageButton->setFont(ArialPixels(11, true));
-    m.LanguageButton->setToolTip(texts::kOtherLanguageHint);
-    m.LanguageButton->setCursor(Qt::PointingHandCursor);
+    // The languages, apart from the topics at the foot of the column, each by its own name so
+    // that a pupil finds theirs whatever the window speaks.
+    auto* choice = new QComboBox(menu);
+    m.LanguageChoice = choice;
+    choice->setObjectName(QStringLiteral("LanguageChoice"));
+    choice->setGeometry(16, 664, 249, 33);
+    choice->setFont(ArialPixels(11, true));
+    for (const LanguageInfo& info : Languages())
+        choice->addItem(FromCore(info.OwnName), FromCore(info.Id.Code));
+    choice->setToolTip(texts::kLanguageHint);
+    choice->setAccessibleName(texts::kLanguageName);
+    choice->setCursor(Qt::PointingHandCursor);
 }
 
 }  // namespace

@@ -42,12 +42,12 @@ void ShowError(QWidget* parent, const QString& title, const QString& text) {
     Show(MessageKind::Error, parent, title, text);
 }
 
-bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text, bool yesIsDefault) {
     if (g_sink) return g_sink->Ask(parent, title, text);
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(Tr(QT_TRANSLATE_NOOP("kinetra", "Tak")));
     box.button(QMessageBox::No)->setText(Tr(QT_TRANSLATE_NOOP("kinetra", "Nie")));
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -31,8 +31,9 @@ void SetMessageSink(MessageSink* sink);
 void ShowInformation(QWidget* parent, const QString& title, const QString& text);
 void ShowError(QWidget* parent, const QString& title, const QString& text);
 
-// A question with the buttons Tak and Nie; true for Tak.
-bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+// A question with the buttons Tak and Nie; true for Tak. Enter answers Tak, or Nie where
+// `yesIsDefault` is false.
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text, bool yesIsDefault = true);
 
 // The save-file dialog: the chosen path, or empty when the user cancels. `suggested` is a file
 // name or a path.

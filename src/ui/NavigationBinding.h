@@ -19,6 +19,8 @@ class NavigationBinding final : public Binding {
     void SetDialogs(TFO_programie* about, Tjednostki* units);
     // Opens an exercise by its --exercise name, as two clicks would; false for none.
     bool OpenExercise(const QString& name);
+    // Whether the program may end now: when a table holds typed values, the pupil is asked.
+    bool MayEnd();
     // The pane of the exercise pages that shows an exercise.
     QScrollArea* PaneOf(PaneId pane) const;
 

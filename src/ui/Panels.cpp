@@ -196,16 +196,19 @@ InitialConditionsPanel BuildInitialConditionsPanel(QWidget* stage) {
     AddLabel(panel, "Label5", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")),
              bold, {216, 144});
     c.SpinEdit2 = AddSpinEdit(panel, "SpinEdit2", {360, 144}, Setting::VesselWidth);
-    AddLabel(panel, "Label9", QStringLiteral("jednostek"), regular, {432, 144});
+    AddLabel(panel, "Label9", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "jednostek")), regular,
+             {432, 144});
     AddLabel(panel, "Label6", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wysokość naczynia")),
              bold, {216, 176});
     c.SpinEdit3 = AddSpinEdit(panel, "SpinEdit3", {360, 176}, Setting::VesselHeight);
-    AddLabel(panel, "Label15", QStringLiteral("jednostek"), regular, {432, 176});
+    AddLabel(panel, "Label15", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "jednostek")), regular,
+             {432, 176});
     AddLabel(panel, "Label7",
              QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Określ maksymalną szybkość cząsteczek")),
              bold, {216, 208});
     c.SpinEdit4 = AddSpinEdit(panel, "SpinEdit4", {360, 240}, Setting::MaxSpeed);
-    AddLabel(panel, "Label3", QStringLiteral("jednostek"), regular, {432, 240});
+    AddLabel(panel, "Label3", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "jednostek")), regular,
+             {432, 240});
     c.Label50 =
         AddLabel(panel, "Label50", QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Ilosc zderzeń")),
                  bold, {216, 272});

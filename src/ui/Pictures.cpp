@@ -12,10 +12,15 @@
 #include <QtMath>
 #include <cmath>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "display/Sprites.h"
 #include "engine/Publisher.h"
+#include "ui/FormControls.h"
+#include "ui/Panels.h"
+#include "ui/Retranslate.h"
 
 namespace {
 
@@ -143,6 +148,16 @@ void PauseGlyph(QPainter& p) {
     p.setBrush(g);
     p.drawRoundedRect(QRectF(6.5, 5.5, 4.5, 14), 1.2, 1.2);
     p.drawRoundedRect(QRectF(14, 5.5, 4.5, 14), 1.2, 1.2);
+}
+
+// The pause button of a paused run: the play sign, in the pause sign's blue.
+void ResumeSign(QPainter& p) {
+    p.setPen(QPen(QColor(20, 50, 130), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QLinearGradient g(0, 0, 0, 25);
+    g.setColorAt(0, QColor(110, 160, 255));
+    g.setColorAt(1, QColor(30, 80, 200));
+    p.setBrush(g);
+    p.drawPolygon(QPolygonF{{7.5, 5.0}, {19.5, 12.5}, {7.5, 20.0}});
 }
 
 void ParametersGlyph(QPainter& p) {
@@ -423,6 +438,19 @@ void TopicBounce(QPainter& p) {
     BounceScene(p, 18.5);
 }
 
+// A thermometer in a moving gas: the faster the particles, the higher its red column.
+void TopicThermometer(QPainter& p) {
+    p.setPen(QPen(QColor(90, 110, 130), 1.0));
+    p.setBrush(QColor(235, 242, 250));
+    p.drawRoundedRect(QRectF(9.5, 2.5, 6, 15.5), 3, 3);
+    Ball(p, {12.5, 18.5}, 3.9, QColor(220, 30, 30));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 30, 30));
+    p.drawRect(QRectF(11.3, 7.5, 2.4, 10));
+    for (QPointF q : {QPointF(4.5, 8.5), QPointF(20.5, 12.5), QPointF(5.5, 16.5)})
+        Ball(p, q, 2.0, kYellow);
+}
+
 void UTube(QPainter& p) {
     // Glass U-tube: two arms and the bend, with liquid standing higher on the right.
     QPainterPath tube;
@@ -526,102 +554,6 @@ void RaisedButton(QPainter& p, QRect r) {
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
-void SunkenBox(QPainter& p, QRect r, const QColor& fill) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(r, fill);
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setRenderHint(QPainter::Antialiasing, true);
-}
-
-// The initial-conditions panel at full size, 513 x 401, in its start state.
-void InitialConditionsPanel(QPainter& p) {
-    const QRect panel(0, 0, 513, 401);
-    RaisedButton(p, panel);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(QRect(2, 2, 508, 396));
-    p.setPen(Qt::white);
-    p.drawLine(3, 398, 510, 398);
-    p.drawLine(510, 3, 510, 398);
-    p.setRenderHint(QPainter::Antialiasing, true);
-
-    p.drawPixmap(24, 16, TopicIcon(QStringLiteral("Panel3")));
-    p.setPen(Qt::black);
-    p.setFont(ArialPixels(16, true));
-    p.drawText(
-        QPoint(56, 20 + 15),
-        Tr(QT_TRANSLATE_NOOP("kinetra", "DYFUZJA - ustawienia warunków początkowych układu")));
-    p.setFont(ArialPixels(13, true));
-    auto text = [&p](int x, int y, const QString& s, bool bold = true) {
-        p.setFont(ArialPixels(13, bold));
-        p.drawText(QPoint(x, y + 12), s);
-    };
-    text(40, 72, Tr(QT_TRANSLATE_NOOP("kinetra", "Wielkość cząsteczek")));
-
-    // Group of the nine particle sizes, "15" checked.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(128, 128, 128));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(32, 92, 152, 244));
-    p.setPen(Qt::white);
-    p.drawRect(QRect(33, 93, 152, 244));
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const char* sizes[] = {"1", "2", "3", "5", "7", "9", "11", "15", "20"};
-    const auto& sprites = SpriteList(SpriteSet::DXImageList1);
-    for (int k = 0; k < 9; ++k) {
-        const int y = 88 + 24 + 24 * k;
-        const QImage& sprite = sprites[static_cast<std::size_t>(k)].transparent;
-        p.drawImage(QPoint(32 + 16 + (20 - sprite.width()) / 2, y + (20 - sprite.height()) / 2),
-                    sprite);
-        const QPointF dot(32 + 48 + 7, y + 9);
-        p.setPen(QPen(QColor(128, 128, 128), 1));
-        p.setBrush(Qt::white);
-        p.drawEllipse(dot, 6, 6);
-        if (k == 7) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(Qt::black);
-            p.drawEllipse(dot, 2.5, 2.5);
-        }
-        p.setPen(Qt::black);
-        text(32 + 48 + 18, y + 1, QString::fromLatin1(sizes[k]));
-    }
-
-    auto spin = [&](int x, int y, const QString& value) {
-        SunkenBox(p, QRect(x, y, 65, 22), Qt::white);
-        p.setPen(Qt::black);
-        p.setFont(ArialPixels(13));
-        p.drawText(QRect(x + 4, y, 44, 22), Qt::AlignVCenter | Qt::AlignLeft, value);
-        RaisedButton(p, QRect(x + 49, y + 2, 14, 9));
-        RaisedButton(p, QRect(x + 49, y + 11, 14, 9));
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawPolygon(QPolygonF{{x + 56.0, y + 4.5}, {x + 53.0, y + 8.0}, {x + 59.0, y + 8.0}});
-        p.drawPolygon(QPolygonF{{x + 56.0, y + 18.0}, {x + 53.0, y + 14.0}, {x + 59.0, y + 14.0}});
-        p.setPen(Qt::black);
-    };
-    text(216, 80, Tr(QT_TRANSLATE_NOOP("kinetra", "llość cząsteczek mieszaniny")));
-    spin(360, 112, QStringLiteral("500"));
-    text(216, 146, Tr(QT_TRANSLATE_NOOP("kinetra", "Szerokość naczynia")));
-    spin(360, 144, QStringLiteral("600"));
-    text(432, 146, Tr(QT_TRANSLATE_NOOP("kinetra", "jednostek")), false);
-    text(216, 178, Tr(QT_TRANSLATE_NOOP("kinetra", "Wysokość naczynia")));
-    spin(360, 176, QStringLiteral("600"));
-    text(432, 178, Tr(QT_TRANSLATE_NOOP("kinetra", "jednostek")), false);
-    text(216, 208, Tr(QT_TRANSLATE_NOOP("kinetra", "Określ maksymalną szybkość cząsteczek")));
-    spin(360, 240, QStringLiteral("50"));
-    text(432, 242, Tr(QT_TRANSLATE_NOOP("kinetra", "jednostek")), false);
-
-    RaisedButton(p, QRect(32, 352, 465, 33));
-    p.setPen(Qt::black);
-    p.setFont(ArialPixels(13, true));
-    p.drawText(QRect(32, 352, 465, 33), Qt::AlignCenter, Tr(QT_TRANSLATE_NOOP("kinetra", "Start")));
-}
-
 }  // namespace
 
 QPixmap ToolGlyph(const QString& buttonName) {
@@ -632,6 +564,10 @@ QPixmap ToolGlyph(const QString& buttonName) {
     for (const auto& [name, paint] : kGlyphs)
         if (buttonName == QLatin1String(name)) return Draw(pictures::kGlyphSize, paint);
     return {};
+}
+
+QPixmap ResumeGlyph() {
+    return Draw(pictures::kGlyphSize, ResumeSign);
 }
 
 QPixmap ExitGlyph() {
@@ -699,8 +635,8 @@ QPixmap MenuGlyph(const QString& buttonName) {
 
 QPixmap TopicIcon(const QString& panelName) {
     static const std::pair<const char*, void (*)(QPainter&)> kIcons[] = {
-        {"Panel3", ScatteredDots}, {"Panel4", ZigZag}, {"Panel6", TopicBounce},
-        {"Panel7", TopicBounce},   {"Panel9", UTube},  {"Panel10", PartitionScene},
+        {"Panel3", ScatteredDots},    {"Panel4", ZigZag}, {"Panel6", TopicBounce},
+        {"Panel7", TopicThermometer}, {"Panel9", UTube},  {"Panel10", PartitionScene},
     };
     for (const auto& [name, content] : kIcons) {
         if (panelName == QLatin1String(name)) {
@@ -795,22 +731,27 @@ QPixmap KeyButtonPicture(const QString& buttonName) {
 }
 
 QPixmap InitialConditionsPicture() {
-    // Painted at twice the miniature's size and halved, which keeps the small text smooth.
+    // The real panel in its start state, in the language shown, grabbed off screen and halved;
+    // made once for each language and screen scale.
     const qreal ratio = ScreenRatio();
-    const QSize mini = pictures::kPanelMiniSize;
-    QImage big(qCeil(2 * mini.width() * ratio), qCeil(2 * mini.height() * ratio),
-               QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        // The panel is 513 x 401; stretch it by a pixel to fill the doubled miniature.
-        p.scale(big.width() / 513.0, big.height() / 401.0);
-        InitialConditionsPanel(p);
+    const std::string key = std::string(CurrentLanguage().Code) + '@' + std::to_string(ratio);
+    static std::map<std::string, QImage> made;
+    auto found = made.find(key);
+    if (found == made.end()) {
+        QWidget stage;
+        stage.setAttribute(Qt::WA_DontShowOnScreen);
+        stage.resize(1024, 768);
+        const InitialConditionsPanel panel = BuildInitialConditionsPanel(&stage);
+        panel.Image12->setPixmap(TopicIcon(QStringLiteral("Panel3")));
+        RetranslateTree(panel.Panel2);
+        panel.Panel2->show();
+        stage.show();
+        const QImage whole = panel.Panel2->grab().toImage();
+        const QSize mini = pictures::kPanelMiniSize;
+        QImage small = whole.scaled(qCeil(mini.width() * ratio), qCeil(mini.height() * ratio),
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        small.setDevicePixelRatio(ratio);
+        found = made.emplace(key, small).first;
     }
-    QImage small = big.scaled(qCeil(mini.width() * ratio), qCeil(mini.height() * ratio),
-                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    small.setDevicePixelRatio(ratio);
-    return QPixmap::fromImage(small);
+    return QPixmap::fromImage(found->second);
 }

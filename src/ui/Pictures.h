@@ -4,8 +4,9 @@
 #include <QSize>
 #include <QString>
 
-// Every picture of the program's windows, drawn by code. Sizes are logical pixels; the pixmaps
-// carry the application's device pixel ratio, so they stay sharp when the screen is scaled.
+// Every picture of the program's windows, drawn by code (the panel's miniature is the panel).
+// Sizes are logical pixels; the pixmaps carry the application's device pixel ratio, so they stay
+// sharp when the screen is scaled.
 // Functions that take a control's name return a null pixmap for a name they do not know.
 
 namespace pictures {
@@ -20,6 +21,9 @@ inline constexpr QSize kPanelMiniSize{257, 201};  // the initial-conditions pane
 // Glyph of a tool button, transparent: "BitBtn7" restart, "BitBtn6" pause, "BitBtn18" parameters,
 // "BitBtn19" print, "BitBtn1" back to the menu.
 QPixmap ToolGlyph(const QString& buttonName);
+
+// Glyph of the pause button while the run is paused: the play sign.
+QPixmap ResumeGlyph();
 
 // Glyph of the Units dialog's "Wyjście" button.
 QPixmap ExitGlyph();
@@ -46,5 +50,8 @@ QPixmap RunGlyph();
 
 // A tool button as the key guide shows it: raised face with the button's glyph.
 QPixmap KeyButtonPicture(const QString& buttonName);
-// A miniature of the initial-conditions panel with its start values.
+// A miniature of the initial-conditions panel with its start values: the real panel in the
+// current language.
 QPixmap InitialConditionsPicture();
+// Marks a label that shows the miniature: a change of language draws it again.
+inline constexpr char kPanelPictureProperty[] = "kinetraPanelPicture";

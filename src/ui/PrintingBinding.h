@@ -23,6 +23,7 @@ class PrintingBinding final : public Binding {
     void SetExportTexts();
 
     void BitBtn19Click();           // "Drukuj"
+    void PrintKey();                // the P key: "Drukuj" once the pupil says yes
     void BitBtn27Click();           // "Drukuj tabelę i wykres", free-path table
     void BitBtn36Click();           // "Drukuj tabelę i wykres", dependency table
     void SavePictureClick();        // the simulation picture as PNG, beside "Drukuj"
@@ -32,6 +33,7 @@ class PrintingBinding final : public Binding {
     void StudySaveChartClick();     // its chart as PNG or PDF
 
   private:
+    void PrintScreen();
     // Prints a page; the word after a printed page carries the note, if any.
     void PrintPage(const PageJob& job, const QString& note = {});
     // Asks where to save, from the folder of the last save, and writes the file there; a

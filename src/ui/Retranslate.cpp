@@ -85,6 +85,13 @@ void RetranslateWidget(QWidget* w) {
         if (!group->title().isEmpty()) group->setTitle(InLanguage(w, "title", group->title()));
     }
     if (!w->toolTip().isEmpty()) w->setToolTip(InLanguage(w, "toolTip", w->toolTip()));
+    const QVariant description = w->property(kDescriptionPartsProperty);
+    if (description.isValid()) {
+        QString text;
+        for (const QString& part : description.toStringList())
+            text += Tr(part);
+        w->setAccessibleDescription(text);
+    }
     if (!w->accessibleName().isEmpty())
         w->setAccessibleName(InLanguage(w, "accessibleName", w->accessibleName()));
     if (w->isWindow() && !w->windowTitle().isEmpty())

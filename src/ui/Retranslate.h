@@ -10,6 +10,8 @@ const SurfaceTexts& CurrentSurfaceTexts();
 // A memo or label whose text is several source texts in a row names them in this property (a
 // QStringList); each is translated on its own.
 inline constexpr char kTextPartsProperty[] = "kinetraTextParts";
+// The same for a control's accessible description.
+inline constexpr char kDescriptionPartsProperty[] = "kinetraDescriptionParts";
 
 // Puts every caption, memo, hint and window title under root (root included, dialogs owned by
 // it too) into the current language, in place: geometry, contents of the edits and the state

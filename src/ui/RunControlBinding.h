@@ -65,6 +65,7 @@ class RunControlBinding final : public Binding, public FrontEnd {
     void PresentPlacementNote(bool shown);
 
     const char* title_ = nullptr;      // the set-up panel's title shown
+    bool resumeShown_ = false;         // the pause button shows the play sign
     bool windowActive_;                // what the frame timer was told last
     QLabel* placementNote_ = nullptr;  // made the first time it is needed
     std::unique_ptr<BackgroundPlacement> placement_;

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <QtMath>
 
+#include "ui/FocusMark.h"
 #include "ui/SafePaste.h"
 
 namespace {
@@ -139,4 +140,21 @@ QPlainTextEdit* AddMemo(QWidget* parent, const QString& name, const QString& tex
     if (place.height() == 0) place.setHeight(MemoHeight(text, style.Font, place.width()));
     memo->setGeometry(place);
     return memo;
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!FocusMarkStyle::KeyboardFocusOn(this)) return;
+    QPainter p(this);
+    FocusMarkStyle::DrawMark(p, rect());
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
 }

@@ -85,4 +85,8 @@ class ClickLabel : public QLabel {
         }
         QLabel::mouseReleaseEvent(event);
     }
+    // The keyboard's focus mark around the link.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };

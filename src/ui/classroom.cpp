@@ -18,10 +18,11 @@ namespace {
 
 namespace t = classroom_texts;
 
-QCheckBox* AddChoice(QWidget* parent, const char* name, const QString& caption, bool checked,
-                     QRect place) {
+QCheckBox* AddChoice(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                     bool checked, QRect place) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
+    box->setToolTip(hint);
     box->setFont(ArialPixels(11, true));
     box->setChecked(checked);
     box->setGeometry(place);
@@ -53,13 +54,14 @@ ClassroomControls BuildClassroom(const MainMenuControls& menu,
     c.ViewGroup->setObjectName(QStringLiteral("ViewGroup"));
     c.ViewGroup->setFont(ArialPixels(11, true));
     c.ViewGroup->setGeometry(16, 552, 249, 100);
-    c.VelocityLines =
-        AddChoice(c.ViewGroup, "VelocityLines", t::kVelocityLines, true, QRect(8, 18, 235, 18));
-    c.LargeView = AddChoice(c.ViewGroup, "LargeView", t::kLargeView, false, QRect(8, 38, 235, 18));
-    c.LabelUndetermined = AddChoice(c.ViewGroup, "LabelUndetermined", t::kLabelUndetermined, false,
-                                    QRect(8, 58, 235, 18));
-    c.WhitePaper =
-        AddChoice(c.ViewGroup, "WhitePaper", t::kWhitePaper, true, QRect(8, 78, 235, 18));
+    c.VelocityLines = AddChoice(c.ViewGroup, "VelocityLines", t::kVelocityLines,
+                                t::kVelocityLinesHint, true, QRect(8, 18, 235, 18));
+    c.LargeView = AddChoice(c.ViewGroup, "LargeView", t::kLargeView, t::kLargeViewHint, false,
+                            QRect(8, 38, 235, 18));
+    c.LabelUndetermined = AddChoice(c.ViewGroup, "LabelUndetermined", t::kLabelUndetermined,
+                                    t::kLabelUndeterminedHint, false, QRect(8, 58, 235, 18));
+    c.WhitePaper = AddChoice(c.ViewGroup, "WhitePaper", t::kWhitePaper, t::kWhitePaperHint, true,
+                             QRect(8, 78, 235, 18));
 
     // The tracked particle's stop, beside the vessel and below the status lines.
     // Over the picture, under every panel and button.

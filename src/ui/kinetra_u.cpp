@@ -1,11 +1,14 @@
 #include "ui/kinetra_u.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QResizeEvent>
 
 #include "display/SurfaceView.h"
 #include "ui/BackgroundPlacement.h"
 #include "ui/ClassroomBinding.h"
 #include "ui/ExperimentBinding.h"
+#include "ui/FocusMark.h"
 #include "ui/Keyboard.h"
 #include "ui/MainMenu.h"
 #include "ui/ModelChoice.h"
@@ -23,6 +26,8 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     // Never visible: the window has no caption bar.
     setWindowTitle(
         QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń ze ściankami naczynia")));
+    // Every control of the program marks the keyboard's focus.
+    FocusMarkStyle::Install();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -60,7 +65,10 @@ TForm1::TForm1(Clock* clock, QWidget* parent)
     DXTimer1.setObjectName(QStringLiteral("DXTimer1"));
     DXTimer1.SetHandler([this](int lagCount) { DXTimer1Timer(lagCount); });
     core_->WindowActive(DXTimer1.ApplicationActive());
-    connect(menu_.LanguageButton, &QPushButton::clicked, this, &TForm1::LanguageButtonClick);
+    connect(menu_.LanguageChoice, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < static_cast<int>(Languages().size()))
+            SetLanguage(Languages()[static_cast<std::size_t>(index)].Id);
+    });
     ShowScreen();
 }
 
@@ -123,4 +131,12 @@ void TForm1::SetPrintService(std::unique_ptr<PrintService> service) {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     stage_->move((width() - Surface::kWidth) / 2, (height() - Surface::kHeight) / 2);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!navigation_->MayEnd()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }

@@ -74,7 +74,8 @@ class TForm1 : public QWidget {
     // into the language, keeping what the tables hold and the run as it is. False when the
     // language cannot be loaded.
     bool SetLanguage(Language language);
-    void LanguageButtonClick();
+    // The next language of the menu's choice, after the last the first (F12).
+    void NextLanguage();
 
     // Frame timer tick.
     void DXTimer1Timer(int lagCount);
@@ -91,8 +92,13 @@ class TForm1 : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // "Wyjście", or the window system's close: asks first when a table holds typed values.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The menu's choice shows the language the window speaks.
+    void ShowCurrentLanguage();
+
     Surface surface_;
     FrameTimer DXTimer1;
     std::unique_ptr<Clock> ownClock_;

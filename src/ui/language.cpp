@@ -1,9 +1,11 @@
 // The language of the window: switched from the main menu at any time, the tables and a run
 // on the surface going on as they were.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "measure/CoreText.h"
 #include "measure/Language.h"
 #include "ui/ChartBox.h"
 #include "ui/Pictures.h"
@@ -13,13 +15,31 @@
 #include "ui/jedn_Unit.h"
 #include "ui/kinetra_u.h"
 
-void TForm1::LanguageButtonClick() {
-    SetLanguage(CurrentLanguage() == Language::Polish ? Language::English : Language::Polish);
+void TForm1::NextLanguage() {
+    const auto languages = Languages();
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        if (languages[i].Id == CurrentLanguage()) next = (i + 1) % languages.size();
+    }
+    SetLanguage(languages[next].Id);
+}
+
+void TForm1::ShowCurrentLanguage() {
+    QComboBox* choice = menu_.LanguageChoice;
+    choice->setCurrentIndex(choice->findData(FromCore(CurrentLanguage().Code)));
 }
 
 bool TForm1::SetLanguage(Language language) {
+    if (language == CurrentLanguage()) {
+        ShowCurrentLanguage();
+        return true;
+    }
     const QChar before = QLatin1Char(DecimalSeparator());
-    if (!SetCurrentLanguage(language)) return false;
+    if (!SetCurrentLanguage(language)) {
+        ShowCurrentLanguage();
+        return false;
+    }
+    ShowCurrentLanguage();
     const QChar after = QLatin1Char(DecimalSeparator());
 
     // The numbers in the cells keep their value and take the language's separator.
@@ -36,8 +56,7 @@ bool TForm1::SetLanguage(Language language) {
     if (jednostki_) jednostki_->Retranslate();
     // The miniature of the initial-conditions panel carries its captions in the picture.
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->objectName().endsWith(QStringLiteral("KeyPanelPicture")) &&
-            !label->pixmap().isNull()) {
+        if (label->property(kPanelPictureProperty).toBool() && !label->pixmap().isNull()) {
             label->setPixmap(InitialConditionsPicture());
         }
     }

@@ -4,6 +4,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "core/CellRules.h"
+#include "core/MenuTexts.h"
+#include "measure/CoreText.h"
+#include "measure/Language.h"
+#include "ui/ExportTexts.h"
+#include "ui/Messages.h"
 #include "ui/NavigationBinding.h"
 #include "ui/Shell.h"
 #include "ui/Widgets.h"
@@ -14,6 +20,12 @@
 namespace {
 
 using Handler = void (NavigationBinding::*)();
+
+const char* const kEndQuestion =
+    QT_TRANSLATE_NOOP("kinetra",
+                      "Tabela pomiarów zawiera wpisane wartości, które po zakończeniu programu "
+                      "zostaną utracone. Można je najpierw zapisać przyciskiem „%1” pod tabelą.\n"
+                      "Czy zakończyć program?");
 
 // The topic pages in the order of TopicId.
 std::array<BevelPanel*, kTopicCount> TopicPanels(const MainMenuControls& m) {
@@ -147,7 +159,17 @@ void NavigationBinding::BitBtn4Click() {
     if (about_) about_->exec();
 }
 
+bool NavigationBinding::MayEnd() {
+    const bool typed = AnyCellTyped(ToCore(form_.FreePath().Cells.Texts())) ||
+                       AnyCellTyped(ToCore(form_.StudyTable().Cells.Texts()));
+    if (!typed) return true;
+    // Ending keeps the table unless asked to; "Nie" is the answer Enter gives.
+    return AskYesNo(&form_, Tr(texts::kMenuExit),
+                    Tr(kEndQuestion).arg(export_texts::SaveTableCaption()), false);
+}
+
 void NavigationBinding::BitBtn2Click() {
+    // The window asks, if a table holds typed values, as it does when the system closes it.
     form_.close();
 }
 

@@ -28,6 +28,13 @@ const QString kWhitePaperNote = QStringLiteral(
     QT_TRANSLATE_NOOP("kinetra",
                       "Obraz ekranu wydrukowano na białym tle. Można to zmienić w menu głównym, "
                       "w grupie „Widok” (pole „druk na białym tle”)."));
+// The P key asks before a page goes out.
+const QString kPrintKeyQuestion =
+    QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "Wydrukować obraz symulacji na drukarce „%1”?"));
+const QString kPrintKeyQuestionNoPrinter = QStringLiteral(
+    QT_TRANSLATE_NOOP("kinetra",
+                      "Wydrukować obraz symulacji? Nie znaleziono drukarki domyślnej; stronę "
+                      "będzie można zapisać jako plik PDF."));
 // The date on a table's page, written as the language writes dates.
 const QString kDateFormat = QStringLiteral(QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy"));
 
@@ -94,20 +101,32 @@ void PrintingBinding::PrintPage(const PageJob& job, const QString& note) {
 void PrintingBinding::BitBtn19Click() {
     // The time spent printing counts as paused, and the run goes on as it was afterwards,
     // whether the page was printed, saved or dropped.
+    PausedMeanwhile([this] { PrintScreen(); });
+}
+
+void PrintingBinding::PrintKey() {
     PausedMeanwhile([this] {
-        const SimulationState& s = form_.Sim().S;
-        ScreenPrintInput input;
-        input.Vmax = Core().Value(Setting::MaxSpeed);
-        // Modes 1 and 2 redraw their vessel on white; the others print the screen's picture,
-        // unless chosen otherwise on white too.
-        const bool copied = s.SimulationMode != kModeDiffusion && s.SimulationMode != kModeFreePath;
-        const bool white = copied && form_.Classroom().WhitePaper->isChecked();
-        const QImage& front = form_.DrawingSurface().Front();
-        input.Surface = white ? TonerLightCopy(front) : front;
-        input.SurfaceSize = form_.View()->size();
-        if (const std::optional<PageJob> job = SimulationScreenJob(s, input))
-            PrintPage(*job, white ? Tr(kWhitePaperNote) : QString());
+        if (!printService_) printService_ = std::make_unique<PrintService>();
+        const std::optional<PrinterTarget> printer = printService_->DefaultPrinter();
+        const QString question =
+            printer ? Tr(kPrintKeyQuestion).arg(printer->Name) : Tr(kPrintKeyQuestionNoPrinter);
+        if (AskYesNo(&form_, Tr(kPrintErrorTitle), question)) PrintScreen();
     });
+}
+
+void PrintingBinding::PrintScreen() {
+    const SimulationState& s = form_.Sim().S;
+    ScreenPrintInput input;
+    input.Vmax = Core().Value(Setting::MaxSpeed);
+    // Modes 1 and 2 redraw their vessel on white; the others print the screen's picture,
+    // unless chosen otherwise on white too.
+    const bool copied = s.SimulationMode != kModeDiffusion && s.SimulationMode != kModeFreePath;
+    const bool white = copied && form_.Classroom().WhitePaper->isChecked();
+    const QImage& front = form_.DrawingSurface().Front();
+    input.Surface = white ? TonerLightCopy(front) : front;
+    input.SurfaceSize = form_.View()->size();
+    if (const std::optional<PageJob> job = SimulationScreenJob(s, input))
+        PrintPage(*job, white ? Tr(kWhitePaperNote) : QString());
 }
 
 void PrintingBinding::BitBtn27Click() {

@@ -11,6 +11,7 @@
 #include "display/SurfaceView.h"
 #include "ui/BackgroundPlacement.h"
 #include "ui/Messages.h"
+#include "ui/Pictures.h"
 #include "ui/Retranslate.h"
 #include "ui/RunControlBinding.h"
 #include "ui/SpinEdit.h"
@@ -118,6 +119,11 @@ void RunControlBinding::Present(const Screen& screen, ScreenChanges& changes) {
     t.BitBtn19->setEnabled(screen.PrintEnabled);
     const QString hint = Tr(screen.OffersResume ? run_texts::kResumeHint : run_texts::kPauseHint);
     if (t.BitBtn6->toolTip() != hint) t.BitBtn6->setToolTip(hint);
+    // A paused run shows the play sign, as players do.
+    if (screen.OffersResume != resumeShown_) {
+        resumeShown_ = screen.OffersResume;
+        t.BitBtn6->setIcon(resumeShown_ ? ResumeGlyph() : ToolGlyph(t.BitBtn6->objectName()));
+    }
     form_.Timer().SetEnabled(screen.Running);
     // Told on a change only: the timer keeps what it was told in between.
     if (screen.WindowActive != windowActive_) {
@@ -125,6 +131,9 @@ void RunControlBinding::Present(const Screen& screen, ScreenChanges& changes) {
         form_.Timer().SetApplicationActive(windowActive_);
     }
 
+    // The panel opens with the focus on the size that is checked, where Enter starts the run
+    // and the arrows choose the next size.
+    if (screen.SetUp && p.Panel2->isHidden()) changes.Focus(size);
     changes.Show(p.Panel2, screen.SetUp, true);
     changes.Show(p.BitBtn25, screen.SetUpClose);
     changes.Show(form_.Classroom().CancelParameters, screen.BackToRun);

@@ -1,15 +1,20 @@
-// The command line: help and version in Polish, the screen mode, the language and the exercise
-// to open, and every mistake refused with exit code 2 before anything starts.
+// The command line: help and version in the chosen or the system's language, the screen mode,
+// the language and the exercise to open, and every mistake refused with exit code 2 before
+// anything starts.
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
 
 #include "app/CommandLine.h"
 #include "core/Catalogue.h"
+#include "measure/CoreText.h"
 
 namespace {
 
-CommandLineOutcome Parse(QStringList args) {
+// As on a Polish system.
+CommandLineOutcome Parse(QStringList args, Language system = Language::Polish) {
     args.prepend(QStringLiteral("/usr/bin/kinetra"));
-    return ParseCommandLine(args);
+    return ParseCommandLine(args, system);
 }
 
 void ExpectRefused(const QStringList& args, const QString& named) {
@@ -52,6 +57,47 @@ TEST(CommandLine, HelpIsPolishAndListsEveryOptionAndExercise) {
     }
 }
 
+// --help and every message speak the language of --lang, or else the system's; each language's
+// help is whole, the exercises' lines included, with no Polish left in it.
+TEST(CommandLine, HelpAndMessagesSpeakTheChosenOrTheSystemsLanguage) {
+    const QRegularExpression polishLetters(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
+    for (const LanguageInfo& info : Languages()) {
+        const Language language = info.Id;
+        const auto t = [language](const char* polish) {
+            return FromCore(Translate(language, polish));
+        };
+        const QString code = FromCore(language.Code);
+        for (const CommandLineOutcome& r :
+             {Parse({QStringLiteral("--lang"), code, QStringLiteral("--help")}),
+              Parse({QStringLiteral("--help")}, language)}) {
+            EXPECT_EQ(r.ExitCode, 0);
+            EXPECT_TRUE(
+                r.Output.startsWith(t("Użycie: %1").arg(QStringLiteral("kinetra ") + t("[opcje]"))))
+                << r.Output.toStdString();
+            EXPECT_TRUE(r.Output.contains(t("Opcje:")));
+            EXPECT_TRUE(r.Output.contains(QStringLiteral("(Українська)")));
+            for (const Exercise& e : Exercises())
+                EXPECT_TRUE(r.Output.contains(t(e.Description))) << code.toStdString() << e.Name;
+            if (language != Language::Polish) {
+                EXPECT_FALSE(polishLetters.match(r.Output).hasMatch()) << r.Output.toStdString();
+            }
+        }
+        const CommandLineOutcome version =
+            Parse({QStringLiteral("--version"), QStringLiteral("--lang=") + code});
+        EXPECT_EQ(version.Output, t("KINETRA, wersja %1").arg(ProgramVersion()) + '\n');
+        // A mistake in the system's language, and a wrong --lang does not choose one.
+        const CommandLineOutcome wrong = Parse({QStringLiteral("--lang=xx")}, language);
+        const QString refusal = t("%1: język „%2” nie jest dostępny; dostępne: %3.")
+                                    .arg(QStringLiteral("kinetra"), QStringLiteral("xx"), QString())
+                                    .chopped(1);
+        EXPECT_TRUE(wrong.Error.startsWith(refusal)) << wrong.Error.toStdString();
+    }
+    EXPECT_TRUE(Parse({QStringLiteral("--help")}, Language{"uk"})
+                    .Output.startsWith(QStringLiteral("Використання: kinetra [параметри]")));
+    EXPECT_TRUE(Parse({QStringLiteral("--bogus"), QStringLiteral("--lang"), QStringLiteral("en")})
+                    .Error.contains(QStringLiteral("Unknown option “bogus”.")));
+}
+
 TEST(CommandLine, VersionNamesTheBuiltVersion) {
     const CommandLineOutcome r = Parse({QStringLiteral("--version")});
     EXPECT_FALSE(r.Run);
@@ -70,7 +116,7 @@ TEST(CommandLine, WindowOrFullScreen) {
                   QStringLiteral("--fullscreen"));
 }
 
-TEST(CommandLine, PolishAndEnglishAreOffered) {
+TEST(CommandLine, EveryLanguageIsOffered) {
     const CommandLineOutcome pl = Parse({QStringLiteral("--lang"), QStringLiteral("pl")});
     EXPECT_TRUE(pl.Run);
     EXPECT_EQ(pl.Options.Language, QStringLiteral("pl"));
@@ -80,6 +126,8 @@ TEST(CommandLine, PolishAndEnglishAreOffered) {
     EXPECT_TRUE(en.Run);
     EXPECT_EQ(en.Options.Language, QStringLiteral("en"));
     EXPECT_TRUE(en.Options.LanguageChosen);
+    EXPECT_EQ(Parse({QStringLiteral("--lang"), QStringLiteral("uk")}).Options.Language,
+              QStringLiteral("uk"));
     // Without --lang the system locale decides.
     EXPECT_FALSE(Parse({}).Options.LanguageChosen);
     ExpectRefused({QStringLiteral("--lang"), QStringLiteral("EN")}, QStringLiteral("„EN”"));

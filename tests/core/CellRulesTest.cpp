@@ -155,3 +155,11 @@ TEST(FirstRowsReady, BothFirstRowsFilledWithDifferentXTexts) {
     EXPECT_FALSE(FirstRowsReady(cells));
     EXPECT_FALSE(FirstRowsReady({}));
 }
+
+TEST(AnyCellTyped, OneTypedCellAnywhereCounts) {
+    std::vector<std::string> cells(34);
+    EXPECT_FALSE(AnyCellTyped(cells));
+    EXPECT_FALSE(AnyCellTyped({}));
+    cells[33] = "7";  // the last row's measured value alone
+    EXPECT_TRUE(AnyCellTyped(cells));
+}

@@ -107,6 +107,10 @@ TEST_F(Run, TopicsAndExercisesOpenTheirPagesAndSetUpThePanel) {
         EXPECT_EQ(S().SimulationMode, 0) << "nothing runs yet";
     }
     EXPECT_EQ(names.size(), 16u);
+    // Every topic page opens with an introduction of its own.
+    std::set<std::string_view> introductions;
+    for (const Topic& t : Topics())
+        EXPECT_TRUE(introductions.insert(t.Introduction).second) << t.Title;
     EXPECT_EQ(studies.size(), Studies().size());
     EXPECT_FALSE(run.OpenExercise("nic"));
 

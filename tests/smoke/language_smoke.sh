@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program started on a virtual X screen speaks the language it is asked for: --lang
-# wins over the system locale, and without it an English locale gives English and a Polish one
-# Polish. The full-screen window's title, put into the language with every other text, tells.
+# wins over the system locale, and without it an English locale gives English, a Ukrainian one
+# Ukrainian and a Polish one Polish. The full-screen window's title, put into the language with
+# every other text, tells.
 # Usage: language_smoke.sh <kinetra> <work dir>
 set -euo pipefail
 program=$1
@@ -33,6 +34,8 @@ title en_GB.UTF-8 --lang pl
 title pl_PL.UTF-8 --lang en
 title en_GB.UTF-8
 title pl_PL.UTF-8
+title pl_PL.UTF-8 --lang uk
+title uk_UA.UTF-8
 INNER
 
 unset QT_QPA_PLATFORM
@@ -42,10 +45,11 @@ cat "$log"
 
 polish='Liczba zderzeń ze ściankami naczynia'
 english='Number of collisions with the walls of the vessel'
-expected=("$polish" "$english" "$english" "$polish")
+ukrainian='Число зіткнень зі стінками посудини'
+expected=("$polish" "$english" "$english" "$polish" "$ukrainian" "$ukrainian")
 mapfile -t got < <(sed 's/.* => //' "$log")
 status=0
-for i in 0 1 2 3; do
+for i in "${!expected[@]}"; do
     if [ "${got[$i]:-}" != "${expected[$i]}" ]; then
         echo "FAIL: start $((i + 1)) shows “${got[$i]:-}”, not “${expected[$i]}”" >&2
         status=1

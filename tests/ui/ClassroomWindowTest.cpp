@@ -10,7 +10,9 @@
 #include <QSpinBox>
 
 #include "TableFormTest.h"
+#include "core/MenuTexts.h"
 #include "engine/Modes.h"
+#include "measure/Language.h"
 #include "ui/Keyboard.h"
 
 namespace {
@@ -47,6 +49,55 @@ TEST_F(Classroom, ViewChoicesStartAsDescribedAndReachTheSimulation) {
     Click("BitBtn1");
     EXPECT_FALSE(v.VelocityLines);
     EXPECT_TRUE(v.LargeView);
+}
+
+TEST_F(Classroom, EachViewChoiceSaysWhatItChangesAndWhere) {
+    // Where each acts: the menu buttons of its topics, or the button it changes.
+    const std::pair<const char*, std::vector<const char*>> places[] = {
+        {"VelocityLines", {texts::kMenuPressure}},
+        {"LargeView", {texts::kMenuDiffusion, texts::kMenuFreePath, texts::kMenuWalls}},
+        {"LabelUndetermined", {texts::kMenuHeat}},
+        {"WhitePaper", {"Drukuj"}},
+    };
+    for (Language language : {Language::English, Language::Polish}) {
+        ASSERT_TRUE(form->SetLanguage(language));
+        for (const auto& [name, topics] : places) {
+            auto* box = W<QCheckBox>(name);
+            const QString hint = box->toolTip();
+            EXPECT_GT(hint.size(), 2 * box->text().size()) << name;
+            for (const char* topic : topics) {
+                EXPECT_TRUE(hint.contains(Tr(topic))) << name << ": " << hint.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(Classroom, EndingAsksFirstOnlyWhenATableHoldsTypedValues) {
+    // Nothing typed: "Wyjście" ends at once, as it always has.
+    Click("BitBtn2");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(answers.questions.isEmpty());
+
+    for (int cell : {2, 102}) {
+        form->show();
+        Cell(cell)->setText(QStringLiteral("7"));
+        answers.yes = {false};
+        Click("BitBtn2");
+        ASSERT_EQ(answers.questions.size(), 1) << cell;
+        EXPECT_TRUE(answers.questions[0].contains(QStringLiteral("„Zapisz tabelę (CSV)”")))
+            << answers.questions[0].toStdString();
+        EXPECT_TRUE(form->isVisible()) << "Nie keeps the program and the table";
+        EXPECT_EQ(Cell(cell)->text(), QStringLiteral("7"));
+        // Closed by the window system, it asks as well.
+        form->close();
+        EXPECT_EQ(answers.questions.size(), 2);
+        EXPECT_TRUE(form->isVisible());
+        answers.yes = {true};
+        Click("BitBtn2");
+        EXPECT_FALSE(form->isVisible());
+        Cell(cell)->clear();
+        answers.questions.clear();
+    }
 }
 
 TEST_F(Classroom, HeatTransportPageShowsAndSetsWhatItsRunStartsWith) {

@@ -40,7 +40,8 @@ void WhenShown(std::function<void(T*)> act) {
     timer->start();
 }
 
-// Records the message boxes instead of showing them.
+// Records the message boxes instead of showing them, and answers the questions from a queue
+// (an empty queue declines).
 class MessageRecorder : public MessageSink {
   public:
     struct Message {
@@ -51,7 +52,16 @@ class MessageRecorder : public MessageSink {
     void Show(MessageKind kind, QWidget*, const QString& title, const QString& text) override {
         messages.push_back({kind, title, text});
     }
+    bool Ask(QWidget*, const QString& title, const QString& text) override {
+        questions.push_back({MessageKind::Information, title, text});
+        if (answers.empty()) return false;
+        const bool answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
     std::vector<Message> messages;
+    std::vector<Message> questions;
+    std::vector<bool> answers;  // the next answers, first one first
 };
 
 // The main window on a hand-driven clock, shown off screen, with message boxes and the shell

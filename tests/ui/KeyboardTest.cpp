@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
 #include <QToolTip>
@@ -116,16 +117,29 @@ TEST_F(Keyboard, RunKeysWaitWhileAPanelCoversTheToolButtons) {
     EXPECT_TRUE(Shown("Panel2"));
 }
 
-TEST_F(Keyboard, RRestartsAndPPrintsOnlyWhereDrukujIsEnabled) {
+TEST_F(Keyboard, RRestartsAndPAsksBeforePrintingOnlyWhereDrukujIsEnabled) {
     StartDiffusion();
     clock.Advance(4000);
     form->DXTimer1Timer(1);
     Key(Qt::Key_R);
     EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
     EXPECT_TRUE(form->Timer().Enabled());
+    // A stray P sends nothing: it asks first, naming the printer.
+    recorder.answers = {false};
+    Key(Qt::Key_P);
+    ASSERT_EQ(recorder.questions.size(), 1u);
+    EXPECT_TRUE(recorder.questions[0].text.contains(QStringLiteral("„Sala 12”")))
+        << recorder.questions[0].text.toStdString();
+    EXPECT_EQ(jobs, 0);
+    EXPECT_TRUE(form->Timer().Enabled());
+    recorder.answers = {true};
     Key(Qt::Key_P);
     EXPECT_EQ(jobs, 1);
     EXPECT_TRUE(form->Timer().Enabled());  // printing pauses and resumes
+    // The button itself prints as it always has, without a question.
+    Click("BitBtn19");
+    EXPECT_EQ(jobs, 2);
+    EXPECT_EQ(recorder.questions.size(), 2u);
 
     Key(Qt::Key_Escape);
     Click("BitBtn12");
@@ -134,7 +148,8 @@ TEST_F(Keyboard, RRestartsAndPPrintsOnlyWhereDrukujIsEnabled) {
     ASSERT_EQ(S().SimulationMode, kModeTemperature);
     ASSERT_FALSE(W("BitBtn19")->isEnabled());
     Key(Qt::Key_P);
-    EXPECT_EQ(jobs, 1);
+    EXPECT_EQ(jobs, 2);
+    EXPECT_EQ(recorder.questions.size(), 2u) << "nothing to print, nothing asked";
 }
 
 TEST_F(Keyboard, EscapeLeavesARunOrItsSetUpForTheMenu) {
@@ -215,6 +230,79 @@ TEST_F(Keyboard, EnterAndSpaceOpenTheFocusedExerciseLink) {
     W("BitBtn5")->setFocus();
     Key(Qt::Key_Enter);
     EXPECT_TRUE(Shown("Panel2"));
+}
+
+TEST_F(Keyboard, TheSetUpPanelOpensOnTheCheckedSizeWhereEnterStarts) {
+    Click("BitBtn8");
+    Click("Label11");
+    W("BitBtn5")->setFocus();
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(Shown("Panel2"));
+    auto* checked = W<QRadioButton>("RadioButton8");
+    ASSERT_TRUE(checked->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), checked);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(Shown("Panel2"));
+    EXPECT_TRUE(form->Timer().Enabled());
+    EXPECT_EQ(form->Sim().C.SizeChoice, 8) << "Enter starts with the size checked";
+
+    // Another size: the panel opens on it, and Enter in a number box starts as well.
+    Key(Qt::Key_Escape);
+    W<QRadioButton>("RadioButton3")->setChecked(true);
+    W("BitBtn5")->setFocus();
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(Shown("Panel2"));
+    EXPECT_EQ(QApplication::focusWidget(), W("RadioButton3"));
+    Spin("SpinEdit1")->setFocus();
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(Shown("Panel2"));
+    EXPECT_EQ(S().ParticleSize, 3);
+}
+
+// How many pixels of `w` turn black or white when it takes the focus by Tab.
+int FocusMarkPixels(QWidget* w) {
+    w->clearFocus();
+    const QImage plain = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    w->setFocus(Qt::TabFocusReason);
+    const QImage marked = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < marked.height(); ++y) {
+        for (int x = 0; x < marked.width(); ++x) {
+            const QRgb c = marked.pixel(x, y) & 0xFFFFFFu;
+            if ((c == 0 || c == 0xFFFFFFu) && c != (plain.pixel(x, y) & 0xFFFFFFu)) ++n;
+        }
+    }
+    return n;
+}
+
+TEST_F(Keyboard, TabMarksTheFocusOnEveryKindOfControlAndTheMouseSeesNoMark) {
+    // Before the keyboard moves the focus, the controls look as they always have.
+    EXPECT_EQ(FocusMarkPixels(W("BitBtn8")), 0);
+    EXPECT_EQ(FocusMarkPixels(W("VelocityLines")), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+
+    std::vector<const char*> seen;
+    const auto check = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            QWidget* w = W(name);
+            // At least a quarter of a two-pixel ring along the control's edge.
+            EXPECT_GE(FocusMarkPixels(w), w->width() + w->height()) << name;
+        }
+    };
+    check({"BitBtn8", "LanguageButton", "VelocityLines"});
+    Click("BitBtn8");
+    check({"Label11", "Label13"});
+    Click("Label11");
+    check({"BitBtn5"});
+    Click("BitBtn5");
+    check({"RadioButton8", "SpinEdit1", "ConditionsModelHistogram", "BitBtn3"});
+    Click("BitBtn3");
+    check({"BitBtn6"});
+    Key(Qt::Key_Escape);
+    Click("BitBtn16");
+    Click("Label97");
+    Click("BitBtn39");
+    check({"TrackBar1", "Edit69", "BitBtn35"});
 }
 
 TEST_F(Keyboard, ArrowsMoveTheFocusedTrackBar) {

@@ -1,8 +1,9 @@
-// The program in English: every screen walked with the window switched to English must show no
-// Polish letter and no text too large for its box, and switching the language in the middle of
-// a run keeps the table and the run as they were.
+// The program in every language: every screen walked with the window switched to a language
+// must show no Polish letter (outside Polish) and no text too large for its box, and switching
+// the language in the middle of a run keeps the table and the run as they were.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -33,6 +34,7 @@
 #include "measure/Language.h"
 #include "measure/PrintService.h"
 #include "ui/Keyboard.h"
+#include "ui/Pictures.h"
 #include "ui/Retranslate.h"
 #include "ui/Widgets.h"
 #include "ui/jedn_Unit.h"
@@ -70,7 +72,9 @@ QRect InkOf(const QLabel* label) {
 // The screen as the pupil sees it: every visible caption, memo and hint, with what is wrong.
 class ScreenCheck {
   public:
-    explicit ScreenCheck(QString where) : where_(std::move(where)) {}
+    // In Polish only the boxes are checked; in any other language the words too.
+    explicit ScreenCheck(QString where, bool polish = false)
+        : where_(std::move(where)), polish_(polish) {}
 
     void Look(QWidget* root) {
         if (!root->isVisible()) return;
@@ -102,7 +106,7 @@ class ScreenCheck {
     void LookAtSurface(const RecordingCanvas& canvas) {
         for (const RecordingCanvas::Text& t : canvas.texts) {
             const QString text = QString::fromStdString(t.text);
-            if (HasPolishLetters(text)) Fault(QStringLiteral("surface"), text);
+            if (!polish_ && HasPolishLetters(text)) Fault(QStringLiteral("surface"), text);
             const QFontMetrics metrics(ArialPixels(qRound(t.size * 4.0 / 3.0), true));
             if (t.x + metrics.horizontalAdvance(text) > 1024)
                 Fault(QStringLiteral("surface, off the edge"), text);
@@ -117,7 +121,7 @@ class ScreenCheck {
     }
 
     void Words(const QWidget* w, const QString& text) {
-        if (HasPolishLetters(text)) Fault(w->objectName(), text);
+        if (!polish_ && HasPolishLetters(text)) Fault(w->objectName(), text);
     }
 
     void LookAt(QWidget* w) {
@@ -146,6 +150,12 @@ class ScreenCheck {
             Words(w, group->title());
             if (TextWidth(group, group->title()) > group->width() - 16)
                 Fault(w->objectName() + QStringLiteral(" too narrow"), group->title());
+        } else if (auto* choice = qobject_cast<QComboBox*>(w)) {
+            // Every entry beside the arrow, a language's long own name too.
+            for (int i = 0; i < choice->count(); ++i) {
+                if (TextWidth(choice, choice->itemText(i)) > choice->width() - 32)
+                    Fault(w->objectName() + QStringLiteral(" too narrow"), choice->itemText(i));
+            }
         } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
             const QString text = memo->toPlainText();
             Words(w, text);
@@ -157,6 +167,7 @@ class ScreenCheck {
     }
 
     QString where_;
+    bool polish_ = false;
     QStringList faults_;
 };
 
@@ -196,7 +207,7 @@ class Languages : public FormTest {
     }
 
     void Check(const QString& where) {
-        ScreenCheck check(where);
+        ScreenCheck check(where, CurrentLanguage() == Language::Polish);
         check.Look(form.get());
         for (QWidget* dialog : {static_cast<QWidget*>(about), static_cast<QWidget*>(units)})
             check.Look(dialog);
@@ -220,16 +231,17 @@ class Languages : public FormTest {
     // A dialog on screen, its words and boxes checked like the window's; kept as a picture
     // under KINETRA_SCREENSHOTS too.
     void CheckDialog(QWidget* dialog, const QString& where) {
-        ScreenCheck check(where);
+        ScreenCheck check(where, CurrentLanguage() == Language::Polish);
         check.Look(dialog);
         faults << check.Faults();
         const QString folder = qEnvironmentVariable("KINETRA_SCREENSHOTS");
         if (!folder.isEmpty()) dialog->grab().save(folder + QLatin1Char('/') + FileName(where));
     }
 
+    // Named by the language and the place: uk_cisnienie-liczba_paused.png.
     static QString FileName(QString where) {
         where.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]+")), QStringLiteral("_"));
-        return where + QStringLiteral(".png");
+        return FromCore(CurrentLanguage().Code) + QLatin1Char('_') + where + QStringLiteral(".png");
     }
 
     // Scrolls a pane to its foot, where the buttons under its table lie.
@@ -291,10 +303,16 @@ TEST(EnglishTexts, TheCoresTranslationsAreQts) {
     EXPECT_EQ(Tr(CellHintFor("1,2,3")), QStringLiteral("Tylko jeden przecinek"));
 }
 
-TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
-    ASSERT_TRUE(form->SetLanguage(Language::English));
+class EveryLanguage : public Languages, public ::testing::WithParamInterface<LanguageInfo> {};
+
+TEST_P(EveryLanguage, EveryScreenIsInTheLanguageAndEveryTextFitsItsBox) {
+    const Language language = GetParam().Id;
+    const bool polish = language == Language::Polish;
+    ASSERT_TRUE(form->SetLanguage(language));
     Check(QStringLiteral("menu"));
-    EXPECT_EQ(W<QPushButton>("LanguageButton")->text(), QStringLiteral("Polski"));
+    EXPECT_EQ(W<QComboBox>("LanguageChoice")->currentText(), FromCore(GetParam().OwnName));
+    const QString twoAndAHalf =
+        QStringLiteral("2") + QLatin1Char(DecimalSeparator()) + QLatin1Char('5');
 
     for (const Exercise& exercise : Exercises()) {
         const QString name = QLatin1String(exercise.Name);
@@ -313,7 +331,7 @@ TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
         if (Shown("Panel11")) {
             // A table of the study with two rows, its chart drawn.
             W<QLineEdit>("Edit69")->setText(QStringLiteral("100"));
-            W<QLineEdit>("Edit70")->setText(QStringLiteral("2.5"));
+            W<QLineEdit>("Edit70")->setText(twoAndAHalf);
             W<QLineEdit>("Edit71")->setText(QStringLiteral("200"));
             W<QLineEdit>("Edit72")->setText(QStringLiteral("5"));
             Click("BitBtn35");
@@ -336,12 +354,17 @@ TEST_F(Languages, EveryScreenIsInEnglishAndEveryTextFitsItsBox) {
     Click("BitBtn35");
     ASSERT_FALSE(recorder.messages.empty());
     for (const auto& message : recorder.messages) {
-        EXPECT_FALSE(HasPolishLetters(message.text)) << message.text.toStdString();
-        EXPECT_FALSE(HasPolishLetters(message.title)) << message.title.toStdString();
+        EXPECT_TRUE(polish || !HasPolishLetters(message.text)) << message.text.toStdString();
+        EXPECT_TRUE(polish || !HasPolishLetters(message.title)) << message.title.toStdString();
     }
 
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::ValuesIn(::Languages()),
+                         [](const ::testing::TestParamInfo<LanguageInfo>& info) {
+                             return std::string(info.param.Id.Code);
+                         });
 
 // Every caption, memo and hint of the window and its dialogs, in creation order.
 QStringList AllTexts(const QList<QWidget*>& roots) {
@@ -362,37 +385,84 @@ QStringList AllTexts(const QList<QWidget*>& roots) {
 TEST_F(Languages, EveryCaptionChangesOrIsItsOwnTranslationAndSwitchingBackRestoresIt) {
     const QList<QWidget*> roots{form.get(), about, units};
     const QStringList polish = AllTexts(roots);
-    Click("LanguageButton");
-    EXPECT_EQ(CurrentLanguage(), Language::English);
-    EXPECT_EQ(W<QPushButton>("BitBtn8")->text(), QStringLiteral("Diffusion"));
-    const QStringList english = AllTexts(roots);
-    ASSERT_EQ(english.size(), polish.size());
+    // The menu's choice offers every language by its own name.
+    auto* choice = W<QComboBox>("LanguageChoice");
+    ASSERT_EQ(choice->count(), static_cast<int>(::Languages().size()));
+    for (int i = 0; i < choice->count(); ++i)
+        EXPECT_EQ(choice->itemText(i),
+                  FromCore(::Languages()[static_cast<std::size_t>(i)].OwnName));
+    EXPECT_EQ(choice->currentText(), QStringLiteral("Polski"));
 
-    // A text left as it was must be one the translation keeps on purpose ("Start", "N"), or a
-    // name: a word forgotten by the translation tools would stay Polish.
-    QTranslator translation;
-    ASSERT_TRUE(translation.load(QStringLiteral(":/i18n/kinetra_en.qm")));
     const QStringList names{QStringLiteral("KINETRA"), QString::fromUtf8(publisher::kWebAddress),
                             QString::fromUtf8(publisher::kEmailAddress)};
     const QRegularExpression letters(QStringLiteral("[A-Za-z]{2}"));
-    for (qsizetype i = 0; i < polish.size(); ++i) {
-        const QString& text = polish[i];
-        if (english[i] != text || !letters.match(text).hasMatch() || names.contains(text)) continue;
-        bool author = false;
-        for (const char* name : publisher::kAuthors)
-            author = author || text == QString::fromUtf8(name);
-        if (author) continue;
-        EXPECT_FALSE(translation.translate("kinetra", text.toUtf8().constData()).isEmpty())
-            << "not translated: " << text.toStdString();
+    for (std::size_t next = 1; next < ::Languages().size(); ++next) {
+        // The pupil picks the next language in the choice with the arrow key.
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Down);
+        const LanguageInfo& info = ::Languages()[next];
+        ASSERT_EQ(CurrentLanguage(), info.Id);
+        EXPECT_EQ(choice->currentText(), FromCore(info.OwnName));
+        const QStringList shown = AllTexts(roots);
+        ASSERT_EQ(shown.size(), polish.size());
+
+        // A text left as it was must be one the translation keeps on purpose ("Start", "N"), or
+        // a name: a word forgotten by the translation tools would stay Polish.
+        QTranslator translation;
+        ASSERT_TRUE(
+            translation.load(QStringLiteral(":/i18n/kinetra_%1.qm").arg(FromCore(info.Id.Code))));
+        for (qsizetype i = 0; i < polish.size(); ++i) {
+            const QString& text = polish[i];
+            if (shown[i] != text || !letters.match(text).hasMatch() || names.contains(text))
+                continue;
+            bool author = false;
+            for (const char* name : publisher::kAuthors)
+                author = author || text == QString::fromUtf8(name);
+            if (author) continue;
+            EXPECT_FALSE(translation.translate("kinetra", text.toUtf8().constData()).isEmpty())
+                << info.Id.Code << ": not translated: " << text.toStdString();
+        }
     }
 
-    Click("LanguageButton");
+    // Back to the first of the choice, Polish, every text as it was.
+    QTest::keyClick(choice, Qt::Key_Home);
     EXPECT_EQ(CurrentLanguage(), Language::Polish);
     const QStringList back = AllTexts(roots);
     ASSERT_EQ(back.size(), polish.size());
     for (qsizetype i = 0; i < back.size(); ++i)
         EXPECT_EQ(back[i].toStdString(), polish[i].toStdString()) << i;
-    EXPECT_EQ(W<QPushButton>("LanguageButton")->text(), QStringLiteral("English"));
+    EXPECT_EQ(choice->currentText(), QStringLiteral("Polski"));
+}
+
+TEST_F(Languages, ThePagesPictureOfTheSetUpPanelIsTheRealPanelInTheirLanguage) {
+    // The panel as the pupil meets it for the diffusion, without the focus, halved.
+    const auto realPanel = [this] {
+        OpenDiffusionPanel();
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        const QImage whole = W("Panel2")->grab().toImage();
+        form->Escape();
+        return whole.scaled(257, 201, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    };
+    const auto picture = [] {
+        return InitialConditionsPicture().toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage polish = picture();
+    EXPECT_EQ(polish, realPanel());
+    ASSERT_TRUE(form->SetLanguage(Language::English));
+    const QImage english = picture();
+    EXPECT_NE(english, polish);
+    EXPECT_EQ(english, realPanel());
+    // Every page that shows it shows it in English, the diffusion's borrowed one too.
+    Click("BitBtn8");
+    int shown = 0;
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->property(kPanelPictureProperty).toBool() || label->pixmap().isNull()) continue;
+        ++shown;
+        EXPECT_EQ(label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), english)
+            << label->objectName().toStdString();
+    }
+    EXPECT_EQ(shown, 3);
 }
 
 TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
@@ -410,6 +480,8 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
     QTest::keyClick(W("Panel11"), Qt::Key_F12);
     ASSERT_EQ(CurrentLanguage(), Language::English);
     EXPECT_TRUE(form->Timer().Enabled());
+    // A screen reader's description, put together from pieces, follows too.
+    EXPECT_EQ(W("BitBtn6")->accessibleDescription(), QStringLiteral("Key: space"));
     // The study's texts, the name taken from its link included, are English too.
     EXPECT_EQ(
         W<QLabel>("Label101")->text(),
@@ -451,6 +523,19 @@ TEST_F(Languages, SwitchingMidRunKeepsTheTableAndTheRunningSimulation) {
         if (text.contains(QRegularExpression(QStringLiteral("\\d\\.\\d")))) ++decimals;
     }
     EXPECT_GT(decimals, 0);
+
+    // F12 goes on through every language, with its separator in the cells, and after the last
+    // comes Polish again.
+    for (std::size_t next = 2; next <= ::Languages().size(); ++next) {
+        QTest::keyClick(W("Panel11"), Qt::Key_F12);
+        const LanguageInfo& info = ::Languages()[next % ::Languages().size()];
+        ASSERT_EQ(CurrentLanguage(), info.Id);
+        EXPECT_EQ(W<QLineEdit>("Edit69")->text(),
+                  QStringLiteral("12") + QLatin1Char(info.Decimal) + QLatin1Char('5'));
+        EXPECT_EQ(W<QComboBox>("LanguageChoice")->currentText(), FromCore(info.OwnName));
+        EXPECT_TRUE(form->Timer().Enabled());
+    }
+    EXPECT_EQ(CurrentLanguage(), Language::Polish);
 }
 
 TEST_F(Languages, TheClearQuestionAndTheSaveDialogsAreEnglishOnScreen) {
@@ -535,6 +620,14 @@ TEST_F(Languages, QtsOwnWordsInTheSaveDialogFollowTheSwitch) {
     EXPECT_EQ(QFileDialog::tr(replace), QLatin1String(replace));
     EXPECT_EQ(hintOfNewFolder(), QStringLiteral("Create New Folder"));
     EXPECT_EQ(QLocale().language(), QLocale::English);
+
+    // And Ukrainian's, from Qt's own Ukrainian file.
+    const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    ASSERT_TRUE(form->SetLanguage(Language{"uk"}));
+    EXPECT_TRUE(QFileDialog::tr(replace).contains(cyrillic))
+        << QFileDialog::tr(replace).toStdString();
+    EXPECT_TRUE(hintOfNewFolder().contains(cyrillic));
+    EXPECT_EQ(QLocale().language(), QLocale::Ukrainian);
 
     ASSERT_TRUE(form->SetLanguage(Language::Polish));
     EXPECT_EQ(QFileDialog::tr(replace), polishQuestion);

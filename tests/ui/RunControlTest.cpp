@@ -7,6 +7,7 @@
 
 #include "FormTest.h"
 #include "engine/Modes.h"
+#include "ui/Pictures.h"
 
 class RunControlWindow : public FormTest {
   protected:
@@ -55,7 +56,24 @@ TEST_F(RunControlWindow, EveryControlWritesItsValueIntoTheCoreAsItChanges) {
     EXPECT_TRUE(W<QRadioButton>("RadioButton4")->isChecked());
 }
 
-TEST_F(RunControlWindow, ThePauseButtonStopsTheFramesAndSaysWhatItWillDo) {
+namespace {
+
+// The picture a button shows.
+QImage IconOf(const char* name, TForm1& form) {
+    auto* button = form.Stage()->findChild<QPushButton*>(QLatin1String(name));
+    return button->icon()
+        .pixmap(button->iconSize())
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage Image(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
+
+TEST_F(RunControlWindow, ThePauseButtonStopsTheFramesAndShowsAndSaysWhatItWillDo) {
     OpenDiffusionPanel();
     Click("BitBtn3");
     const int64_t now = clock.MillisecondStamp();
@@ -64,14 +82,20 @@ TEST_F(RunControlWindow, ThePauseButtonStopsTheFramesAndSaysWhatItWillDo) {
     EXPECT_EQ(S().ClockNow, now + 1);
     // The vessel's wall, in the middle of its top edge.
     EXPECT_EQ(form->DrawingSurface().Front().pixel(370, S().VesselTop - 3) & 0xFFFFFFu, 0x0089BDu);
+    const QImage pauseSign = Image(ToolGlyph(QStringLiteral("BitBtn6")));
+    EXPECT_EQ(IconOf("BitBtn6", *form), pauseSign);
     Click("BitBtn6");
     EXPECT_FALSE(form->Timer().Enabled());
     EXPECT_EQ(Hint("BitBtn6"), QStringLiteral("Wznów"));
+    // Paused, it shows the play sign, as players do.
+    EXPECT_EQ(IconOf("BitBtn6", *form), Image(ResumeGlyph()));
+    EXPECT_NE(Image(ResumeGlyph()), pauseSign);
     clock.Advance(1);
     QTest::qWait(100);
     EXPECT_EQ(S().ClockNow, now + 1);  // no frame while paused
     Click("BitBtn6");
     EXPECT_EQ(Hint("BitBtn6"), QStringLiteral("Pauza"));
+    EXPECT_EQ(IconOf("BitBtn6", *form), pauseSign);
 }
 
 TEST_F(RunControlWindow, TheCoresMessagesShowOverTheScreenAsItIsThen) {
