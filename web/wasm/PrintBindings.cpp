@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "PrintBindings.h"
 #include "WebSession.h"
 #include "core/Languages.h"
 #include "core/TextId.h"
@@ -16,10 +17,7 @@
 
 using namespace emscripten;
 
-namespace {
-
-val VesselPage(const WebSession& session, int vmax, const std::string& code) {
-    const SimulationState& s = session.Sim().S;
+val VesselPageOf(const SimulationState& s, int vmax, const std::string& code) {
     if (s.SimulationMode != kModeDiffusion && s.SimulationMode != kModeFreePath) return val::null();
     const Language language = LanguageNamed(code).value_or(Language::Polish);
     const char sep = DecimalSeparatorOf(language);
@@ -83,6 +81,12 @@ val VesselPage(const WebSession& session, int vmax, const std::string& code) {
         list.call<void>("push", line);
     page.set("lines", list);
     return page;
+}
+
+namespace {
+
+val VesselPage(const WebSession& session, int vmax, const std::string& code) {
+    return VesselPageOf(session.Sim().S, vmax, code);
 }
 
 }  // namespace
