@@ -49,8 +49,8 @@ kinetra_setup() {
 }
 
 # The browser edition: Emscripten, Node.js with npm (20.19 or newer, which the page's tools need)
-# and Chromium for its tests.
-kinetra_web_packages=(emscripten googletest chromium)
+# and Chromium and Firefox for its tests.
+kinetra_web_packages=(emscripten googletest chromium firefox-esr)
 
 kinetra_node() {
     local missing=()

@@ -13,7 +13,7 @@ case "$what" in
         exec ctest --test-dir "$source/build-wasm" --output-on-failure
         ;;
     browser)
-        [ -f "$source/web/dist/index.html" ] || {
+        [ -f "$source/web/dist/kinetra.html" ] || {
             echo "No page in $source/web/dist: run scripts/test" >&2
             exit 1
         }

@@ -4,13 +4,20 @@ import "./page.css";
 import type { CoreModule } from "./engine/core";
 import { loadEngine } from "./engine/module";
 import { pageOptions } from "./options";
+import { bindKit, kitReady, loadChartFont } from "./kit";
 import { installProbe } from "./probe/probe";
 import { loadSurfaceFont } from "./render/font";
 import { loadSprites } from "./render/sprites";
 import { SimulationScreen } from "./screens/SimulationScreen";
 
 async function main(): Promise<void> {
-  const [engine, sprites] = await Promise.all([loadEngine(), loadSprites(), loadSurfaceFont()]);
+  const [engine, sprites] = await Promise.all([
+    loadEngine(),
+    loadSprites(),
+    loadSurfaceFont(),
+    loadChartFont(),
+  ]);
+  bindKit(engine);
   const core = engine as CoreModule;
   const options = pageOptions(window.location.search);
   const screen = new SimulationScreen(document.body, core, sprites);
@@ -25,6 +32,7 @@ async function main(): Promise<void> {
       options.view.labelUndetermined,
     );
   document.body.dataset["ready"] = "true";
+  kitReady(engine, sprites);
 }
 
 void main();

@@ -11,7 +11,18 @@ export const webFolder = resolve(import.meta.dirname, "..", "..");
 export const nativeBuild = process.env["KINETRA_NATIVE_BUILD"] ?? resolve(webFolder, "..", "build");
 export const outputFolder = resolve(webFolder, "build-tests", "output");
 
-const chromiumPath = process.env["KINETRA_CHROMIUM"] ?? "/usr/bin/chromium";
+export const chromiumPath = process.env["KINETRA_CHROMIUM"] ?? "/usr/bin/chromium";
+
+export const chromiumArgs = [
+  "--headless",
+  "--no-sandbox",
+  "--disable-gpu",
+  "--disable-quic",
+  "--no-first-run",
+  "--disable-background-networking",
+  "--disable-component-update",
+  "--disable-sync",
+];
 
 export interface Harness {
   url: string;
@@ -27,13 +38,15 @@ const types: Record<string, string> = {
   ".png": "image/png",
   ".ttf": "font/ttf",
   ".json": "application/json",
+  ".webmanifest": "application/manifest+json",
+  ".svg": "image/svg+xml",
 };
 
-// Serves dist/ on a free local port.
-async function serve(folder: string): Promise<Server> {
+// Serves dist/ on a free local port, the one file as the folder's own page.
+export async function serve(folder: string): Promise<Server> {
   const server = createServer((request, response) => {
     const path = new URL(request.url ?? "/", "http://localhost").pathname;
-    const file = normalize(join(folder, path === "/" ? "index.html" : path));
+    const file = normalize(join(folder, path === "/" ? "kinetra.html" : path));
     if (!file.startsWith(folder) || !existsSync(file) || !statSync(file).isFile()) {
       response.writeHead(404).end();
       return;
@@ -47,7 +60,7 @@ async function serve(folder: string): Promise<Server> {
 
 export async function startHarness(): Promise<Harness> {
   const dist = resolve(webFolder, "dist");
-  if (!existsSync(join(dist, "index.html")))
+  if (!existsSync(join(dist, "kinetra.html")))
     throw new Error(`no built page in ${dist}: npm run build`);
   const server = await serve(dist);
   const address = server.address();
@@ -65,16 +78,7 @@ export async function startHarness(): Promise<Harness> {
         headless: true,
         viewport: { width: 1024, height: 768 },
         deviceScaleFactor: scale,
-        args: [
-          "--headless",
-          "--no-sandbox",
-          "--disable-gpu",
-          "--disable-quic",
-          "--no-first-run",
-          "--disable-background-networking",
-          "--disable-component-update",
-          "--disable-sync",
-        ],
+        args: chromiumArgs,
       });
       contexts.set(scale, { context, profile });
       return context;
