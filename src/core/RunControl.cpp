@@ -282,6 +282,10 @@ void RunControl::ShowStudyTable() {
 
 bool RunControl::Tick(Canvas& canvas, const SurfaceTexts& texts) {
     const FrameResult result = Advance(*sim_);
+    // The exact model measures its mean speed anew every tick.
+    if (sim_->Model == GasModel::Exact && screen_.SpeedCaption &&
+        ModeOf(sim_->S.SimulationMode).WritesExperimentCaptions)
+        screen_.Captions.MeanSpeed = sim_->Captions.MeanSpeed;
     const bool drawn = Render(*sim_, texts, canvas);
     if (result.PauseRequested) {
         PauseOrResume();
