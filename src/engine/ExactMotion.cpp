@@ -53,7 +53,8 @@ void ExactMotion::Store(SimulationState& s) const {
         s.PosX.Data()[k] = std::clamp(x_[q], left_, right_);
         // A tick cut short moved the rest plainly: a group still ends it in its strip.
         if (const Strip* strip = StripOf(k))
-            s.PosX.Data()[k] = std::clamp(s.PosX.Data()[k], strip->low, std::max(strip->low, strip->high));
+            s.PosX.Data()[k] =
+                std::clamp(s.PosX.Data()[k], strip->low, std::max(strip->low, strip->high));
         s.PosY.Data()[k] = std::clamp(y_[q], top_, bottom_);
         // Untouched velocities keep their exact bits.
         if (count_[q] == 0) continue;

@@ -22,17 +22,20 @@ void WriteDensity(const SimulationState& s, const SurfaceTexts& t, Canvas& canva
     const int y = pressure ? 500 : 300;
     const double d = s.ParticleSize;
     const double vessel = static_cast<double>(s.VesselWidth) * s.VesselHeight;
-    const double share = vessel > 0.0 ? 100.0 * s.ParticleCount * std::numbers::pi * d * d / 4.0 / vessel : 0.0;
+    const double share =
+        vessel > 0.0 ? 100.0 * s.ParticleCount * std::numbers::pi * d * d / 4.0 / vessel : 0.0;
     canvas.SurfaceTextOut(
-        x, y, 12, t.CoveredShare + FormatGeneral(share, GeneralFormat::G3, t.Decimal) + t.CoveredShareUnit);
+        x, y, 12,
+        t.CoveredShare + FormatGeneral(share, GeneralFormat::G3, t.Decimal) + t.CoveredShareUnit);
     if (pressure) return;
     // The centres' room: the discs' own width is not free to move in.
-    const double room = static_cast<double>(s.RightLimit() - s.VesselLeft) * (s.BottomLimit() - s.VesselTop);
-    canvas.SurfaceTextOut(x, y + 20, 12,
-                          t.ThinGasFreePath +
-                              FormatGeneral(FreePath2D(room, s.ParticleCount, d),
-                                            GeneralFormat::G3, t.Decimal) +
-                              t.ShortUnits);
+    const double room =
+        static_cast<double>(s.RightLimit() - s.VesselLeft) * (s.BottomLimit() - s.VesselTop);
+    canvas.SurfaceTextOut(
+        x, y + 20, 12,
+        t.ThinGasFreePath +
+            FormatGeneral(FreePath2D(room, s.ParticleCount, d), GeneralFormat::G3, t.Decimal) +
+            t.ShortUnits);
 }
 
 }  // namespace

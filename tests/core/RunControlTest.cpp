@@ -392,6 +392,13 @@ TEST_F(Run, AnotherGasModelStartsARunOnScreenAgain) {
     run.ModelChosen(GasModel::Described, false);
     EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
     EXPECT_EQ(S().SimulationMode, kModePressure);
+    // The exact gas's mean speed is measured at every tick, and the panel shows it.
+    run.ModelChosen(GasModel::Exact, false);
+    const double start = Shown().Captions.MeanSpeed;
+    for (int k = 0; k < 300; ++k)
+        Tick();
+    EXPECT_NE(Shown().Captions.MeanSpeed, start);
+    EXPECT_EQ(Shown().Captions.MeanSpeed, S().MeanSpeed);
 }
 
 TEST_F(Run, StudiesSetTheirChartAndRunWithTheirTable) {

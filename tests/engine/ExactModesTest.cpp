@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -210,7 +211,8 @@ PressureTrace TracePressure(Simulation& sim, int frames) {
     }
     const double wall = 2.0 * ((s.RightLimit() - s.VesselLeft) + (s.BottomLimit() - s.VesselTop));
     const double impulse = sim.Exact.Totals().Impulse - start.Impulse;
-    trace.longRun = 2.0 * s.GasMass / s.ParticleCount * impulse / kLongRun / wall * s.StepDivisor / 1e-26;
+    trace.longRun =
+        2.0 * s.GasMass / s.ParticleCount * impulse / kLongRun / wall * s.StepDivisor / 1e-26;
     return trace;
 }
 
@@ -228,7 +230,8 @@ TEST(ExactModel, TheShownPressureIsGivenAsAValueOnlyOnceItHasSettled) {
         const PressureTrace trace = TracePressure(*t.sim, 1200);
         const int at[3] = {60, 120, 480};
         for (int k = 0; k < 3; ++k) {
-            const double error = trace.shown[static_cast<std::size_t>(at[k] - 1)] / trace.longRun - 1;
+            const double error =
+                trace.shown[static_cast<std::size_t>(at[k] - 1)] / trace.longRun - 1;
             square[k] += error * error / kSeeds;
         }
         const auto first = std::find(trace.settled.begin(), trace.settled.end(), true);
@@ -238,7 +241,8 @@ TEST(ExactModel, TheShownPressureIsGivenAsAValueOnlyOnceItHasSettled) {
         for (auto f = first; f != trace.settled.end(); ++f) {
             const auto k = static_cast<std::size_t>(f - trace.settled.begin());
             EXPECT_TRUE(*f) << "seed " << seed << " frame " << k;
-            EXPECT_NEAR(trace.shown[k] / trace.longRun, 1.0, 0.1) << "seed " << seed << " frame " << k;
+            EXPECT_NEAR(trace.shown[k] / trace.longRun, 1.0, 0.1)
+                << "seed " << seed << " frame " << k;
         }
     }
     // What a pupil would read, were it given: a fifth off at 1 s; settled to a few percent at 8 s.
@@ -254,8 +258,8 @@ TEST(ExactModel, TheShownPressureIsGivenAsAValueOnlyOnceItHasSettled) {
     struct Move {
         int bar, to;
     };
-    for (const Move m : {Move{1, 100}, Move{1, 300}, Move{2, 1}, Move{2, 3}, Move{3, 2},
-                         Move{3, 4}, Move{4, 400}, Move{4, 600}}) {
+    for (const Move m : {Move{1, 100}, Move{1, 300}, Move{2, 1}, Move{2, 3}, Move{3, 2}, Move{3, 4},
+                         Move{4, 400}, Move{4, 600}}) {
         TestSim t(7);
         ExperimentControls(t.C(), 200, 2, 3, 500, 50);
         t.sim->Model = GasModel::Exact;
@@ -285,10 +289,28 @@ TEST(ExactModel, TheShownPressureIsGivenAsAValueOnlyOnceItHasSettled) {
         const PressureTrace trace = TracePressure(*t.sim, 1200);
         EXPECT_EQ(trace.settled.front(), m.bar == 3) << "bar " << m.bar << " to " << m.to;
         EXPECT_TRUE(trace.settled.back()) << "bar " << m.bar << " to " << m.to;
-        for (std::size_t k = 0; k < trace.shown.size(); ++k)
+        for (std::size_t k = 0; k < trace.shown.size(); ++k) {
             if (trace.settled[k])
                 EXPECT_NEAR(trace.shown[k] / trace.longRun, 1.0, 0.1)
                     << "bar " << m.bar << " to " << m.to << ", frame " << k;
+        }
+    }
+}
+
+TEST(ExactModel, TheMeanSpeedShownIsMeasuredAndComesToMaxwells) {
+    // The start draw's mean speed is 6 to 7% above that of Maxwell's distribution of the same
+    // energy, to which the exact gas relaxes; the described gas keeps its start speeds.
+    for (uint64_t seed : {1u, 2u, 3u}) {
+        TestSim t(seed);
+        ExperimentControls(t.C(), 100, 1, 1, 400, 50);
+        t.sim->Model = GasModel::Exact;
+        InitPressure(*t.sim);
+        const double maxwell = std::sqrt(std::numbers::pi * MeanSquareSpeed(t.S(), 1, 100)) / 2;
+        EXPECT_GT(t.sim->Captions.MeanSpeed / maxwell, 1.04) << "seed " << seed;
+        for (int tick = 0; tick < 1800; ++tick)
+            Advance(*t.sim);
+        EXPECT_NEAR(t.sim->Captions.MeanSpeed / maxwell, 1.0, 0.03) << "seed " << seed;
+        EXPECT_EQ(t.S().MeanSpeed, t.sim->Captions.MeanSpeed);
     }
 }
 

@@ -108,7 +108,8 @@ TEST(SpeedHistogram, BarsFollowTheCurveForAMaxwellGas) {
         painted += double(bar.right - bar.left) * (bar.bottom - bar.top);
     }
     for (const auto& line : canvas.lines)
-        if (line.x1 > line.x0) curve += (line.x1 - line.x0) * (2.0 * bottom - line.y0 - line.y1) / 2;
+        if (line.x1 > line.x0)
+            curve += (line.x1 - line.x0) * (2.0 * bottom - line.y0 - line.y1) / 2;
     EXPECT_NEAR(painted / curve, 1.0, 0.02);
 }
 
