@@ -12,6 +12,7 @@
 #include "engine/Canvas.h"
 #include "engine/Clock.h"
 #include "engine/Modes.h"
+#include "engine/NumberFormat.h"
 #include "ui/texts/PolishTexts.h"
 
 namespace {
@@ -398,7 +399,8 @@ TEST_F(Run, AnotherGasModelStartsARunOnScreenAgain) {
     for (int k = 0; k < 300; ++k)
         Tick();
     EXPECT_NE(Shown().Captions.MeanSpeed, start);
-    EXPECT_EQ(Shown().Captions.MeanSpeed, S().MeanSpeed);
+    EXPECT_EQ(FormatGeneral(Shown().Captions.MeanSpeed, GeneralFormat::G3),
+              FormatGeneral(S().MeanSpeed, GeneralFormat::G3));
 }
 
 TEST_F(Run, StudiesSetTheirChartAndRunWithTheirTable) {
