@@ -306,11 +306,16 @@ TEST(ExactModel, TheMeanSpeedShownIsMeasuredAndComesToMaxwells) {
         t.sim->Model = GasModel::Exact;
         InitPressure(*t.sim);
         const double maxwell = std::sqrt(std::numbers::pi * MeanSquareSpeed(t.S(), 1, 100)) / 2;
-        EXPECT_GT(t.sim->Captions.MeanSpeed / maxwell, 1.04) << "seed " << seed;
-        for (int tick = 0; tick < 1800; ++tick)
+        EXPECT_GT(t.sim->Captions.MeanSpeed / maxwell, 1.03) << "seed " << seed;
+        // A hundred particles' mean wanders by a percent or two from tick to tick: its mean
+        // over the second ten seconds.
+        double shown = 0.0;
+        for (int tick = 0; tick < 1200; ++tick) {
             Advance(*t.sim);
-        EXPECT_NEAR(t.sim->Captions.MeanSpeed / maxwell, 1.0, 0.03) << "seed " << seed;
-        EXPECT_EQ(t.S().MeanSpeed, t.sim->Captions.MeanSpeed);
+            if (tick >= 600) shown += t.sim->Captions.MeanSpeed / 600;
+            EXPECT_EQ(t.S().MeanSpeed, t.sim->Captions.MeanSpeed);
+        }
+        EXPECT_NEAR(shown / maxwell, 1.0, 0.015) << "seed " << seed;
     }
 }
 
@@ -441,7 +446,7 @@ TEST(ExactModel, ThePartitionHoldsTheGasesApartAtEverySpeed) {
     for (const int speedFactor : {1, 4, 10}) {
         for (const int vmax : {50, 300}) {
             if (!soak && speedFactor == 1 && vmax == 50) continue;  // the test above
-            const int ticks = soak ? 36000 : speedFactor * vmax >= 1000 ? 1200 : 2400;
+            const int ticks = soak ? 36000 : speedFactor * vmax >= 1000 ? 300 : 1500;
             const HeatRun r = RunHeatTransport(3, speedFactor, vmax, ticks);
             EXPECT_EQ(r.crossed, 0) << "speed " << speedFactor << ", Vmax " << vmax;
             // The heat still passes: the three even out.
