@@ -1471,10 +1471,6 @@ Reason: %2</translation>
         <translation>Exact model: the temperature is the mean energy of one particle, so it does not depend on the size of the vessel.</translation>
     </message>
     <message>
-        <source>Wzór dla gazu rzadkiego =  </source>
-        <translation>Thin-gas formula =  </translation>
-    </message>
-    <message>
         <source>p - trwa pomiar</source>
         <translation>p - still measuring</translation>
     </message>
@@ -1483,16 +1479,20 @@ Reason: %2</translation>
         <translation>still measuring</translation>
     </message>
     <message>
-        <source>Cząsteczki zajmują </source>
-        <translation>Particles cover </translation>
-    </message>
-    <message>
-        <source>% pola naczynia</source>
-        <translation>% of the vessel</translation>
-    </message>
-    <message>
         <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj, aż zamiast napisu „trwa pomiar” pojawi się wartość (przy 100 cząsteczkach około 10 s). Prawo gazu doskonałego opisuje gaz rzadki: krążki mają własną powierzchnię (ile pola zajmują, podaje napis pod ciśnieniem), więc im gęstszy gaz, tym mniej mają miejsca do ruchu i tym częściej uderzają w ścianki. Ciśnienie jest przez to wyższe, niż podaje prawo: przy 500 cząsteczkach o ponad jedną dziesiątą. Z tego samego powodu średnia droga swobodna w gęstym gazie jest krótsza, niż podaje wzór dla gazu rzadkiego.</source>
         <translation>Exact model: the pressure is measured from the particles hitting the walls. After each change, wait until a value replaces “still measuring” (about 10 s with 100 particles). The ideal-gas law describes a thin gas: the discs take up area of their own (the line under the pressure gives how much), so the denser the gas, the less room they have to move and the more often they hit the walls. The pressure is therefore higher than the law gives: with 500 particles by more than a tenth. For the same reason the mean free path in a dense gas is shorter than the thin-gas formula gives.</translation>
+    </message>
+    <message>
+        <source>Wzór (gaz rzadki) =  </source>
+        <translation>Thin-gas formula =  </translation>
+    </message>
+    <message>
+        <source>Zajęte pole = </source>
+        <translation>Area covered = </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
     </message>
 </context>
 </TS>

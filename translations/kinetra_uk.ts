@@ -1471,10 +1471,6 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
         <translation>Точна модель: зіткнення пружних дисків</translation>
     </message>
     <message>
-        <source>Wzór dla gazu rzadkiego =  </source>
-        <translation>Формула для розрідженого газу =  </translation>
-    </message>
-    <message>
         <source>p - trwa pomiar</source>
         <translation>p - триває вимірювання</translation>
     </message>
@@ -1483,16 +1479,20 @@ Potem suwakiem „Szerokość naczynia” zmieniaj bok naczynia. Naczynie jest k
         <translation>триває вимірювання</translation>
     </message>
     <message>
-        <source>Cząsteczki zajmują </source>
-        <translation>Молекули займають </translation>
-    </message>
-    <message>
-        <source>% pola naczynia</source>
-        <translation>% площі посудини</translation>
-    </message>
-    <message>
         <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj, aż zamiast napisu „trwa pomiar” pojawi się wartość (przy 100 cząsteczkach około 10 s). Prawo gazu doskonałego opisuje gaz rzadki: krążki mają własną powierzchnię (ile pola zajmują, podaje napis pod ciśnieniem), więc im gęstszy gaz, tym mniej mają miejsca do ruchu i tym częściej uderzają w ścianki. Ciśnienie jest przez to wyższe, niż podaje prawo: przy 500 cząsteczkach o ponad jedną dziesiątą. Z tego samego powodu średnia droga swobodna w gęstym gazie jest krótsza, niż podaje wzór dla gazu rzadkiego.</source>
         <translation>Точна модель: тиск вимірюють за ударами молекул об стінки. Після кожної зміни зачекай, доки замість напису «триває вимірювання» з’явиться значення (при 100 молекулах близько 10 с). Закон ідеального газу описує розріджений газ: диски мають власну площу (скільки площі вони займають, показує рядок під тиском), тож чим густіший газ, тим менше місця для руху і тим частіше молекули вдаряються об стінки. Тому тиск вищий, ніж за законом: при 500 молекулах більш ніж на десяту частину. З тієї ж причини середня довжина вільного пробігу в густому газі коротша, ніж дає формула для розрідженого газу.</translation>
+    </message>
+    <message>
+        <source>Wzór (gaz rzadki) =  </source>
+        <translation>Формула (розрідж. газ) =  </translation>
+    </message>
+    <message>
+        <source>Zajęte pole = </source>
+        <translation>Зайнята площа = </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
     </message>
 </context>
 </TS>

@@ -26,7 +26,7 @@ const SurfaceTexts& PolishSurfaceTexts() {
         .MeanFreePath = QT_TRANSLATE_NOOP("kinetra", "Śr. droga swob.  =   "),
         .Diameter = QT_TRANSLATE_NOOP("kinetra", "Średnica cząsteczek =  "),
         .TrackedCollisions = QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń cząsteczki =  "),
-        .ThinGasFreePath = QT_TRANSLATE_NOOP("kinetra", "Wzór dla gazu rzadkiego =  "),
+        .ThinGasFreePath = QT_TRANSLATE_NOOP("kinetra", "Wzór (gaz rzadki) =  "),
 
         .WallsTitle = QT_TRANSLATE_NOOP("kinetra", "ZDERZENIA"),
         .WallsTitle2 = QT_TRANSLATE_NOOP("kinetra", "ZE ŚCIANKAMI NACZYNIA"),
@@ -73,8 +73,8 @@ const SurfaceTexts& PolishSurfaceTexts() {
 
         .SpeedHistogram = QT_TRANSLATE_NOOP("kinetra", "Rozkład prędkości cząsteczek"),
         .ExactModel = QT_TRANSLATE_NOOP("kinetra", "Model dokładny: zderzenia sprężystych krążków"),
-        .CoveredShare = QT_TRANSLATE_NOOP("kinetra", "Cząsteczki zajmują "),
-        .CoveredShareUnit = QT_TRANSLATE_NOOP("kinetra", "% pola naczynia"),
+        .CoveredShare = QT_TRANSLATE_NOOP("kinetra", "Zajęte pole = "),
+        .CoveredShareUnit = QT_TRANSLATE_NOOP("kinetra", "%"),
     };
     return texts;
 }
