@@ -1436,10 +1436,6 @@ Reason: %2</translation>
         <translation>dd/MM/yyyy</translation>
     </message>
     <message>
-        <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj około 10 s, aż wskazanie manometru się ustali.</source>
-        <translation>Exact model: the pressure is measured from the particles hitting the walls. After each change, wait about 10 s until the manometer settles.</translation>
-    </message>
-    <message>
         <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od liczby cząsteczek (w modelu prostym rośnie razem z nią).</source>
         <translation>Exact model: the temperature is the mean energy of one particle, so it does not depend on the number of particles (in the simple model it grows with it).</translation>
     </message>
@@ -1680,6 +1676,30 @@ End the program?</translation>
     <message>
         <source>Język programu (klawisz F12: następny język)</source>
         <translation>Language of the program (F12 key: the next language)</translation>
+    </message>
+    <message>
+        <source>p - trwa pomiar</source>
+        <translation>p - still measuring</translation>
+    </message>
+    <message>
+        <source>trwa pomiar</source>
+        <translation>still measuring</translation>
+    </message>
+    <message>
+        <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj, aż zamiast napisu „trwa pomiar” pojawi się wartość (przy 100 cząsteczkach około 10 s). Prawo gazu doskonałego opisuje gaz rzadki: krążki mają własną powierzchnię (ile pola zajmują, podaje napis pod ciśnieniem), więc im gęstszy gaz, tym mniej mają miejsca do ruchu i tym częściej uderzają w ścianki. Ciśnienie jest przez to wyższe, niż podaje prawo: przy 500 cząsteczkach o ponad jedną dziesiątą. Z tego samego powodu średnia droga swobodna w gęstym gazie jest krótsza, niż podaje wzór dla gazu rzadkiego.</source>
+        <translation>Exact model: the pressure is measured from the particles hitting the walls. After each change, wait until a value replaces “still measuring” (about 10 s with 100 particles). The ideal-gas law describes a thin gas: the discs take up area of their own (the line under the pressure gives how much), so the denser the gas, the less room they have to move and the more often they hit the walls. The pressure is therefore higher than the law gives: with 500 particles by more than a tenth. For the same reason the mean free path in a dense gas is shorter than the thin-gas formula gives.</translation>
+    </message>
+    <message>
+        <source>Wzór (gaz rzadki) =  </source>
+        <translation>Thin-gas formula =  </translation>
+    </message>
+    <message>
+        <source>Zajęte pole = </source>
+        <translation>Area covered = </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
     </message>
 </context>
 </TS>

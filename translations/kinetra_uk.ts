@@ -266,10 +266,6 @@ Proszę wybrać inny folder lub inną nazwę pliku.</source>
         <translation>Температура</translation>
     </message>
     <message>
-        <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj około 10 s, aż wskazanie manometru się ustali.</source>
-        <translation>Точна модель: тиск вимірюють за ударами молекул об стінки. Після кожної зміни зачекай близько 10 с, доки показ манометра не встановиться.</translation>
-    </message>
-    <message>
         <source>Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od liczby cząsteczek (w modelu prostym rośnie razem z nią).</source>
         <translation>Точна модель: температура — це середня енергія однієї молекули, тому вона не залежить від числа молекул (у простій моделі вона зростає разом із ним).</translation>
     </message>
@@ -1680,6 +1676,30 @@ Czy zakończyć program?</source>
     <message>
         <source>Język programu (klawisz F12: następny język)</source>
         <translation>Мова програми (клавіша F12: наступна мова)</translation>
+    </message>
+    <message>
+        <source>p - trwa pomiar</source>
+        <translation>p - триває вимірювання</translation>
+    </message>
+    <message>
+        <source>trwa pomiar</source>
+        <translation>триває вимірювання</translation>
+    </message>
+    <message>
+        <source>Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie odczekaj, aż zamiast napisu „trwa pomiar” pojawi się wartość (przy 100 cząsteczkach około 10 s). Prawo gazu doskonałego opisuje gaz rzadki: krążki mają własną powierzchnię (ile pola zajmują, podaje napis pod ciśnieniem), więc im gęstszy gaz, tym mniej mają miejsca do ruchu i tym częściej uderzają w ścianki. Ciśnienie jest przez to wyższe, niż podaje prawo: przy 500 cząsteczkach o ponad jedną dziesiątą. Z tego samego powodu średnia droga swobodna w gęstym gazie jest krótsza, niż podaje wzór dla gazu rzadkiego.</source>
+        <translation>Точна модель: тиск вимірюють за ударами молекул об стінки. Після кожної зміни зачекай, доки замість напису «триває вимірювання» з’явиться значення (при 100 молекулах близько 10 с). Закон ідеального газу описує розріджений газ: диски мають власну площу (скільки площі вони займають, показує рядок під тиском), тож чим густіший газ, тим менше місця для руху і тим частіше молекули вдаряються об стінки. Тому тиск вищий, ніж за законом: при 500 молекулах більш ніж на десяту частину. З тієї ж причини середня довжина вільного пробігу в густому газі коротша, ніж дає формула для розрідженого газу.</translation>
+    </message>
+    <message>
+        <source>Wzór (gaz rzadki) =  </source>
+        <translation>Формула (розрідж. газ) =  </translation>
+    </message>
+    <message>
+        <source>Zajęte pole = </source>
+        <translation>Зайнята площа = </translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
     </message>
 </context>
 </TS>

@@ -169,7 +169,12 @@ constexpr const char* kTemperatureByVolume = QT_TRANSLATE_NOOP(
 constexpr const char* kExactPressure = QT_TRANSLATE_NOOP(
     "kinetra",
     "Model dokładny: ciśnienie mierzy się z uderzeń cząsteczek o ścianki. Po każdej zmianie "
-    "odczekaj około 10 s, aż wskazanie manometru się ustali.");
+    "odczekaj, aż zamiast napisu „trwa pomiar” pojawi się wartość (przy 100 cząsteczkach około "
+    "10 s). Prawo gazu doskonałego opisuje gaz rzadki: krążki mają własną powierzchnię (ile pola "
+    "zajmują, podaje napis pod ciśnieniem), więc im gęstszy gaz, tym mniej mają miejsca do ruchu "
+    "i tym częściej uderzają w ścianki. Ciśnienie jest przez to wyższe, niż podaje prawo: przy "
+    "500 cząsteczkach o ponad jedną dziesiątą. Z tego samego powodu średnia droga swobodna w "
+    "gęstym gazie jest krótsza, niż podaje wzór dla gazu rzadkiego.");
 constexpr const char* kExactTemperatureByCount = QT_TRANSLATE_NOOP(
     "kinetra",
     "Model dokładny: temperatura to średnia energia jednej cząsteczki, więc nie zależy od "

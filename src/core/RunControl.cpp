@@ -7,6 +7,7 @@
 #include "engine/Experiment.h"
 #include "engine/ModeTable.h"
 #include "engine/Modes.h"
+#include "engine/NumberFormat.h"
 #include "engine/Publisher.h"
 
 namespace {
@@ -282,6 +283,14 @@ void RunControl::ShowStudyTable() {
 
 bool RunControl::Tick(Canvas& canvas, const SurfaceTexts& texts) {
     const FrameResult result = Advance(*sim_);
+    // The exact model measures its mean speed anew every tick; the panel takes it when the
+    // digits it shows change, not at every frame.
+    const double measured = sim_->Captions.MeanSpeed;
+    if (sim_->Model == GasModel::Exact && screen_.SpeedCaption &&
+        ModeOf(sim_->S.SimulationMode).WritesExperimentCaptions &&
+        FormatGeneral(measured, GeneralFormat::G3) !=
+            FormatGeneral(screen_.Captions.MeanSpeed, GeneralFormat::G3))
+        screen_.Captions.MeanSpeed = measured;
     const bool drawn = Render(*sim_, texts, canvas);
     if (result.PauseRequested) {
         PauseOrResume();

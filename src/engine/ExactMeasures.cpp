@@ -74,12 +74,15 @@ constexpr std::size_t kKeptTicks = 36000;
 
 }  // namespace
 
-void PressureWindow::Reset(int64_t now) {
+void PressureWindow::Reset(int64_t now, int64_t settleHits) {
     since_ = now;
+    hits_ = 0;
+    settleHits_ = settleHits;
     ticks_.clear();
 }
 
 void PressureWindow::Add(int64_t tick, double impulse, int64_t hits) {
+    hits_ += hits;
     ticks_.push_back({tick, impulse, hits});
     if (ticks_.size() > kKeptTicks) {
         since_ = ticks_.front().at;

@@ -36,8 +36,10 @@ class PressureWindow {
     explicit PressureWindow(int64_t windowTicks = 120, int64_t minHits = 800)
         : window_(windowTicks), minHits_(minHits) {}
 
-    // Starts measuring anew at time now.
-    void Reset(int64_t now);
+    // Starts measuring anew at time now; the reading counts as settled once the window holds
+    // settleHits bounces and the shortest window's time.
+    void Reset(int64_t now, int64_t settleHits = 0);
+    bool Settled(int64_t now) const { return now - since_ >= window_ && hits_ >= settleHits_; }
     // The momentum given to the walls in `hits` bounces during the tick that ended at `tick`.
     void Add(int64_t tick, double impulse, int64_t hits);
     // Momentum per tick and unit of wall length over the window ending at now; 0 before any
@@ -53,5 +55,7 @@ class PressureWindow {
     int64_t window_;
     int64_t minHits_;
     int64_t since_ = 0;
+    int64_t hits_ = 0;  // since the last Reset
+    int64_t settleHits_ = 0;
     std::deque<Tick> ticks_;
 };

@@ -35,7 +35,8 @@ void ExactMotion::Load(const SimulationState& s) {
         const auto q = At(k);
         // Anything may have put a particle outside (a smaller vessel chosen on the track bar).
         x_[q] = std::clamp(s.PosX.Data()[k], left_, right_);
-        if (Confined(k)) x_[q] = std::clamp(x_[q], strip_.low, std::max(strip_.low, strip_.high));
+        if (const Strip* strip = StripOf(k))
+            x_[q] = std::clamp(x_[q], strip->low, std::max(strip->low, strip->high));
         y_[q] = std::clamp(s.PosY.Data()[k], top_, bottom_);
         // A vessel no wider (higher) than a particle leaves it no room to move that way; the
         // velocity stays as it is for a larger vessel later.
@@ -50,6 +51,10 @@ void ExactMotion::Store(SimulationState& s) const {
     for (int k = 0; k < n_; ++k) {
         const auto q = At(k);
         s.PosX.Data()[k] = std::clamp(x_[q], left_, right_);
+        // A tick cut short moved the rest plainly: a group still ends it in its strip.
+        if (const Strip* strip = StripOf(k))
+            s.PosX.Data()[k] =
+                std::clamp(s.PosX.Data()[k], strip->low, std::max(strip->low, strip->high));
         s.PosY.Data()[k] = std::clamp(y_[q], top_, bottom_);
         // Untouched velocities keep their exact bits.
         if (count_[q] == 0) continue;
@@ -133,18 +138,18 @@ void ExactMotion::PredictWall(int i, double now) {
         if (ty < best) best = ty, wall = kTopWall;
     }
     if (wall != 0 && now + best <= 1.0) Push({now + best, i, -wall, count_[q], 0});
-    if (Confined(i)) PredictStrip(i, now);
+    if (const Strip* strip = StripOf(i)) PredictStrip(i, *strip, now);
 }
 
-void ExactMotion::PredictStrip(int i, double now) {
+void ExactMotion::PredictStrip(int i, const Strip& strip, double now) {
     const auto q = At(i);
     double t = kNever;
     int32_t edge = 0;
-    if (u_[q] > 0.0 && strip_.high < right_) {
-        t = std::max(0.0, (strip_.high - x_[q]) / u_[q]);
+    if (u_[q] > 0.0 && strip.high < right_) {
+        t = std::max(0.0, (strip.high - x_[q]) / u_[q]);
         edge = kStripHigh;
-    } else if (u_[q] < 0.0 && strip_.low > left_) {
-        t = std::max(0.0, (strip_.low - x_[q]) / u_[q]);
+    } else if (u_[q] < 0.0 && strip.low > left_) {
+        t = std::max(0.0, (strip.low - x_[q]) / u_[q]);
         edge = kStripLow;
     }
     if (edge != 0 && now + t <= 1.0) Push({now + t, i, edge, count_[q], 0});
@@ -152,7 +157,8 @@ void ExactMotion::PredictStrip(int i, double now) {
 
 void ExactMotion::BounceOffStrip(int i, int32_t edge) {
     const auto q = At(i);
-    x_[q] = edge == kStripLow ? strip_.low : strip_.high;
+    const Strip& strip = *StripOf(i);
+    x_[q] = edge == kStripLow ? strip.low : strip.high;
     u_[q] = -u_[q];
     ++count_[q];
     Show(i);

@@ -42,12 +42,13 @@ class ExactMotion {
     }
 
     // Particles first..last (1-based) move between the sprite x positions low..high only, as if
-    // two walls of their own stood there (the heat-transport partition); the others pass. Their
-    // bounces there are not wall bounces of the vessel. Lasts until Unconfine.
+    // two walls of their own stood there (the heat-transport partition and the two gases beside
+    // it); the others pass. Their bounces there are not wall bounces of the vessel. Each call
+    // adds a group (groups do not overlap); they last until Unconfine.
     void Confine(int first, int last, double low, double high) {
-        strip_ = {first - 1, last - 1, low, high};
+        strips_.push_back({first - 1, last - 1, low, high});
     }
-    void Unconfine() { strip_ = {}; }
+    void Unconfine() { strips_.clear(); }
 
     const ExactTotals& Totals() const { return totals_; }
     void Reset() { totals_ = {}; }
@@ -80,8 +81,13 @@ class ExactMotion {
         int first = 0, last = -1;  // 0-based, empty when last < first
         double low = 0.0, high = 0.0;
     };
-    bool Confined(int i) const { return i >= strip_.first && i <= strip_.last; }
-    void PredictStrip(int i, double now);
+    // The group particle i (0-based) is confined to, if any.
+    const Strip* StripOf(int i) const {
+        for (const Strip& strip : strips_)
+            if (i >= strip.first && i <= strip.last) return &strip;
+        return nullptr;
+    }
+    void PredictStrip(int i, const Strip& strip, double now);
     void BounceOffStrip(int i, int32_t edge);
 
     void Load(const SimulationState& s);
@@ -116,5 +122,5 @@ class ExactMotion {
     double cellW_ = 1.0, cellH_ = 1.0;
     int cols_ = 1, rows_ = 1;
     ExactTotals totals_;
-    Strip strip_;
+    std::vector<Strip> strips_;
 };

@@ -73,7 +73,8 @@ bool ChangeCountOrSpeed(Simulation& sim);
 void ChangeParticleMass(Simulation& sim);
 
 // Track bar 4 moved: the vessel becomes a square of the new side around the same centre.
-// When it shrinks, slots 1 to 1500 are placed anew inside it; velocities, kinds and the
+// When it shrinks (on the exact model, when it changes at all), slots 1 to 1500 are placed
+// anew inside it; velocities, kinds and the
 // clock stay. If the particles cannot all be placed within kVesselSideBudget attempts, the
 // old vessel and every old position are restored and the result is false: the caption then
 // still shows the old side, and the window should move the track bar back to VesselWidth.

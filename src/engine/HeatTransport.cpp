@@ -172,9 +172,14 @@ void AdvanceHeatTransport(Simulation& sim) {
     const int first = FirstPartitionSlot(s);
     if (sim.Model == GasModel::Exact) {
         // The exact model keeps the partition in its strip by the strip's own walls, at the
-        // moment a particle reaches them.
+        // moment a particle reaches them. Each gas reaches into the partition up to a disc's
+        // width and a pixel short of its middle: it meets the partition's particles there and
+        // never passes, nor touches the other gas.
         const double middle = s.VesselLeft + s.VesselWidth / 2;
-        sim.Exact.Confine(first, LastPartitionSlot(s), middle - 28, middle + 28 - s.ParticleSize);
+        const double size = s.ParticleSize;
+        sim.Exact.Confine(1, s.SideCount, s.VesselLeft, middle - size - 0.5);
+        sim.Exact.Confine(s.SideCount + 1, 2 * s.SideCount, middle + 0.5, s.RightLimit());
+        sim.Exact.Confine(first, LastPartitionSlot(s), middle - 28, middle + 28 - size);
         AdvanceGas(sim, counter);
         sim.Exact.Unconfine();
         f.PartitionX.assign(s.PosX.Data() + (first - 1), s.PosX.Data() + LastPartitionSlot(s));

@@ -22,6 +22,9 @@ constexpr int kPipePiece = 4;
 // Text block of this mode.
 constexpr int kTextX = 790;
 constexpr int kPressureLineY = 480;
+// Over the manometer, while the exact model is still measuring.
+constexpr int kGaugeNoteX = 722;
+constexpr int kGaugeNoteY = 228;
 
 // The program's pressure in units of 10^-26, the manometer's gauge height, and Pressure.
 void ShowPressure(SimulationState& s, double raw) {
@@ -45,6 +48,7 @@ void MeasureExactPressure(Simulation& sim) {
     const double perTick = sim.ExactPressure.Pressure(tick, wall);
     const double mass = s.ParticleCount > 0 ? s.GasMass / s.ParticleCount : 0.0;
     ShowPressure(s, 2.0 * mass * perTick * s.StepDivisor);
+    sim.Frame.PressureMeasuring = !sim.ExactPressure.Settled(tick);
 }
 
 void MeasurePressure(SimulationState& s) {
@@ -75,7 +79,14 @@ void DrawManometer(const SimulationState& s, Canvas& canvas) {
 
 // "p = <value> x 10" with the exponent raised and smaller, then the unit; or, with the gauge
 // at its cap, the pressure reported as not established.
-void WritePressureLine(const SimulationState& s, const SurfaceTexts& t, Canvas& canvas) {
+void WritePressureLine(const SimulationState& s, const FrameReadings& f, const SurfaceTexts& t,
+                       Canvas& canvas) {
+    if (f.PressureMeasuring) {
+        // Too few wall bounces yet: the gauge moves, but no number is given.
+        canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, t.PressureMeasuring);
+        canvas.SurfaceTextOut(kGaugeNoteX, kGaugeNoteY, 10, t.GaugeMeasuring);
+        return;
+    }
     if (!(s.ThermoHeight < kGaugeFull)) {
         canvas.SurfaceTextOut(kTextX, kPressureLineY, 12, t.PressureUnsettled);
         return;
@@ -124,7 +135,7 @@ void RenderPressure(const SimulationState& s, const FrameReadings& f, const Surf
     DrawManometer(s, canvas);
 
     WriteExperimentStatus(s, f, t, canvas, kTextX);
-    WritePressureLine(s, t, canvas);
+    WritePressureLine(s, f, t, canvas);
     canvas.SurfaceTextOut(770, 35, 13, t.PressureTitle);
     canvas.SurfaceTextOut(850, 730, 12, publisher::kWebAddress);
 

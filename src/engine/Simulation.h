@@ -68,6 +68,9 @@ struct FrameReadings {
     // Concentration chart: count each particle in the part its centre stands in (the exact
     // model's discs), rather than by its sprite's left edge.
     bool CountByCentre = false;
+    // Pressure on the exact model: its window does not yet hold enough wall bounces for the
+    // value to be trusted.
+    bool PressureMeasuring = false;
 };
 
 // How the contact step finds partners: the plain all-pairs loop, kept as the reference, or
@@ -113,7 +116,11 @@ struct FrameResult {
     bool PauseRequested = false;
 };
 
-// Starts the exact model's pressure measurement anew (a new gas, a new model).
+// Starts the exact model's pressure measurement anew (a new gas, a new vessel, a new model).
+// A new mass needs no new start: the wall impulses are kept per unit mass, and the mass
+// multiplies them only when the pressure is shown. The reading counts as settled after 2 s and
+// kPressureSettleHits * sqrt(N) wall bounces.
+inline constexpr double kPressureSettleHits = 12.0;
 void ResetExactPressure(Simulation& sim);
 
 // One tick of the current SimulationMode: the window advances the state, renders it with its

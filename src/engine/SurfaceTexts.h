@@ -31,6 +31,7 @@ struct SurfaceTexts {
     std::string MeanFreePath;
     std::string Diameter;
     std::string TrackedCollisions;
+    std::string ThinGasFreePath;  // the exact model's: the thin gas's formula, beside the measured
 
     // Wall collisions.
     std::string WallsTitle;
@@ -57,6 +58,8 @@ struct SurfaceTexts {
     std::string PressureExponent;
     std::string PressureUnit;
     std::string PressureUnsettled;
+    std::string PressureMeasuring;  // the exact model's status line and gauge, while measuring
+    std::string GaugeMeasuring;
 
     // Heat transport.
     std::string HeatTitle;
@@ -78,6 +81,8 @@ struct SurfaceTexts {
     // Speed histogram, when shown; the name of the exact model, when chosen.
     std::string SpeedHistogram;
     std::string ExactModel;
+    std::string CoveredShare;  // the exact model's, where a dense gas departs from the formulas
+    std::string CoveredShareUnit;
 
     // Decimal separator of the numbers between the pieces.
     char Decimal = ',';
@@ -85,7 +90,7 @@ struct SurfaceTexts {
 
 // Every piece of the table, for whatever treats them all alike (a translation, a check that
 // nothing is written outside the table). A piece added above belongs here too.
-inline constexpr std::array<std::string SurfaceTexts::*, 53> kSurfaceTextPieces = {
+inline constexpr std::array<std::string SurfaceTexts::*, 58> kSurfaceTextPieces = {
     &SurfaceTexts::Units,
     &SurfaceTexts::ShortUnits,
     &SurfaceTexts::TimePrefix,
@@ -102,6 +107,7 @@ inline constexpr std::array<std::string SurfaceTexts::*, 53> kSurfaceTextPieces 
     &SurfaceTexts::MeanFreePath,
     &SurfaceTexts::Diameter,
     &SurfaceTexts::TrackedCollisions,
+    &SurfaceTexts::ThinGasFreePath,
     &SurfaceTexts::WallsTitle,
     &SurfaceTexts::WallsTitle2,
     &SurfaceTexts::WallChartTitle,
@@ -124,6 +130,8 @@ inline constexpr std::array<std::string SurfaceTexts::*, 53> kSurfaceTextPieces 
     &SurfaceTexts::PressureExponent,
     &SurfaceTexts::PressureUnit,
     &SurfaceTexts::PressureUnsettled,
+    &SurfaceTexts::PressureMeasuring,
+    &SurfaceTexts::GaugeMeasuring,
     &SurfaceTexts::HeatTitle,
     &SurfaceTexts::LeftCount,
     &SurfaceTexts::RightCount,
@@ -139,6 +147,8 @@ inline constexpr std::array<std::string SurfaceTexts::*, 53> kSurfaceTextPieces 
     &SurfaceTexts::CaptionSide,
     &SurfaceTexts::SpeedHistogram,
     &SurfaceTexts::ExactModel,
+    &SurfaceTexts::CoveredShare,
+    &SurfaceTexts::CoveredShareUnit,
 };
 // A string added to the table without a place in the list above makes the table outgrow this.
 static_assert(sizeof(SurfaceTexts) <= (kSurfaceTextPieces.size() + 1) * sizeof(std::string),

@@ -12,6 +12,7 @@
 #include "engine/Canvas.h"
 #include "engine/Clock.h"
 #include "engine/Modes.h"
+#include "engine/NumberFormat.h"
 #include "ui/texts/PolishTexts.h"
 
 namespace {
@@ -396,6 +397,14 @@ TEST_F(Run, AnotherGasModelStartsARunOnScreenAgain) {
     run.ModelChosen(GasModel::Described, false);
     EXPECT_EQ(S().ClockStart, clock.MillisecondStamp());
     EXPECT_EQ(S().SimulationMode, kModePressure);
+    // The exact gas's mean speed is measured at every tick, and the panel shows it.
+    run.ModelChosen(GasModel::Exact, false);
+    const double start = Shown().Captions.MeanSpeed;
+    for (int k = 0; k < 300; ++k)
+        Tick();
+    EXPECT_NE(Shown().Captions.MeanSpeed, start);
+    EXPECT_EQ(FormatGeneral(Shown().Captions.MeanSpeed, GeneralFormat::G3),
+              FormatGeneral(S().MeanSpeed, GeneralFormat::G3));
 }
 
 TEST_F(Run, StudiesSetTheirChartAndRunWithTheirTable) {

@@ -101,6 +101,32 @@ TEST(SpeedHistogram, BarsFollowTheCurveForAMaxwellGas) {
         ASSERT_GE(curveY, 0);
         EXPECT_NEAR(bar.top, curveY, 4) << "bar at " << bar.left;
     }
+    // The bars fill their bins edge to edge: they paint the area under the curve.
+    double painted = 0.0, curve = 0.0;
+    for (const auto& bar : canvas.fills) {
+        EXPECT_EQ(bar.right - bar.left, place.Width / kHistogramBins);  // the right edge is open
+        painted += double(bar.right - bar.left) * (bar.bottom - bar.top);
+    }
+    for (const auto& line : canvas.lines)
+        if (line.x1 > line.x0)
+            curve += (line.x1 - line.x0) * (2.0 * bottom - line.y0 - line.y1) / 2;
+    EXPECT_NEAR(painted / curve, 1.0, 0.02);
+}
+
+TEST(SpeedHistogram, ABarTallerThanTheBoxSetsTheScaleInsteadOfBeingCut) {
+    // Three quarters of the speeds in one bin, a quarter in another: far above the curve.
+    SimulationState s;
+    s.ParticleCount = 400;
+    for (int i = 1; i <= s.ParticleCount; ++i) {
+        s.VelX[i] = i <= 300 ? 1.0 : 1.5;
+        s.VelY[i] = 0.0;
+    }
+    const HistogramPlace place{100, 100, 200, 150};
+    RecordingCanvas canvas;
+    RenderSpeedHistogram(s, place, "v", canvas);
+    ASSERT_EQ(canvas.fills.size(), 2u);
+    EXPECT_EQ(canvas.fills[0].top, place.Top);
+    EXPECT_EQ(canvas.fills[1].top, place.Top + place.Height - place.Height / 3);
 }
 
 TEST(SpeedHistogram, AGasAtRestShowsItsAxisAndCaptionOnly) {

@@ -26,6 +26,7 @@ const SurfaceTexts& PolishSurfaceTexts() {
         .MeanFreePath = QT_TRANSLATE_NOOP("kinetra", "Śr. droga swob.  =   "),
         .Diameter = QT_TRANSLATE_NOOP("kinetra", "Średnica cząsteczek =  "),
         .TrackedCollisions = QT_TRANSLATE_NOOP("kinetra", "Liczba zderzeń cząsteczki =  "),
+        .ThinGasFreePath = QT_TRANSLATE_NOOP("kinetra", "Wzór (gaz rzadki) =  "),
 
         .WallsTitle = QT_TRANSLATE_NOOP("kinetra", "ZDERZENIA"),
         .WallsTitle2 = QT_TRANSLATE_NOOP("kinetra", "ZE ŚCIANKAMI NACZYNIA"),
@@ -50,6 +51,8 @@ const SurfaceTexts& PolishSurfaceTexts() {
         .PressureExponent = QT_TRANSLATE_NOOP("kinetra", "- 26"),
         .PressureUnit = QT_TRANSLATE_NOOP("kinetra", "jedn."),
         .PressureUnsettled = QT_TRANSLATE_NOOP("kinetra", "p - nieustalone"),
+        .PressureMeasuring = QT_TRANSLATE_NOOP("kinetra", "p - trwa pomiar"),
+        .GaugeMeasuring = QT_TRANSLATE_NOOP("kinetra", "trwa pomiar"),
 
         .HeatTitle = QT_TRANSLATE_NOOP("kinetra", "TRANSPORT CIEPŁA"),
         .LeftCount = QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek w lewej części naczynia: "),
@@ -70,6 +73,8 @@ const SurfaceTexts& PolishSurfaceTexts() {
 
         .SpeedHistogram = QT_TRANSLATE_NOOP("kinetra", "Rozkład prędkości cząsteczek"),
         .ExactModel = QT_TRANSLATE_NOOP("kinetra", "Model dokładny: zderzenia sprężystych krążków"),
+        .CoveredShare = QT_TRANSLATE_NOOP("kinetra", "Zajęte pole = "),
+        .CoveredShareUnit = QT_TRANSLATE_NOOP("kinetra", "%"),
     };
     return texts;
 }
