@@ -78,6 +78,42 @@ inline constexpr const char* kClearTable = QT_TRANSLATE_NOOP("kinetra", "Wyczyś
 inline constexpr const char* kClearQuestion =
     QT_TRANSLATE_NOOP("kinetra", "Czy na pewno usunąć wszystkie liczby z tabeli pomiarów?");
 
+// Files and paper: the tables' save buttons, the files' names, the print jobs' titles, the
+// printed table's headings and the view's choice for paper.
+inline constexpr const char* kSaveTable = QT_TRANSLATE_NOOP("kinetra", "Zapisz tabelę (CSV)");
+inline constexpr const char* kSaveTableHint =
+    QT_TRANSLATE_NOOP("kinetra", "Zapisz pomiary z tabeli w pliku CSV dla arkusza kalkulacyjnego");
+inline constexpr const char* kSaveChart = QT_TRANSLATE_NOOP("kinetra", "Zapisz wykres (PNG/PDF)");
+inline constexpr const char* kSaveChartHint =
+    QT_TRANSLATE_NOOP("kinetra", "Zapisz wykres jako obraz PNG albo stronę PDF");
+inline constexpr const char* kChartDialogTitle = QT_TRANSLATE_NOOP("kinetra", "Zapisz wykres");
+inline constexpr const char* kChartFilter =
+    QT_TRANSLATE_NOOP("kinetra", "Obraz PNG (*.png);;Strona PDF (*.pdf)");
+inline constexpr const char* kTableFile = QT_TRANSLATE_NOOP("kinetra", "pomiary.csv");
+inline constexpr const char* kChartFile = QT_TRANSLATE_NOOP("kinetra", "wykres.png");
+inline constexpr const char* kPictureFile = QT_TRANSLATE_NOOP("kinetra", "symulacja.png");
+inline constexpr const char* kDiffusionJob =
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Dyfuzja - ilustracja procesu");
+inline constexpr const char* kFreePathJob =
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Droga swobodna");
+inline constexpr const char* kWallJob =
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Zderzenia ze ściankami naczynia");
+inline constexpr const char* kHeatJob =
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Transport ciepła");
+inline constexpr const char* kPressureJob =
+    QT_TRANSLATE_NOOP("kinetra", "Wydruk ekranu symulacji Pojęcie ciśnienia");
+inline constexpr const char* kTableJob = QT_TRANSLATE_NOOP("kinetra", "Wydruk tabeli pomiarów - ");
+inline constexpr const char* kDateFormat = QT_TRANSLATE_NOOP("kinetra", "dd.MM.yyyy");
+inline constexpr const char* kPrintedCount = QT_TRANSLATE_NOOP("kinetra", "Liczba cząsteczek");
+inline constexpr const char* kPrintedFreePath =
+    QT_TRANSLATE_NOOP("kinetra", "Średnia droga swobodna [jednostka]");
+inline constexpr const char* kWhitePaper = QT_TRANSLATE_NOOP("kinetra", "druk na białym tle");
+inline constexpr const char* kWhitePaperHint = QT_TRANSLATE_NOOP(
+    "kinetra",
+    "Przycisk „Drukuj” nad symulacją: obraz ekranu drukuje się na białym tle zamiast\n"
+    "czarnego, co oszczędza toner. Dyfuzja bez wykresu i droga swobodna drukują się na białym\n"
+    "tle zawsze.");
+
 // The Units dialog.
 inline constexpr const char* kUnitsTitle =
     QT_TRANSLATE_NOOP("kinetra", "Jednostki stosowane w programie");

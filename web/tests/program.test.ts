@@ -1,7 +1,9 @@
 // The whole program in the page, as a pupil and a teacher use it: the panels' checks, the keys,
-// every exercise from the menu, a whole lesson with its table and chart, and the languages
-// switched in the middle of a run without losing it or the table.
+// every exercise from the menu, a whole lesson from the menu to a printed table with its files,
+// and the languages switched in the middle of a run without losing it or the table.
 import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { readFileSync, writeFileSync } from "node:fs";
 import { after, before, test } from "node:test";
 import type { Page } from "playwright-core";
 import { openPage, outputPath, pageErrors, startHarness, type Harness } from "./support.js";
@@ -30,6 +32,20 @@ async function openExercise(page: Page, topic: number, exercise: string): Promis
   await page.locator("section.topic:not([hidden]) .pane:not([hidden]) .run-button").first().click();
 }
 
+declare global {
+  interface Window {
+    printedWhile: string[];
+  }
+}
+
+// The print dialog as a note of the run's state when it opened; the sheet stays laid out.
+async function stubPrint(page: Page): Promise<void> {
+  await page.evaluate(() => {
+    window.printedWhile = [];
+    window.print = () => void window.printedWhile.push(window.kinetraProbe!.state().run);
+  });
+}
+
 async function message(page: Page): Promise<string> {
   const box = page.locator("dialog[open] .message");
   await box.waitFor();
@@ -40,10 +56,7 @@ async function message(page: Page): Promise<string> {
 
 test("the set-up panel checks its values and the keys act on the run", async () => {
   const page = await openPage(harness);
-  await page.evaluate(() => {
-    (window as unknown as { printed: number }).printed = 0;
-    window.print = () => void (window as unknown as { printed: number }).printed++;
-  });
+  await stubPrint(page);
   // The free-path study's panel: a letter in a box, then too few collisions.
   await openExercise(page, 1, "droga-swobodna-badanie");
   assert.equal(await page.locator("section.set-up").isVisible(), true);
@@ -73,8 +86,12 @@ test("the set-up panel checks its values and the keys act on the run", async () 
   await page.keyboard.press("r");
   await framesAfter(page, 1);
   assert.ok((await page.evaluate(() => window.kinetraProbe!.state().ms)) < 400);
+  // P prints the free path's vessel redrawn, the run paused while the dialog is up.
   await page.keyboard.press("p");
-  assert.equal(await page.evaluate(() => (window as unknown as { printed: number }).printed), 1);
+  await page.waitForFunction(() => window.printedWhile.length === 1);
+  assert.deepEqual(await page.evaluate(() => window.printedWhile), ["paused"]);
+  assert.match((await page.locator(".print-sheet").textContent()) ?? "", /DROGA SWOBODNA/);
+  assert.equal(await run(page), "running");
   await page.keyboard.press("F1");
   assert.equal(await page.locator("dialog[open] .units").isVisible(), true);
   await page.keyboard.press("Escape");
@@ -120,8 +137,19 @@ const lessonRows: [string, string][] = [
   ["100", "5.6"],
 ];
 
-test("a whole lesson: a study from the menu, five rows typed, the chart, and the languages switched during the run", async () => {
+// What a button gives to the browser's downloads: its name and bytes.
+async function downloaded(page: Page, click: () => Promise<void>): Promise<[string, Buffer]> {
+  const [file] = await Promise.all([page.waitForEvent("download"), click()]);
+  return [file.suggestedFilename(), readFileSync((await file.path())!)];
+}
+
+function pdfText(file: string): string {
+  return execFileSync("pdftotext", ["-layout", file, "-"]).toString();
+}
+
+test("a whole lesson: a study from the menu, five rows typed, the chart, its files and its page printed, and the languages switched during the run", async () => {
   const page = await openPage(harness);
+  await stubPrint(page);
   await openExercise(page, 4, "cisnienie-liczba");
   await page.locator("section.study-panel").waitFor();
   await framesAfter(page, 5);
@@ -155,6 +183,57 @@ test("a whole lesson: a study from the menu, five rows typed, the chart, and the
   assert.equal(await chart.getAttribute("data-points"), "5");
   assert.ok(Number(await chart.getAttribute("data-curve")) >= 2, "the fitted line is drawn");
   await page.screenshot({ path: outputPath("lesson-pl.png") });
+
+  // The table as CSV: the headings as shown on one line, a point for the decimals.
+  const [csvName, csv] = await downloaded(page, () =>
+    page.locator("[data-save-table=study]").click(),
+  );
+  assert.equal(csvName, "pomiary.csv");
+  assert.equal(
+    csv.toString("utf8"),
+    "Liczba cząsteczek N,Ciśnienie x 10^-26 [jedn.]\r\n" +
+      "20,1.1\r\n40,2.3\r\n60,3.2\r\n80,4.4\r\n100,5.6\r\n",
+  );
+  // The chart as a PNG picture or a PDF page, chosen in a dialog.
+  const chartFile = async (kind: string): Promise<[string, Buffer]> => {
+    await page.locator("[data-save-chart=study]").click();
+    return downloaded(page, () => page.locator(`dialog[open] [data-file=${kind}]`).click());
+  };
+  const [pngName, png] = await chartFile("png");
+  assert.equal(pngName, "wykres.png");
+  assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [2480, 1748]);
+  const [pdfName, pdf] = await chartFile("pdf");
+  assert.equal(pdfName, "wykres.pdf");
+  const chartPdf = outputPath("lesson-chart.pdf");
+  writeFileSync(chartPdf, pdf);
+  assert.match(execFileSync("pdfinfo", [chartPdf]).toString(), /Pages:\s+1\n/);
+  assert.match(pdfText(chartPdf), /p\[jedn\.\]/);
+  assert.equal(await run(page), "running");
+
+  // The table's page printed: the study and the date above the chart, the rows below, on A4.
+  await page.locator("[data-print=study]").click();
+  await page.waitForFunction(() => window.printedWhile.length === 1);
+  const printed = outputPath("lesson-table.pdf");
+  await page.pdf({ path: printed, preferCSSPageSize: true, printBackground: true });
+  assert.match(execFileSync("pdfinfo", [printed]).toString(), /Pages:\s+1\n[^]*\(A4\)/);
+  const words = pdfText(printed);
+  const study = (await page.locator(".study-title").textContent())!.trim().replace(/\s+/g, " ");
+  assert.ok(words.includes(`${study}, `), words);
+  assert.match(words, /Liczba cząsteczek N\s+Ciśnienie x 10\s+\[jedn\.\]/);
+  for (const [x, y] of [
+    ["20", "1,1"],
+    ["60", "3,2"],
+    ["100", "5,6"],
+  ])
+    assert.match(words, new RegExp(`${x}\\s+${y}`));
+  execFileSync("pdftoppm", [
+    "-r",
+    "50",
+    "-png",
+    "-singlefile",
+    printed,
+    outputPath("lesson-table"),
+  ]);
 
   for (const [language, separated] of [
     ["en", "1.1"],

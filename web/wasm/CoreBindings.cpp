@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "PrintBindings.h"
 #include "TextMetrics.h"
 #include "WebProgram.h"
 #include "core/Catalogue.h"
@@ -191,6 +192,26 @@ const std::map<std::string, const char*>& NamedTexts() {
         {"page.version", page_texts::kVersion},
         {"page.year", page_texts::kYear},
         {"page.ok", page_texts::kOk},
+        {"page.saveTable", page_texts::kSaveTable},
+        {"page.saveTableHint", page_texts::kSaveTableHint},
+        {"page.saveChart", page_texts::kSaveChart},
+        {"page.saveChartHint", page_texts::kSaveChartHint},
+        {"page.chartDialogTitle", page_texts::kChartDialogTitle},
+        {"page.chartFilter", page_texts::kChartFilter},
+        {"page.tableFile", page_texts::kTableFile},
+        {"page.chartFile", page_texts::kChartFile},
+        {"page.pictureFile", page_texts::kPictureFile},
+        {"page.diffusionJob", page_texts::kDiffusionJob},
+        {"page.freePathJob", page_texts::kFreePathJob},
+        {"page.wallJob", page_texts::kWallJob},
+        {"page.heatJob", page_texts::kHeatJob},
+        {"page.pressureJob", page_texts::kPressureJob},
+        {"page.tableJob", page_texts::kTableJob},
+        {"page.dateFormat", page_texts::kDateFormat},
+        {"page.printedCount", page_texts::kPrintedCount},
+        {"page.printedFreePath", page_texts::kPrintedFreePath},
+        {"page.whitePaper", page_texts::kWhitePaper},
+        {"page.whitePaperHint", page_texts::kWhitePaperHint},
     };
     return table;
 }
@@ -374,6 +395,11 @@ bool SetLanguage(WebProgram& p, const std::string& code) {
 std::string LanguageCode(const WebProgram& p) {
     return std::string(p.CurrentLanguage().Code);
 }
+// The printed page of the run on screen (PrintBindings.h), in the language of the code.
+val VesselPage(const WebProgram& p, int vmax, const std::string& code) {
+    return VesselPageOf(p.Control().Sim().S, vmax, code);
+}
+
 double RunMilliseconds(WebProgram& p) {
     const SimulationState& s = p.Control().Sim().S;
     return static_cast<double>(s.ClockNow - s.ClockStart - s.PausedTotal);
@@ -497,89 +523,15 @@ std::string CellNote(const std::string& text, const std::string& separator,
         CellHintFor(NormalisedCellText(text, Separator(separator)), Separator(separator));
     return note ? Tr(code, note) : std::string();
 }
+// A cell's number as the tables read it (-1 for none); embind passes no string_view.
+double CellNumber(const std::string& text) {
+    return CellValue(text);
+}
 bool RowsReady(const std::vector<std::string>& cells) {
     return FirstRowsReady(cells);
 }
 bool AnyTyped(const std::vector<std::string>& cells) {
     return AnyCellTyped(cells);
-}
-
-// ---- the chart
-
-val Point(ChartPoint p) {
-    val o = val::array();
-    o.call<void>("push", p.X);
-    o.call<void>("push", p.Y);
-    return o;
-}
-
-int ChartTextWidth(const std::string& text) {
-    return SurfaceTextWidth(text, 8);
-}
-
-// Everything the painter of a chart box needs, worked out by the core: the frame, the ticks and
-// their labels, the captions and their places, the points and the fitted curve.
-val ChartLayout(const std::vector<std::string>& cells, int mode, const std::string& xCaption,
-                bool fromZero, bool drawCurve, int curve, int width, int height,
-                const std::string& code) {
-    const Language language = LanguageOf(code);
-    const char separator = DecimalSeparatorOf(language);
-    const TableRowArray rows = GatherTable(cells);
-    const int count = ClampRowCount(kTableRowCount);
-    const ChartFrame frame = ScreenChartFrame(width, height);
-    const ChartRange range = ComputeChartRange(rows, count, fromZero);
-    const ChartMapping mapping(frame, range);
-    const AxisCaptions captions = AxisCaptionsFor(mode, xCaption, language);
-    const ChartTextPlaces places = PlaceChartTexts(frame, 6, 3, width, captions, ChartTextWidth);
-    val o = val::object();
-    val f = val::array();
-    for (int v : {frame.Left, frame.Top, frame.Width, frame.Height})
-        f.call<void>("push", v);
-    o.set("frame", f);
-    o.set("canPlot", range.CanPlot());
-    const auto xTicks = XTicks(frame, range);
-    const auto yTicks = YTicks(frame, range);
-    const auto xLabels =
-        XTickLabels(xTicks, frame.Left, places.XLabelLimit, ChartTextWidth, separator);
-    val xs = val::array();
-    for (size_t k = 0; k < xTicks.size(); ++k) {
-        val t = val::object();
-        t.set("offset", xTicks[k].Offset);
-        t.set("label", xLabels[k]);
-        xs.call<void>("push", t);
-    }
-    val ys = val::array();
-    for (const ChartTick& tick : yTicks) {
-        val t = val::object();
-        t.set("offset", tick.Offset);
-        t.set("label", TickLabel(tick.Value, separator));
-        ys.call<void>("push", t);
-    }
-    o.set("xTicks", xs);
-    o.set("yTicks", ys);
-    o.set("xLabelsTop", places.XLabelsTop);
-    o.set("yLabelsRight", places.YLabelsRight);
-    o.set("captionsShown", captions.Shown);
-    o.set("yCaption", captions.Y);
-    o.set("xCaption", captions.X);
-    o.set("yCaptionAt", Point(places.YCaption));
-    o.set("xCaptionAt", Point(places.XCaption));
-    val points = val::array();
-    if (range.CanPlot()) {
-        for (int r = 1; r <= count; ++r) {
-            if (!IsFilled(rows[r])) continue;
-            points.call<void>("push", Point({mapping.Px(rows[r].X), mapping.Py(rows[r].Y)}));
-        }
-    }
-    o.set("points", points);
-    val line = val::array();
-    if (drawCurve) {
-        const CurveFit fit = FitCurve(rows, count, curve, range);
-        for (const ChartPoint& p : CurvePolyline(fit, mapping))
-            line.call<void>("push", Point(p));
-    }
-    o.set("curve", line);
-    return o;
 }
 
 }  // namespace
@@ -625,7 +577,8 @@ EMSCRIPTEN_BINDINGS(core) {
         .function("viewChosen", &ViewChosen)
         .function("setLanguage", &SetLanguage)
         .function("language", &LanguageCode)
-        .function("runMilliseconds", &RunMilliseconds);
+        .function("runMilliseconds", &RunMilliseconds)
+        .function("vesselPage", &VesselPage);
 
     function("languages", &LanguageList);
     function("textsIn", &TextsIn);
@@ -634,8 +587,7 @@ EMSCRIPTEN_BINDINGS(core) {
     function("particleSizeOfChoice", &ParticleSizeOfChoice);
     function("settleCell", &SettleCell);
     function("cellNote", &CellNote);
-    function("cellValue", &CellValue);
+    function("cellValue", &CellNumber);
     function("rowsReady", &RowsReady);
     function("anyCellTyped", &AnyTyped);
-    function("chartLayout", &ChartLayout);
 }

@@ -64,9 +64,17 @@ export function planChart(
   return chartModule().chartPlan(chart, paper, width, height, measure, measure);
 }
 
-// The chart on a paint box of width x height pixels (the context's own units), as on screen.
-export function drawChart(ctx: Context2D, width: number, height: number, chart: ChartInput): void {
-  paintPlan(ctx, planChart(ctx, width, height, chart, false), screenChartFont(), width, height);
+// The chart on a paint box of width x height pixels (the context's own units), as on screen;
+// the plan it painted.
+export function drawChart(
+  ctx: Context2D,
+  width: number,
+  height: number,
+  chart: ChartInput,
+): ChartPlan {
+  const plan = planChart(ctx, width, height, chart, false);
+  paintPlan(ctx, plan, screenChartFont(), width, height);
+  return plan;
 }
 
 // The chart in the upper half of a page of width x height pixels, as it prints.

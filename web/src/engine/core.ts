@@ -1,5 +1,6 @@
 // The core's side of the module (web/wasm/CoreBindings.cpp), typed: the whole program's run
 // control with the page as its front-end, the texts, the catalogue, the cells and the chart.
+import type { VesselPage } from "../print";
 import type { EngineModule } from "./module";
 
 // Settings by what they mean, in the core's order (core/Settings.h).
@@ -128,6 +129,8 @@ export interface Program {
   setLanguage(code: string): boolean;
   language(): string;
   runMilliseconds(): number;
+  // The printed page of the diffusion and the free path (null in the other modes).
+  vesselPage(vmax: number, language: string): VesselPage | null;
   delete(): void;
 }
 
@@ -188,28 +191,6 @@ export interface SettingRange {
   start: number;
 }
 
-export interface ChartTickPlace {
-  offset: number;
-  label: string;
-}
-
-// A chart box's drawing as the core works it out (ChartMath.h), in the box's pixels.
-export interface ChartLayout {
-  frame: [number, number, number, number];
-  canPlot: boolean;
-  xTicks: ChartTickPlace[];
-  yTicks: ChartTickPlace[];
-  xLabelsTop: number;
-  yLabelsRight: number;
-  captionsShown: boolean;
-  yCaption: string;
-  xCaption: string;
-  yCaptionAt: [number, number];
-  xCaptionAt: [number, number];
-  points: [number, number][];
-  curve: [number, number][];
-}
-
 export interface StringVector {
   push_back(text: string): void;
   delete(): void;
@@ -229,17 +210,6 @@ export interface CoreModule extends EngineModule {
   cellValue(text: string): number;
   rowsReady(cells: StringVector): boolean;
   anyCellTyped(cells: StringVector): boolean;
-  chartLayout(
-    cells: StringVector,
-    mode: number,
-    xCaption: string,
-    fromZero: boolean,
-    drawCurve: boolean,
-    curve: number,
-    width: number,
-    height: number,
-    code: string,
-  ): ChartLayout;
 }
 
 // The cells' texts as the module takes them; deleted after the call.

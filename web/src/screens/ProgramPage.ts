@@ -16,13 +16,29 @@ import {
   type Texts,
   type ToldMessage,
 } from "../engine/core";
+import { drawChart, type ChartInput } from "../chart";
+import * as files from "../files";
+import type { FrameSource } from "../files";
+import * as print from "../print";
+import type { TableColumns } from "../print";
+import type { SpriteAtlas } from "../render/sprites";
 import type { RunControl } from "../run/RunControl";
-import { chartLayout, drawChart, type ChartInput } from "./chartBox";
 import { button, el, setText, show, type Box } from "./dom";
 import { picture, setPicture } from "./pictures";
 
-const kModeFreePath = 3;
 const kHyperbola = 1;
+// The modes whose printed page redraws the vessel; the others print the screen's picture.
+const kModeDiffusion = 1;
+const kModeFreePath = 2;
+// Each mode's print job, by the page's text names.
+const jobTitles: Record<number, string> = {
+  1: "page.diffusionJob",
+  2: "page.freePathJob",
+  3: "page.diffusionJob",
+  4: "page.wallJob",
+  6: "page.heatJob",
+  7: "page.pressureJob",
+};
 const rowCount = 17;
 
 // Menu buttons in the desktop's order: the six topics by TopicId.
@@ -158,6 +174,7 @@ export class ProgramPage {
   private readonly dialog: HTMLDialogElement;
   private studyChartInput: ChartInput | null = null;
   private freePathChartInput: ChartInput | null = null;
+  private whitePaper: HTMLInputElement | null = null;
   private studyChoices = 0;
   private messageQueue: ToldMessage[] = [];
 
@@ -165,7 +182,7 @@ export class ProgramPage {
     private readonly overlay: HTMLElement,
     readonly core: CoreModule,
     readonly control: RunControl,
-    private readonly savePicture: () => void,
+    private readonly sprites: SpriteAtlas,
   ) {
     this.languages = core.languages();
     this.ranges = core.settingRanges();
@@ -325,6 +342,16 @@ export class ProgramPage {
       view.append(label);
       this.viewBoxes.push(box);
     }
+    // Print on white: the page's own choice, read when "Drukuj" prints the screen's picture.
+    const white = el("input");
+    white.type = "checkbox";
+    white.checked = true;
+    white.name = "page.whitePaper";
+    const whiteLabel = el("label");
+    whiteLabel.append(white, this.named(el("span"), "page.whitePaper"));
+    this.titles.push([whiteLabel, "page.whitePaperHint"]);
+    view.append(whiteLabel);
+    this.whitePaper = white;
     // The languages, each by its own name, so that a pupil finds theirs whatever the page speaks.
     const language = el("select", "menu-button language", [16, 664, 249, 33]);
     language.name = "language";
@@ -496,7 +523,8 @@ export class ProgramPage {
     const draw = button("", [312, 277, 155, 30], () => this.drawFreePathChart());
     draw.dataset["draw"] = "free-path";
     this.named(draw, "study.drawChart");
-    const print = button("", [475, 277, 155, 30], () => window.print());
+    const print = button("", [475, 277, 155, 30], () => void this.printTable("free-path"));
+    print.dataset["print"] = "free-path";
     this.named(print, "study.printTable");
     const options = el("fieldset", "options", [312, 356, 318, 96]);
     const legend = el("legend");
@@ -518,7 +546,18 @@ export class ProgramPage {
       ),
     );
     const clear = this.clearButton(this.freePathTable, [40, 364 + 24 * 17 - 320 + 4, 249, 26]);
-    area.append(this.freePathTable.element, this.freePathChart, draw, print, run, options, clear);
+    // Under the options, in the columns of the draw and print buttons.
+    const saves = this.saveButtons("free-path", [312, 458, 155, 30], [475, 458, 155, 30]);
+    area.append(
+      this.freePathTable.element,
+      this.freePathChart,
+      draw,
+      print,
+      run,
+      options,
+      clear,
+      ...saves,
+    );
     p.append(area);
 
     p = this.pane(Pane.WallCollisions, 2, t("wallPaneTitle"));
@@ -818,7 +857,7 @@ export class ProgramPage {
     const print = make(
       3,
       () => this.texts["page.print"]!,
-      () => window.print(),
+      () => void this.printRun(),
     );
     print.dataset["tool"] = "print";
     make(
@@ -829,7 +868,7 @@ export class ProgramPage {
     make(
       5,
       () => this.texts["page.savePicture"]!,
-      () => this.savePicture(),
+      () => void this.savePicture(),
     ).dataset["tool"] = "save";
     return { tools, pause, parameters, print };
   }
@@ -886,7 +925,8 @@ export class ProgramPage {
     const draw = button("", [320, 452, 168, 26], () => this.drawStudyChart());
     draw.dataset["draw"] = "study";
     this.named(draw, "study.drawChart");
-    const print = button("", [496, 452, 142, 26], () => window.print());
+    const print = button("", [496, 452, 142, 26], () => void this.printTable("study"));
+    print.dataset["print"] = "study";
     this.named(print, "study.printTable");
     const run = button("run-button", [320, 484, 318, 33], () =>
       this.act((p) => p.hideStudyTable()),
@@ -896,8 +936,15 @@ export class ProgramPage {
     this.named(memo, "study.memo78");
     const note = el("p", "exact-note", [320, 608, 318, 48]);
     this.text(note, () => this.currentStudy()?.exactNote ?? "");
-    const clear = this.clearButton(this.studyTable, [320, 574, 168, 26]);
+    const clear = this.clearButton(this.studyTable, [32, 630, 250, 24]);
+    const [saveTable, saveChart] = this.saveButtons(
+      "study",
+      [320, 574, 168, 26],
+      [496, 574, 142, 26],
+    );
     pane.append(
+      saveTable,
+      saveChart,
       this.studyTable.element,
       title,
       instruction,
@@ -927,43 +974,49 @@ export class ProgramPage {
 
   // ---- charts
 
-  private drawStudyChart(): void {
-    const cells = this.studyTable.texts();
-    if (!withCells(this.core, cells, (list) => this.core.rowsReady(list))) {
-      this.tell([{ error: false, title: this.texts["product"]!, text: this.texts["fillTable"]! }]);
-      return;
-    }
-    const study = this.currentStudy();
-    this.studyChartInput = {
-      cells,
-      mode: this.shown.studyChartMode || 7,
-      xCaption: study ? this.studyXCaption() : "",
-      fromZero: true,
-      drawCurve: true,
-      curve: study?.curve ?? 0,
+  // The table's rows as the core reads its cells, the curve and the options, as the desktop's
+  // chart takes them. The options stand in the free-path pane only, yet hold for both tables.
+  private chartInput(table: "study" | "free-path"): ChartInput {
+    const study = table === "study";
+    const cells = (study ? this.studyTable : this.freePathTable).texts();
+    const studyMode = this.shown.studyChartMode;
+    return {
+      rows: cells.map((c) => this.core.cellValue(c)),
+      kind: study ? (this.currentStudy()?.curve ?? 0) : kHyperbola,
+      mode: study && studyMode !== 0 ? studyMode : this.shown.mode,
+      xCaption: study ? (this.currentStudy()?.chartXCaption ?? "") : "",
+      scaleFromZero: this.freePathOptions[0]!.checked,
+      drawCurve: this.freePathOptions[2]!.checked,
       language: this.language,
     };
+  }
+
+  // The study table wants its first two rows; the free-path table any filled row. Says so when
+  // it lacks them.
+  private tableReady(table: "study" | "free-path"): boolean {
+    const rows = this.chartInput(table).rows;
+    const ready =
+      table === "study"
+        ? withCells(this.core, this.studyTable.texts(), (list) => this.core.rowsReady(list))
+        : rows.some((v, k) => k % 2 === 0 && v !== -1 && rows[k + 1] !== -1);
+    if (!ready)
+      this.tell([{ error: false, title: this.texts["product"]!, text: this.texts["fillTable"]! }]);
+    return ready;
+  }
+
+  private drawStudyChart(): void {
+    if (!this.tableReady("study")) return;
+    this.studyChartInput = this.chartInput("study");
     this.paintChart(this.studyChart, this.studyChartInput);
   }
 
-  private studyXCaption(): string {
-    const study = this.currentStudy();
-    return study ? study.chartXCaption : "";
-  }
-
   private drawFreePathChart(): void {
-    this.freePathChartInput = {
-      cells: this.freePathTable.texts(),
-      mode: kModeFreePath,
-      xCaption: "",
-      fromZero: this.freePathOptions[0]!.checked,
-      drawCurve: this.freePathOptions[2]!.checked,
-      curve: kHyperbola,
-      language: this.language,
-    };
+    // No check here: an empty table gives an empty chart.
+    this.freePathChartInput = this.chartInput("free-path");
     this.paintChart(this.freePathChart, this.freePathChartInput);
   }
 
+  // The one painter of the screen, the files and the paper.
   private paintChart(canvas: HTMLCanvasElement, input: ChartInput): void {
     const width = 318;
     const height = 225;
@@ -973,10 +1026,183 @@ export class ProgramPage {
     const context = canvas.getContext("2d");
     if (!context) return;
     context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    const layout = chartLayout(this.core, width, height, input);
-    drawChart(context, width, height, layout);
-    canvas.dataset["points"] = String(layout.points.length);
-    canvas.dataset["curve"] = String(layout.curve.length);
+    const plan = drawChart(context, width, height, input);
+    canvas.dataset["points"] = String(plan.points.length / 2);
+    canvas.dataset["curve"] = String(plan.curve.length / 2);
+  }
+
+  // ---- files and paper
+
+  private saveButtons(
+    table: "study" | "free-path",
+    tableBox: Box,
+    chartBox: Box,
+  ): [HTMLButtonElement, HTMLButtonElement] {
+    const saveTable = button("save-button", tableBox, () => this.saveTable(table));
+    saveTable.dataset["saveTable"] = table;
+    this.named(saveTable, "page.saveTable");
+    this.titles.push([saveTable, "page.saveTableHint"]);
+    const saveChart = button("save-button", chartBox, () => this.chooseChartFile(table));
+    saveChart.dataset["saveChart"] = table;
+    this.named(saveChart, "page.saveChart");
+    this.titles.push([saveChart, "page.saveChartHint"]);
+    return [saveTable, saveChart];
+  }
+
+  // The column headings as the table shows them, a hidden part as an empty text.
+  private studyHeadings(): { x: string[]; y: [string, string, string, string] } {
+    const s = this.currentStudy();
+    const pressure = s?.pressure ?? true;
+    const y = !s
+      ? this.texts["study.defaultY"]!
+      : pressure
+        ? this.texts["study.pressureHeading"]!
+        : this.texts["study.temperatureHeading"]!;
+    return {
+      x: [
+        s?.headingX1 ?? this.texts["study.defaultX1"]!,
+        s?.headingX2 ?? this.texts["study.defaultX2"]!,
+      ],
+      y: [
+        y,
+        pressure ? this.texts["study.multiplier"]! : "",
+        pressure ? this.texts["study.exponent"]! : "",
+        this.texts["study.unit"]!,
+      ],
+    };
+  }
+
+  private saveTable(table: "study" | "free-path"): void {
+    if (!this.tableReady(table)) return;
+    const rows = this.chartInput(table).rows;
+    const name = this.texts["page.tableFile"]!;
+    if (table === "study") {
+      const h = this.studyHeadings();
+      files.saveTableCsv(name, files.oneLineHeading(h.x), files.studyYHeading(...h.y), rows);
+    } else {
+      const t = this.texts;
+      files.saveTableCsv(
+        name,
+        files.oneLineHeading([t["page.freePathX1"]!, t["page.freePathX2"]!]),
+        files.oneLineHeading([t["page.freePathY1"]!, t["page.freePathY2"]!]),
+        rows,
+      );
+    }
+  }
+
+  // A PNG picture or a PDF page, as the desktop's save dialog offers them.
+  private chooseChartFile(table: "study" | "free-path"): void {
+    if (!this.tableReady(table)) return;
+    const chart = this.chartInput(table);
+    const png = this.texts["page.chartFile"]!;
+    const pdf = png.replace(/\.png$/i, "") + ".pdf";
+    const [pngCaption, pdfCaption] = this.texts["page.chartFilter"]!.split(";;");
+    const body = el("div", "file-choice");
+    const choice = (caption: string, kind: string, save: () => Promise<void>): void => {
+      const b = button("", undefined, () => {
+        this.dialog.close();
+        void this.saving(save());
+      });
+      b.dataset["file"] = kind;
+      b.textContent = caption;
+      body.append(b);
+    };
+    choice(pngCaption ?? "PNG", "png", () => files.saveChartPng(png, chart));
+    choice(pdfCaption ?? "PDF", "pdf", () => files.saveChartPdf(pdf, chart));
+    this.openDialog(this.texts["page.chartDialogTitle"]!, body, this.texts["page.cancel"]!);
+  }
+
+  private async saving(work: Promise<void>): Promise<void> {
+    try {
+      await work;
+    } catch (error) {
+      this.tell([{ error: true, title: this.texts["product"]!, text: String(error) }]);
+    }
+  }
+
+  // The run's picture as the buffer holds it now.
+  private frame(): FrameSource | null {
+    const program = this.control.program;
+    if (!program.redraw()) return null;
+    return {
+      sprites: this.sprites,
+      ascent: (points) => this.core.textAscent(points),
+      words: program.words().slice(),
+      texts: program.texts().slice(),
+    };
+  }
+
+  private async savePicture(): Promise<void> {
+    const frame = this.frame();
+    if (frame) await this.saving(files.saveSimulationPng(this.texts["page.pictureFile"]!, frame));
+  }
+
+  // The time the print dialog is up counts as paused, and the run goes on afterwards, as on
+  // the desktop.
+  private async pausedMeanwhile(work: () => Promise<void>): Promise<void> {
+    const running = this.shown.running;
+    if (running) this.act((p) => p.pauseOrResume());
+    try {
+      await this.saving(work());
+    } finally {
+      if (running && !this.shown.running) this.act((p) => p.pauseOrResume());
+    }
+  }
+
+  // "Drukuj": the diffusion and the free path print their vessel redrawn; the others the
+  // screen's picture, on white paper unless the view says otherwise.
+  private async printRun(): Promise<void> {
+    const mode = this.shown.mode;
+    const title = this.texts[jobTitles[mode] ?? ""];
+    if (!title) return;
+    await this.pausedMeanwhile(async () => {
+      if (mode === kModeDiffusion || mode === kModeFreePath) {
+        const vmax = this.control.program.value(Setting.MaxSpeed);
+        const vessel = this.control.program.vesselPage(vmax, this.language);
+        if (vessel) await print.printVessel(title, vessel, this.sprites);
+        return;
+      }
+      const frame = this.frame();
+      if (frame) await print.printSimulation(title, frame, this.whitePaper?.checked ?? true);
+    });
+  }
+
+  // "Drukuj tabelę i wykres": the chart in the upper half of an A4 page, the filled rows
+  // below, the study and the date above.
+  private async printTable(table: "study" | "free-path"): Promise<void> {
+    if (table === "study" && !this.tableReady(table)) return;
+    const chart = this.chartInput(table);
+    const study = (
+      table === "study"
+        ? (this.studyPanel.querySelector(".study-title")?.textContent ?? "")
+        : this.texts["freePathStudyTitle"]!
+    ).trim();
+    const title = study ? this.texts["page.tableJob"]! + study : this.texts["page.diffusionJob"]!;
+    const today = this.today();
+    const heading = study ? `${study}, ${today}` : today;
+    let columns: TableColumns | null = null;
+    if (chart.mode === kModeFreePath) {
+      columns = { x: this.texts["page.printedCount"]!, y: this.texts["page.printedFreePath"]! };
+    } else if (chart.mode === 5 || chart.mode === 7) {
+      const h = this.studyHeadings();
+      const [quantity, multiplier, exponent, unit] = h.y;
+      columns = {
+        x: `${h.x[0]} ${h.x[1]}`,
+        y: multiplier ? `${quantity} ${multiplier}` : quantity,
+        yExponent: exponent,
+        yUnit: unit,
+      };
+    }
+    await this.saving(print.printTable(title, { chart, columns, heading }));
+  }
+
+  // The date as the language writes it ("dd.MM.yyyy").
+  private today(): string {
+    const d = new Date();
+    const two = (n: number): string => String(n).padStart(2, "0");
+    return this.texts["page.dateFormat"]!.replace("dd", two(d.getDate()))
+      .replace("MM", two(d.getMonth() + 1))
+      .replace("yyyy", String(d.getFullYear()));
   }
 
   // ---- dialogs
@@ -1075,20 +1301,13 @@ export class ProgramPage {
     this.control.act(() => undefined);
     if (this.control.program.redraw()) this.onRedraw();
     this.retranslate();
+    // The charts drawn keep their numbers and take the language's captions and separator.
     if (this.studyChartInput) {
-      this.studyChartInput = {
-        ...this.studyChartInput,
-        cells: this.studyTable.texts(),
-        language: code,
-      };
+      this.studyChartInput = { ...this.studyChartInput, language: code };
       this.paintChart(this.studyChart, this.studyChartInput);
     }
     if (this.freePathChartInput) {
-      this.freePathChartInput = {
-        ...this.freePathChartInput,
-        cells: this.freePathTable.texts(),
-        language: code,
-      };
+      this.freePathChartInput = { ...this.freePathChartInput, language: code };
       this.paintChart(this.freePathChart, this.freePathChartInput);
     }
   }

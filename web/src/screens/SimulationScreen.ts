@@ -52,7 +52,7 @@ export class SimulationScreen {
         this.stage.element.dataset["run"] = this.state;
       },
     );
-    this.page = new ProgramPage(this.stage.overlay, core, this.control, () => this.savePicture());
+    this.page = new ProgramPage(this.stage.overlay, core, this.control, sprites);
     this.page.onRedraw = () => this.present();
     this.stage.element.dataset["run"] = this.state;
     window.addEventListener("keydown", (event) => this.onKey(event));
@@ -87,13 +87,6 @@ export class SimulationScreen {
   present(): void {
     this.renderer.replay(this.control.program.words(), this.control.program.texts());
     this.framesShown++;
-  }
-
-  private savePicture(): void {
-    const link = document.createElement("a");
-    link.download = "kinetra.png";
-    link.href = this.stage.canvas.toDataURL("image/png");
-    link.click();
   }
 
   private redraw(): void {
