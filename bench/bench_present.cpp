@@ -1,11 +1,13 @@
 // Time to present a frame of the pressure experiment at its heaviest on screens of four sizes:
-// the surface's comparison with the frame before and the paint of the 1024 x 768 picture scaled
-// to fill the screen's height, either all of it (as every frame once did) or only the tiles that
-// changed. The simulation's own advance and rendering are left out.
+// the surface's comparison with the frame before and the paint to fill the screen's height,
+// either of the 1024 x 768 picture enlarged with smoothing, all of it (as every frame once did) or
+// only the tiles that changed, or of the frame's draw calls drawn again at the screen's pixels
+// in the changed tiles. The simulation's own advance and rendering are left out.
 #include <QImage>
 #include <QPainter>
 
 #include "BenchSupport.h"
+#include "display/ScaledDrawing.h"
 #include "display/Surface.h"
 #include "display/SurfaceView.h"
 
@@ -14,7 +16,11 @@ namespace {
 void Present(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    const bool whole = state.range(2) != 0;
+    // 1: the whole picture, 0: the picture's changed tiles, 2: the calls drawn at the pixels.
+    const int way = static_cast<int>(state.range(2));
+    const bool whole = way == 1;
+    const bool drawn = way == 2;
+    ScaledDrawing drawing;
     ModeRun run(kModePressure, ContactSearch::Grid);
     Settle(*run.sim, FrameOf);
     Surface surface;
@@ -31,12 +37,20 @@ void Present(benchmark::State& state) {
         FrameOf(*run.sim, surface);
         state.ResumeTiming();
         surface.Present();
-        const QRegion region = whole ? all : SurfaceView::RepaintRegion(surface.Changed());
+        const QRegion region =
+            whole ? all
+                  : SurfaceView::RepaintRegion(drawn ? surface.Changed() | surface.CommandsChanged()
+                                                     : surface.Changed());
         QPainter painter(&screen);
         painter.translate((width - Surface::kWidth * scale) / 2,
                           (height - Surface::kHeight * scale) / 2);
         painter.scale(scale, scale);
-        SurfaceView::PaintPicture(painter, surface.Front(), region);
+        // At the surface's own size the view shows the picture itself.
+        if (drawn && scale != 1.0) {
+            drawing.Paint(painter, surface.FrontCommands(), region);
+        } else {
+            SurfaceView::PaintPicture(painter, surface.Front(), region);
+        }
         painter.end();
         benchmark::DoNotOptimize(screen.constBits());
         long area = 0;
@@ -45,15 +59,20 @@ void Present(benchmark::State& state) {
         painted += double(area) / (Surface::kWidth * Surface::kHeight);
     }
     state.counters["painted"] = benchmark::Counter(painted, benchmark::Counter::kAvgIterations);
-    state.SetLabel(whole ? "whole picture" : "changed tiles");
+    state.SetLabel(whole ? "whole picture" : drawn ? "drawn at the pixels" : "changed tiles");
 }
 
 void Screens(benchmark::internal::Benchmark* b) {
     for (const auto& [w, h] : {std::pair{1024, 768}, {1920, 1080}, {2560, 1440}, {3840, 2160}}) {
         b->Args({w, h, 1});
         b->Args({w, h, 0});
+        b->Args({w, h, 2});
     }
-    b->ArgNames({"w", "h", "whole"})->Unit(benchmark::kMicrosecond)->Iterations(kTimedTicks);
+    // The painter enlarges pictures on worker threads too: count the whole process's time.
+    b->ArgNames({"w", "h", "way"})
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(kTimedTicks)
+        ->MeasureProcessCPUTime();
 }
 
 BENCHMARK(Present)->Apply(Screens);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The share of one core the running program takes, on virtual X screens of five sizes, with the
-# pressure experiment at its heaviest (500 particles, the top speed factor): painting only what
-# changed ("tiles") beside painting the whole picture every frame ("whole", KINETRA_REPAINT=whole,
-# as every frame was painted before), side by side in one run. The machine is shared: run it when
-# it is quiet, and read the two columns against each other.
+# pressure experiment at its heaviest (500 particles, the top speed factor), three ways side by
+# side in one run: the 1024 x 768 picture enlarged with smoothing and painted whole every frame
+# (KINETRA_REPAINT=whole KINETRA_SCALING=picture, as every frame was painted before), the same
+# picture painted only where it changed (KINETRA_SCALING=picture), and the frame's draw calls
+# drawn at the screen's own pixels where they changed (the default). The machine is shared: run
+# it when it is quiet, and read the columns against each other.
 # Usage: bench/screen_load.sh [build dir] [seconds per measurement]
 # Needs Xvfb, xdotool and a build with tests (for control_places); a Release build is the fair one.
 set -euo pipefail
@@ -24,13 +26,14 @@ ticks=$(getconf CLK_TCK)
 busy() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 measure() {
-    local size=$1 repaint=$2 display=$3
+    local size=$1 repaint=$2 scaling=$3 display=$4
     local w=${size%x*} h=${size#*x}
     Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     local xvfb=$!
     export DISPLAY=:$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR KINETRA_REPAINT="$repaint" "$program" --lang pl \
+    env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR KINETRA_REPAINT="$repaint" KINETRA_SCALING="$scaling" \
+        "$program" --lang pl \
         >/dev/null 2>&1 &
     local pid=$!
     sleep 3
@@ -51,7 +54,7 @@ measure() {
     before=$(busy "$pid")
     sleep "$seconds"
     after=$(busy "$pid")
-    [ -n "${KINETRA_SCREEN_LOAD_SHOTS:-}" ] && import -window root "$KINETRA_SCREEN_LOAD_SHOTS/$size-$repaint.png"
+    [ -n "${KINETRA_SCREEN_LOAD_SHOTS:-}" ] && import -window root "$KINETRA_SCREEN_LOAD_SHOTS/$size-$repaint-${scaling:-drawn}.png"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
@@ -60,11 +63,12 @@ measure() {
         'BEGIN { printf "%.1f%%", 100 * (a - b) / t / s }'
 }
 
-printf '| %-9s | %-13s | %-13s |\n' screen "whole picture" "changed tiles"
-printf '|%s|%s|%s|\n' ----------- --------------- ---------------
+printf '| %-9s | %-13s | %-13s | %-13s |\n' screen "whole picture" "changed tiles" "drawn at px"
+printf '|%s|%s|%s|%s|\n' ----------- --------------- --------------- ---------------
 display=$((300 + RANDOM % 300))
 for size in 1024x768 1366x768 1920x1080 2560x1440 3840x2160; do
-    old=$(measure "$size" whole "$display")
-    new=$(measure "$size" tiles "$((display + 1))")
-    printf '| %-9s | %13s | %13s |\n' "$size" "$old" "$new"
+    whole=$(measure "$size" whole picture "$display")
+    tiles=$(measure "$size" tiles picture "$((display + 1))")
+    drawn=$(measure "$size" tiles "" "$((display + 2))")
+    printf '| %-9s | %13s | %13s | %13s |\n' "$size" "$whole" "$tiles" "$drawn"
 done

@@ -34,6 +34,8 @@ void Surface::FillSurface(uint16_t colour) {
 }
 
 void Surface::FillRect(int left, int top, int right, int bottom, uint16_t colour) {
+    Record({Command::Kind::Fill, left, top, right, bottom, Rgb565ToRgb(colour), {}},
+           QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, kWidth);
@@ -53,6 +55,8 @@ void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
     const auto& list = SpriteList(set);
     if (index < 0 || index >= static_cast<int>(list.size())) return;
     const Sprite& sprite = list[static_cast<std::size_t>(index)];
+    Record({Command::Kind::Sprite, static_cast<int>(set), index, x, y, 0, {}},
+           QRect(x, y, sprite.picture.width(), sprite.picture.height()).adjusted(-1, -1, 1, 1));
     uchar* const bits = back_.bits();
     const qsizetype stride = back_.bytesPerLine();
     for (const Sprite::Run& run : sprite.runs) {
@@ -86,8 +90,12 @@ void Surface::SurfaceTextOut(int x, int y, int size, const std::string& text) {
     painter_.setPen(QColor(250, 250, 250));
     painter_.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font_);
-    painter_.drawText(x, y + metrics.ascent(),
-                      QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    const QString string = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    painter_.drawText(x, y + metrics.ascent(), string);
+    // Text of a larger font may come out a little wider than this one's.
+    const int width = metrics.horizontalAdvance(string);
+    Record({Command::Kind::Text, x, y, size, 0, 0, text},
+           QRect(x, y, width, metrics.height()).adjusted(-4, -4, 4 + width / 10, 4));
 }
 
 int Surface::TextWidth(const std::string& text) {
@@ -110,6 +118,10 @@ void Surface::MoveTo(int x, int y) {
 }
 
 void Surface::LineTo(int x, int y) {
+    Record({Command::Kind::Line, penX_, penY_, x, y, pen_, {}},
+           QRect(QPoint(std::min(penX_, x), std::min(penY_, y)),
+                 QPoint(std::max(penX_, x), std::max(penY_, y)))
+               .adjusted(-2, -2, 2, 2));
     // Bresenham from the current point, leaving out the end point.
     int cx = penX_;
     int cy = penY_;
@@ -140,6 +152,30 @@ void Surface::LineTo(int x, int y) {
 
 void Surface::ReleaseText() {
     if (painter_.isActive()) painter_.end();
+}
+
+void Surface::Record(Command command, QRect reach) {
+    constexpr int columns = kWidth / kTile;
+    constexpr int rows = kHeight / kTile;
+    if (backTiles_.empty()) backTiles_.assign(columns * rows, 0);
+    uint64_t hash = 1469598103934665603ull;
+    auto mix = [&hash](uint64_t v) { hash = (hash ^ v) * 1099511628211ull; };
+    mix(static_cast<uint64_t>(command.kind));
+    for (int v : {command.a, command.b, command.c, command.d})
+        mix(static_cast<uint32_t>(v));
+    mix(command.colour);
+    for (char ch : command.text)
+        mix(static_cast<unsigned char>(ch));
+    reach &= QRect(0, 0, kWidth, kHeight);
+    if (!reach.isEmpty()) {
+        for (int row = reach.top() / kTile; row <= reach.bottom() / kTile; ++row) {
+            for (int column = reach.left() / kTile; column <= reach.right() / kTile; ++column) {
+                uint64_t& tile = backTiles_[static_cast<std::size_t>(row * columns + column)];
+                tile = (tile ^ hash) * 1099511628211ull + 1;
+            }
+        }
+    }
+    backCommands_.push_back(std::move(command));
 }
 
 QRegion Surface::ChangedRegion(const QImage& before, const QImage& after) {
@@ -176,5 +212,23 @@ void Surface::Present() {
     ReleaseText();
     changed_ = ChangedRegion(front_, back_);
     std::swap(back_, front_);
+    std::swap(backCommands_, frontCommands_);
+    backCommands_.clear();
+    constexpr int columns = kWidth / kTile;
+    if (backTiles_.empty()) backTiles_.assign(columns * (kHeight / kTile), 0);
+    if (frontTiles_.size() != backTiles_.size()) {
+        commandsChanged_ = QRegion(0, 0, kWidth, kHeight);
+    } else {
+        commandsChanged_ = QRegion();
+        for (std::size_t i = 0; i < backTiles_.size(); ++i) {
+            if (backTiles_[i] != frontTiles_[i]) {
+                const int column = static_cast<int>(i) % columns;
+                const int row = static_cast<int>(i) / columns;
+                commandsChanged_ += QRect(column * kTile, row * kTile, kTile, kTile);
+            }
+        }
+    }
+    std::swap(backTiles_, frontTiles_);
+    backTiles_.assign(frontTiles_.size(), 0);
     if (onPresent_) onPresent_();
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QRegion>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "engine/Canvas.h"
 
@@ -50,8 +52,28 @@ class Surface final : public Canvas {
     // Bold Arial at a point size of a 96-dpi screen.
     static QFont SurfaceFont(int size);
 
+    // One draw call of a frame, kept so that a scaled view can draw the frame again at its
+    // device's own pixels instead of enlarging the picture.
+    struct Command {
+        enum class Kind : uint8_t { Fill, Sprite, Text, Line };
+        Kind kind;
+        // Fill: left, top, right, bottom; Sprite: set, index, x, y; Text: x, y, size;
+        // Line: from x, from y, to x, to y.
+        int a, b, c, d;
+        QRgb colour;  // of a fill or a line
+        std::string text;
+    };
+    // The draw calls of the last presented picture, in order.
+    const std::vector<Command>& FrontCommands() const { return frontCommands_; }
+
+    // The tiles in which the last presented draw calls differ from the ones before: drawn again
+    // at a device's own pixels, these are the tiles that may look different, even where the
+    // surface's own pixels came out the same (a vector turned by less than a pixel).
+    const QRegion& CommandsChanged() const { return commandsChanged_; }
+
   private:
     void BeginText();
+    void Record(Command command, QRect reach);
 
     QImage back_;
     QImage front_;
@@ -61,5 +83,12 @@ class Surface final : public Canvas {
     int penX_ = 0;
     int penY_ = 0;
     std::function<void()> onPresent_;
+    std::vector<Command> backCommands_;
+    std::vector<Command> frontCommands_;
+    // For each tile, a hash of the draw calls that reach it, in order: the frame being drawn's
+    // and the last presented one's.
+    std::vector<uint64_t> backTiles_;
+    std::vector<uint64_t> frontTiles_;
+    QRegion commandsChanged_{0, 0, kWidth, kHeight};
     QRegion changed_{0, 0, kWidth, kHeight};
 };

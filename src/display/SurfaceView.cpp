@@ -11,13 +11,19 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(Surface::kWidth, Surface::kHeight);
     wholeRepaint_ = qEnvironmentVariable("KINETRA_REPAINT") == QLatin1String("whole");
+    pictureScaling_ = qEnvironmentVariable("KINETRA_SCALING") == QLatin1String("picture");
     surface_.SetPresentHandler([this] {
-        if (wholeRepaint_) {
-            update();
-        } else if (!surface_.Changed().isEmpty()) {
-            update(RepaintRegion(surface_.Changed()));
-        }
+        const QRegion region = AfterPresent();
+        if (!region.isEmpty()) update(region);
     });
+}
+
+QRegion SurfaceView::AfterPresent() const {
+    if (wholeRepaint_) return QRegion(0, 0, Surface::kWidth, Surface::kHeight);
+    // Drawn at the device's pixels, a call may change them where the surface's did not.
+    if (drawn_) return RepaintRegion(surface_.Changed() | surface_.CommandsChanged());
+    if (surface_.Changed().isEmpty()) return QRegion();
+    return RepaintRegion(surface_.Changed());
 }
 
 QRegion SurfaceView::RepaintRegion(const QRegion& changed) {
@@ -45,6 +51,16 @@ void SurfaceView::PaintPicture(QPainter& painter, const QImage& picture, const Q
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const QTransform device = painter.deviceTransform();
+    if (!pictureScaling_ && std::abs(device.m11() - 1.0) > 1e-6 &&
+        device.type() <= QTransform::TxScale && device.m11() == device.m22() &&
+        ScaledDrawing::Drawable(surface_.FrontCommands())) {
+        drawing_.Paint(painter, surface_.FrontCommands(),
+                       wholeRepaint_ ? QRegion(rect()) : event->region());
+        drawn_ = true;
+        return;
+    }
+    drawn_ = false;
     if (wholeRepaint_) {
         const double scale = painter.deviceTransform().m11();
         if (std::abs(scale - std::round(scale)) > 1e-6) {
