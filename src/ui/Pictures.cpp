@@ -294,14 +294,19 @@ void WallGlyph(QPainter& p) {
     BounceScene(p, 19.5);
 }
 
-void ThermometerGlyph(QPainter& p) {
+// A glass tube with its bulb and red column; `tube` is the glass, the bulb sits at its foot.
+void Thermometer(QPainter& p, const QRectF& tube, QPointF bulb, qreal bulbRadius, qreal columnTop) {
     p.setPen(QPen(QColor(90, 110, 130), 1.0));
     p.setBrush(QColor(235, 242, 250));
-    p.drawRoundedRect(QRectF(9.5, 1.5, 6, 17), 3, 3);
-    Ball(p, {12.5, 19.5}, 4.2, QColor(220, 30, 30));
+    p.drawRoundedRect(tube, 3, 3);
+    Ball(p, bulb, bulbRadius, QColor(220, 30, 30));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(220, 30, 30));
-    p.drawRect(QRectF(11.3, 8, 2.4, 10));
+    p.drawRect(QRectF(11.3, columnTop, 2.4, 10));
+}
+
+void ThermometerGlyph(QPainter& p) {
+    Thermometer(p, QRectF(9.5, 1.5, 6, 17), {12.5, 19.5}, 4.2, 8);
     p.setPen(QPen(QColor(60, 70, 90), 0.9));
     for (qreal y = 4; y <= 15; y += 2.75)
         p.drawLine(QPointF(16.5, y), QPointF(19, y));
@@ -440,13 +445,7 @@ void TopicBounce(QPainter& p) {
 
 // A thermometer in a moving gas: the faster the particles, the higher its red column.
 void TopicThermometer(QPainter& p) {
-    p.setPen(QPen(QColor(90, 110, 130), 1.0));
-    p.setBrush(QColor(235, 242, 250));
-    p.drawRoundedRect(QRectF(9.5, 2.5, 6, 15.5), 3, 3);
-    Ball(p, {12.5, 18.5}, 3.9, QColor(220, 30, 30));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(220, 30, 30));
-    p.drawRect(QRectF(11.3, 7.5, 2.4, 10));
+    Thermometer(p, QRectF(9.5, 2.5, 6, 15.5), {12.5, 18.5}, 3.9, 7.5);
     for (QPointF q : {QPointF(4.5, 8.5), QPointF(20.5, 12.5), QPointF(5.5, 16.5)})
         Ball(p, q, 2.0, kYellow);
 }
