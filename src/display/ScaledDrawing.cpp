@@ -9,10 +9,7 @@
 #include "display/Sprites.h"
 
 bool ScaledDrawing::Drawable(const std::vector<Surface::Command>& commands) {
-    if (commands.empty()) return false;
-    const Surface::Command& first = commands.front();
-    return first.kind == Surface::Command::Kind::Fill && first.a <= 0 && first.b <= 0 &&
-           first.c >= Surface::kWidth && first.d >= Surface::kHeight;
+    return !commands.empty() && Surface::CoversSurface(commands.front());
 }
 
 const QImage& ScaledDrawing::SpriteAt(int set, int index, int width, int height, double scale) {
@@ -72,10 +69,14 @@ void ScaledDrawing::Paint(QPainter& painter, const std::vector<Surface::Command>
         painter.fillRect(l, t, X(right) - l, Y(bottom) - t, QColor::fromRgb(colour));
     };
 
-    for (const Surface::Command& c : commands) {
+    // Each device pixel of the background is filled once, not once per fill laid over it.
+    const std::vector<QRegion> fills = Surface::ShownFills(commands, 0);
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const Surface::Command& c = commands[i];
         switch (c.kind) {
             case Kind::Fill:
-                fill(c.a, c.b, c.c, c.d, c.colour);
+                for (const QRect& rect : fills[i])
+                    fill(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1, c.colour);
                 break;
             case Kind::Sprite: {
                 // On the device's grid, so that pieces laid side by side (a pipe, a liquid column)

@@ -18,9 +18,7 @@ Surface::Surface()
     front_.fill(0xFF000000u);
 }
 
-Surface::~Surface() {
-    if (painter_.isActive()) painter_.end();
-}
+Surface::~Surface() = default;
 
 QFont Surface::SurfaceFont(int size) {
     QFont font(QStringLiteral("Arial"));
@@ -33,40 +31,34 @@ void Surface::FillSurface(uint16_t colour) {
     FillRect(0, 0, kWidth, kHeight, colour);
 }
 
-void Surface::FillRect(int left, int top, int right, int bottom, uint16_t colour) {
-    Record({Command::Kind::Fill, left, top, right, bottom, Rgb565ToRgb(colour), {}},
-           QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, kWidth);
-    bottom = std::min(bottom, kHeight);
-    if (left >= right || top >= bottom) return;
-    const QRgb c = Rgb565ToRgb(colour);
+namespace {
+
+// Fills above this many pixels hide what lies under them; smaller ones are simply drawn.
+constexpr int kHidingArea = 32 * 32;
+
+void WriteFill(QImage& picture, QRect rect, QRgb colour) {
+    rect &= QRect(0, 0, Surface::kWidth, Surface::kHeight);
+    if (rect.isEmpty()) return;
     // One detach check for the whole rectangle, not one per row.
-    uchar* const bits = back_.bits();
-    const qsizetype stride = back_.bytesPerLine();
-    for (int y = top; y < bottom; ++y) {
+    uchar* const bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        std::fill(line + left, line + right, c);
+        std::fill(line + rect.left(), line + rect.right() + 1, colour);
     }
 }
 
-void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
-    const auto& list = SpriteList(set);
-    if (index < 0 || index >= static_cast<int>(list.size())) return;
-    const Sprite& sprite = list[static_cast<std::size_t>(index)];
-    Record({Command::Kind::Sprite, static_cast<int>(set), index, x, y, 0, {}},
-           QRect(x, y, sprite.picture.width(), sprite.picture.height()).adjusted(-1, -1, 1, 1));
-    uchar* const bits = back_.bits();
-    const qsizetype stride = back_.bytesPerLine();
+void WriteSprite(QImage& picture, const Sprite& sprite, int x, int y) {
+    uchar* const bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
     for (const Sprite::Run& run : sprite.runs) {
         const int row = y + run.y;
-        if (row < 0 || row >= kHeight) continue;
+        if (row < 0 || row >= Surface::kHeight) continue;
         int from = x + run.x;
         int to = from + run.length;
         const int skip = std::max(0, -from);
         from = std::max(from, 0);
-        to = std::min(to, kWidth);
+        to = std::min(to, Surface::kWidth);
         if (from >= to) continue;
         const auto* src =
             reinterpret_cast<const QRgb*>(sprite.picture.constScanLine(run.y)) + run.x + skip;
@@ -77,23 +69,57 @@ void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
     }
 }
 
-void Surface::BeginText() {
-    if (painter_.isActive()) return;
-    painter_.begin(&back_);
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+// Bresenham from (cx, cy) to (x, y), leaving out the end point.
+void WriteLine(QImage& picture, int cx, int cy, int x, int y, QRgb pen) {
+    const int dx = std::abs(x - cx);
+    const int dy = -std::abs(y - cy);
+    const int sx = cx < x ? 1 : -1;
+    const int sy = cy < y ? 1 : -1;
+    int err = dx + dy;
+    // One detach check for the whole line, not one per pixel.
+    uchar* const bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    while (cx != x || cy != y) {
+        if (cx >= 0 && cy >= 0 && cx < Surface::kWidth && cy < Surface::kHeight)
+            reinterpret_cast<QRgb*>(bits + cy * stride)[cx] = pen;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            cx += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            cy += sy;
+        }
+    }
+}
+
+QRect FillRectOf(const Surface::Command& c) {
+    return QRect(QPoint(c.a, c.b), QPoint(c.c - 1, c.d - 1)) &
+           QRect(0, 0, Surface::kWidth, Surface::kHeight);
+}
+
+}  // namespace
+
+void Surface::FillRect(int left, int top, int right, int bottom, uint16_t colour) {
+    Record({Command::Kind::Fill, left, top, right, bottom, Rgb565ToRgb(colour), {}},
+           QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+}
+
+void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
+    const auto& list = SpriteList(set);
+    if (index < 0 || index >= static_cast<int>(list.size())) return;
+    const Sprite& sprite = list[static_cast<std::size_t>(index)];
+    Record({Command::Kind::Sprite, static_cast<int>(set), index, x, y, 0, {}},
+           QRect(x, y, sprite.picture.width(), sprite.picture.height()).adjusted(-1, -1, 1, 1));
 }
 
 void Surface::SurfaceTextOut(int x, int y, int size, const std::string& text) {
-    BeginText();
     font_ = SurfaceFont(size);
-    painter_.setFont(font_);
-    painter_.setPen(QColor(250, 250, 250));
-    painter_.setBrush(Qt::NoBrush);
     const QFontMetrics metrics(font_);
-    const QString string = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-    painter_.drawText(x, y + metrics.ascent(), string);
     // Text of a larger font may come out a little wider than this one's.
-    const int width = metrics.horizontalAdvance(string);
+    const int width =
+        metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
     Record({Command::Kind::Text, x, y, size, 0, 0, text},
            QRect(x, y, width, metrics.height()).adjusted(-4, -4, 4 + width / 10, 4));
 }
@@ -105,7 +131,6 @@ int Surface::TextWidth(const std::string& text) {
 
 void Surface::SetFontSize(int size) {
     font_.setPixelSize(static_cast<int>(std::lround(size * 4.0 / 3.0)));
-    if (painter_.isActive()) painter_.setFont(font_);
 }
 
 void Surface::SetPenColour(Rgb colour) {
@@ -122,39 +147,98 @@ void Surface::LineTo(int x, int y) {
            QRect(QPoint(std::min(penX_, x), std::min(penY_, y)),
                  QPoint(std::max(penX_, x), std::max(penY_, y)))
                .adjusted(-2, -2, 2, 2));
-    // Bresenham from the current point, leaving out the end point.
-    int cx = penX_;
-    int cy = penY_;
-    const int dx = std::abs(x - cx);
-    const int dy = -std::abs(y - cy);
-    const int sx = cx < x ? 1 : -1;
-    const int sy = cy < y ? 1 : -1;
-    int err = dx + dy;
-    // One detach check for the whole line, not one per pixel.
-    uchar* const bits = back_.bits();
-    const qsizetype stride = back_.bytesPerLine();
-    while (cx != x || cy != y) {
-        if (cx >= 0 && cy >= 0 && cx < kWidth && cy < kHeight)
-            reinterpret_cast<QRgb*>(bits + cy * stride)[cx] = pen_;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            cx += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            cy += sy;
-        }
-    }
     penX_ = x;
     penY_ = y;
 }
 
-void Surface::ReleaseText() {
-    if (painter_.isActive()) painter_.end();
+void Surface::ReleaseText() {}
+
+bool Surface::CoversSurface(const Command& c) {
+    return c.kind == Command::Kind::Fill && c.a <= 0 && c.b <= 0 && c.c >= kWidth && c.d >= kHeight;
+}
+
+std::vector<QRegion> Surface::ShownFills(const std::vector<Command>& commands, std::size_t from) {
+    std::vector<QRegion> shown(commands.size() - std::min(from, commands.size()));
+    QRegion hidden;
+    for (std::size_t i = commands.size(); i-- > from;) {
+        const Command& c = commands[i];
+        if (c.kind != Command::Kind::Fill) continue;
+        const QRect rect = FillRectOf(c);
+        if (rect.isEmpty()) continue;
+        QRegion& here = shown[i - from];
+        if (rect.width() * rect.height() < kHidingArea) {
+            here = rect;
+            continue;
+        }
+        here = QRegion(rect) - hidden;
+        hidden += rect;
+    }
+    return shown;
+}
+
+void Surface::Rasterise(QImage& picture, const std::vector<Command>& commands, std::size_t from) {
+    const std::vector<QRegion> fills = ShownFills(commands, from);
+    // Begun at the first text; pixels of the other calls go straight into the picture beside it.
+    QPainter painter;
+    for (std::size_t i = from; i < commands.size(); ++i) {
+        const Command& c = commands[i];
+        switch (c.kind) {
+            case Command::Kind::Fill:
+                for (const QRect& rect : fills[i - from])
+                    WriteFill(picture, rect, c.colour);
+                break;
+            case Command::Kind::Sprite:
+                WriteSprite(picture,
+                            SpriteList(static_cast<SpriteSet>(c.a))[static_cast<std::size_t>(c.b)],
+                            c.c, c.d);
+                break;
+            case Command::Kind::Line:
+                WriteLine(picture, c.a, c.b, c.c, c.d, c.colour);
+                break;
+            case Command::Kind::Text: {
+                if (!painter.isActive()) {
+                    painter.begin(&picture);
+                    painter.setRenderHint(QPainter::TextAntialiasing, true);
+                    painter.setPen(QColor(250, 250, 250));
+                    painter.setBrush(Qt::NoBrush);
+                }
+                const QFont font = SurfaceFont(c.c);
+                painter.setFont(font);
+                painter.drawText(c.a, c.b + QFontMetrics(font).ascent(),
+                                 QString::fromUtf8(c.text.data(), static_cast<int>(c.text.size())));
+                break;
+            }
+        }
+    }
+}
+
+void Surface::Catch(QImage& picture, const std::vector<Command>& commands, std::size_t& drawn) {
+    if (drawn >= commands.size()) return;
+    Rasterise(picture, commands, drawn);
+    drawn = commands.size();
+}
+
+const QImage& Surface::Back() const {
+    Catch(back_, backCommands_, backDrawn_);
+    return back_;
+}
+
+const QImage& Surface::Front() const {
+    Catch(front_, frontCommands_, frontDrawn_);
+    return front_;
+}
+
+void Surface::BeginFrame(const Command* first) {
+    frameBegun_ = true;
+    // The frame is drawn over the picture presented before the last one, as it stands with all
+    // its calls, unless it begins by covering everything.
+    if (first == nullptr || !CoversSurface(*first)) Catch(back_, backCommands_, backDrawn_);
+    backCommands_.clear();
+    backDrawn_ = 0;
 }
 
 void Surface::Record(Command command, QRect reach) {
+    if (!frameBegun_) BeginFrame(&command);
     constexpr int columns = kWidth / kTile;
     constexpr int rows = kHeight / kTile;
     if (backTiles_.empty()) backTiles_.assign(columns * rows, 0);
@@ -209,11 +293,8 @@ QRegion Surface::ChangedRegion(const QImage& before, const QImage& after) {
 }
 
 void Surface::Present() {
-    ReleaseText();
-    changed_ = ChangedRegion(front_, back_);
-    std::swap(back_, front_);
-    std::swap(backCommands_, frontCommands_);
-    backCommands_.clear();
+    if (!frameBegun_) BeginFrame(nullptr);
+    frameBegun_ = false;
     constexpr int columns = kWidth / kTile;
     if (backTiles_.empty()) backTiles_.assign(columns * (kHeight / kTile), 0);
     if (frontTiles_.size() != backTiles_.size()) {
@@ -228,6 +309,18 @@ void Surface::Present() {
             }
         }
     }
+    // Two frames that each begin by covering the surface differ in their pixels only where
+    // their calls differ; any other frame is compared pixel by pixel.
+    const bool bothCover = !frontCommands_.empty() && CoversSurface(frontCommands_.front()) &&
+                           !backCommands_.empty() && CoversSurface(backCommands_.front());
+    if (pixelsOnDemand_ && bothCover) {
+        changed_ = commandsChanged_;
+    } else {
+        changed_ = ChangedRegion(Front(), Back());
+    }
+    std::swap(back_, front_);
+    std::swap(backDrawn_, frontDrawn_);
+    std::swap(backCommands_, frontCommands_);
     std::swap(backTiles_, frontTiles_);
     backTiles_.assign(frontTiles_.size(), 0);
     if (onPresent_) onPresent_();

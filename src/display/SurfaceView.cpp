@@ -58,9 +58,11 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
         drawing_.Paint(painter, surface_.FrontCommands(),
                        wholeRepaint_ ? QRegion(rect()) : event->region());
         drawn_ = true;
+        surface_.SetPixelsOnDemand(true);
         return;
     }
     drawn_ = false;
+    surface_.SetPixelsOnDemand(false);
     if (wholeRepaint_) {
         const double scale = painter.deviceTransform().m11();
         if (std::abs(scale - std::round(scale)) > 1e-6) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <random>
+#include <string>
 
 #include "display/Rgb565.h"
 #include "display/Sprites.h"
@@ -165,4 +167,114 @@ TEST(Surface, PresentShowsTheFinishedFrame) {
     surface.Present();
     EXPECT_EQ(presented, 1);
     EXPECT_EQ(RgbToRgb565(surface.Front().pixel(500, 500)), 1111);
+}
+
+namespace {
+
+// A frame of random calls: large and small fills (some past the edges), sprites, lines and
+// text, beginning with a cover of the whole surface or not.
+void RandomFrame(std::mt19937& random, Canvas& canvas, bool cover) {
+    auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    if (cover) canvas.FillSurface(static_cast<uint16_t>(pick(0, 0xFFFF)));
+    const int calls = pick(5, 40);
+    for (int n = 0; n < calls; ++n) {
+        const int x = pick(-60, 1050);
+        const int y = pick(-60, 790);
+        switch (pick(0, 4)) {
+            case 0:
+                canvas.FillRect(x, y, x + pick(1, 400), y + pick(1, 300),
+                                static_cast<uint16_t>(pick(0, 0xFFFF)));
+                break;
+            case 1:
+                canvas.FillRect(x, y, x + pick(1, 12), y + pick(1, 12),
+                                static_cast<uint16_t>(pick(0, 0xFFFF)));
+                break;
+            case 2:
+                canvas.DrawSprite(SpriteSet::DXImageList1, pick(0, kSpriteCount1 - 1), x, y);
+                break;
+            case 3:
+                canvas.SetPenColour(MakeRgb(pick(0, 255), pick(0, 255), pick(0, 255)));
+                canvas.MoveTo(x, y);
+                canvas.LineTo(x + pick(-80, 80), y + pick(-80, 80));
+                break;
+            default:
+                canvas.SurfaceTextOut(x, y, pick(8, 20), "p = " + std::to_string(pick(0, 999)));
+                break;
+        }
+    }
+}
+
+// Writes every call as it comes: the picture read back after each one.
+class CallByCall final : public Canvas {
+  public:
+    explicit CallByCall(Surface& surface) : s_(surface) {}
+    void FillSurface(uint16_t c) override {
+        Then([&] { s_.FillSurface(c); });
+    }
+    void FillRect(int l, int t, int r, int b, uint16_t c) override {
+        Then([&] { s_.FillRect(l, t, r, b, c); });
+    }
+    void DrawSprite(SpriteSet set, int i, int x, int y) override {
+        Then([&] { s_.DrawSprite(set, i, x, y); });
+    }
+    void SurfaceTextOut(int x, int y, int size, const std::string& text) override {
+        Then([&] { s_.SurfaceTextOut(x, y, size, text); });
+    }
+    int TextWidth(const std::string& text) override { return s_.TextWidth(text); }
+    void SetFontSize(int size) override { s_.SetFontSize(size); }
+    void SetPenColour(Rgb colour) override { s_.SetPenColour(colour); }
+    void MoveTo(int x, int y) override { s_.MoveTo(x, y); }
+    void LineTo(int x, int y) override {
+        Then([&] { s_.LineTo(x, y); });
+    }
+    void ReleaseText() override { s_.ReleaseText(); }
+    void Present() override { s_.Present(); }
+
+  private:
+    template <typename Call>
+    void Then(Call call) {
+        call();
+        (void)s_.Back();
+    }
+    Surface& s_;
+};
+
+}  // namespace
+
+// Calls are written into the picture later than they are made, fills hidden by later fills are
+// skipped, and a view drawing the calls itself asks for pixels only now and then: the pictures
+// are the same as writing each call at once, and the changed tiles hold every changed pixel.
+TEST(Surface, WritingCallsLateGivesThePicturesOfWritingThemAtOnce) {
+    Surface atOnce, late, onDemand;
+    onDemand.SetPixelsOnDemand(true);
+    CallByCall byCall(atOnce);
+    QImage shown = atOnce.Front();
+    for (int frame = 0; frame < 120; ++frame) {
+        // Mostly frames that cover the surface first, as the program draws them.
+        const bool cover = frame % 7 != 3 && frame % 11 != 5;
+        for (Canvas* canvas : {static_cast<Canvas*>(&byCall), static_cast<Canvas*>(&late),
+                               static_cast<Canvas*>(&onDemand)}) {
+            std::mt19937 random(static_cast<unsigned>(frame));
+            RandomFrame(random, *canvas, cover);
+            canvas->Present();
+        }
+        ASSERT_EQ(late.Front(), atOnce.Front()) << frame;
+        ASSERT_EQ(late.Changed(), atOnce.Changed()) << frame;
+        // Every pixel that changed lies in a tile the view is told to paint again.
+        const QImage& now = atOnce.Front();
+        for (int y = 0; y < Surface::kHeight; ++y) {
+            for (int x = 0; x < Surface::kWidth; ++x) {
+                if (now.pixel(x, y) != shown.pixel(x, y)) {
+                    ASSERT_TRUE(onDemand.Changed().contains(QPoint(x, y))) << frame;
+                }
+            }
+        }
+        shown = now;
+        // Now and then somebody looks: the picture is the same whenever it is asked for.
+        if (frame % 5 == 0 || frame % 7 == 4) {
+            ASSERT_EQ(onDemand.Front(), now) << frame;
+        }
+    }
 }
