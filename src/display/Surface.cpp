@@ -13,7 +13,7 @@
 Surface::Surface()
     : back_(kWidth, kHeight, QImage::Format_RGB32),
       front_(kWidth, kHeight, QImage::Format_RGB32),
-      font_(SurfaceFont(12)) {
+      fontPixels_(SurfaceFont(12).pixelSize()) {
     back_.fill(0xFF000000u);
     front_.fill(0xFF000000u);
 }
@@ -114,23 +114,40 @@ void Surface::DrawSprite(SpriteSet set, int index, int x, int y) {
            QRect(x, y, sprite.picture.width(), sprite.picture.height()).adjusted(-1, -1, 1, 1));
 }
 
+const QFontMetrics& Surface::MetricsOf(int pixels) {
+    auto it = metrics_.find(pixels);
+    if (it == metrics_.end()) {
+        QFont font = SurfaceFont(12);
+        font.setPixelSize(pixels);
+        it = metrics_.emplace(pixels, QFontMetrics(font)).first;
+    }
+    return it->second;
+}
+
+int Surface::Advance(int pixels, const std::string& text) {
+    if (widths_.size() > 1024) widths_.clear();
+    auto [it, added] = widths_.try_emplace({pixels, text}, 0);
+    if (added) {
+        it->second = MetricsOf(pixels).horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    }
+    return it->second;
+}
+
 void Surface::SurfaceTextOut(int x, int y, int size, const std::string& text) {
-    font_ = SurfaceFont(size);
-    const QFontMetrics metrics(font_);
+    fontPixels_ = SurfaceFont(size).pixelSize();
+    const int width = Advance(fontPixels_, text);
     // Text of a larger font may come out a little wider than this one's.
-    const int width =
-        metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
     Record({Command::Kind::Text, x, y, size, 0, 0, text},
-           QRect(x, y, width, metrics.height()).adjusted(-4, -4, 4 + width / 10, 4));
+           QRect(x, y, width, MetricsOf(fontPixels_).height()).adjusted(-4, -4, 4 + width / 10, 4));
 }
 
 int Surface::TextWidth(const std::string& text) {
-    return QFontMetrics(font_).horizontalAdvance(
-        QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    return Advance(fontPixels_, text);
 }
 
 void Surface::SetFontSize(int size) {
-    font_.setPixelSize(static_cast<int>(std::lround(size * 4.0 / 3.0)));
+    fontPixels_ = static_cast<int>(std::lround(size * 4.0 / 3.0));
 }
 
 void Surface::SetPenColour(Rgb colour) {

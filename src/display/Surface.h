@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -103,7 +105,13 @@ class Surface final : public Canvas {
     mutable std::size_t frontDrawn_ = 0;
     bool pixelsOnDemand_ = false;
     bool frameBegun_ = false;  // the frame being drawn has its first call
-    QFont font_;
+    // The current font's pixel size (bold Arial), and the metrics and widths measured so far:
+    // the same captions are measured every frame.
+    int fontPixels_;
+    const QFontMetrics& MetricsOf(int pixels);
+    int Advance(int pixels, const std::string& text);
+    std::map<int, QFontMetrics> metrics_;
+    std::map<std::pair<int, std::string>, int> widths_;
     QRgb pen_ = 0xFF000000u;
     int penX_ = 0;
     int penY_ = 0;
