@@ -78,6 +78,14 @@ void MovingFrame(Surface& surface, std::mt19937& random, int frame) {
         const int y = 100 + static_cast<int>(random() % 480);
         surface.DrawSprite(SpriteSet::DXImageList1, i, x, y);
     }
+    // Long still lines across tiles that change and tiles that do not, and a moving one.
+    surface.SetPenColour(MakeRgb(90, 200, 90));
+    surface.MoveTo(30, 40);
+    surface.LineTo(1010, 700);
+    surface.MoveTo(1000, 10);
+    surface.LineTo(60, 760);
+    surface.MoveTo(333, 0);
+    surface.LineTo(420, 767);
     surface.SetPenColour(MakeRgb(200, 40, 40));
     surface.MoveTo(700, 300);
     surface.LineTo(700 + frame * 7, 330 + frame * 3);
