@@ -56,8 +56,10 @@ DeviceLine ToDevice(double scale, double dx, double dy, int x0, int y0, int x1, 
     line.centre = (b0 + 0.5 + ((0.5 - shiftA) / scale - (a0 + 0.5)) * line.slope) * scale + shiftB;
     constexpr double kOne = 65536.0;
     line.step = std::llround(line.slope * kOne);
-    line.low = std::llround((line.centre - scale / 2 + 0.5) * kOne);
-    line.high = std::llround((line.centre + scale / 2 + 0.5) * kOne);
+    // Shown smaller than the surface, a line stays one device pixel across, without gaps.
+    const double width = std::max(scale, 1.0);
+    line.low = std::llround((line.centre - width / 2 + 0.5) * kOne);
+    line.high = std::llround((line.centre + width / 2 + 0.5) * kOne);
     // The surface's pixels along the axis: from the start, leaving out the end.
     const int first = a1 > a0 ? a0 : a1 + 1;
     const int last = a1 > a0 ? a1 - 1 : a0;

@@ -243,3 +243,38 @@ TEST(SurfaceView, DrawingAtTheDevicesPixelsComesCloseToTheSmoothedPicture) {
         EXPECT_LT(far, static_cast<int>(blocks.size()) / 200) << scale;
     }
 }
+
+// Drawn at the device's pixels, a slanted line is unbroken along its longer axis and as wide as
+// a surface pixel enlarged: at least one device pixel when shown smaller, about `scale` larger.
+TEST(SurfaceView, SlantedLinesAreUnbrokenAndAsWideAsAnEnlargedPixel) {
+    Surface surface;
+    surface.FillSurface(0);
+    surface.SetPenColour(MakeRgb(255, 0, 0));
+    surface.MoveTo(100, 100);
+    surface.LineTo(900, 400);  // longer across
+    surface.MoveTo(950, 50);
+    surface.LineTo(700, 700);  // longer down
+    surface.Present();
+    SurfaceView view(surface);
+    const QRegion whole(0, 0, Surface::kWidth, Surface::kHeight);
+    for (double scale : {0.85, 1080.0 / 768, 2160.0 / 768}) {
+        const QImage shown = Painted(view, scale, nullptr, whole);
+        auto red = [&](int x, int y) { return shown.pixel(x, y) == qRgb(255, 0, 0); };
+        const int margin = static_cast<int>(std::ceil(scale)) + 1;
+        int widest = 0;
+        for (int x = static_cast<int>(100 * scale) + margin; x < 900 * scale - margin; ++x) {
+            int count = 0;
+            for (int y = static_cast<int>(90 * scale); y < 410 * scale; ++y)
+                count += red(x, y) ? 1 : 0;
+            ASSERT_GE(count, 1) << "scale " << scale << ", column " << x;
+            if (x < 690 * scale) widest = std::max(widest, count);  // left of the other line
+        }
+        EXPECT_LE(widest, std::max(1, static_cast<int>(std::ceil(scale)))) << scale;
+        for (int y = static_cast<int>(50 * scale) + margin; y < 700 * scale - margin; ++y) {
+            int count = 0;
+            for (int x = static_cast<int>(690 * scale); x < 960 * scale; ++x)
+                count += red(x, y) ? 1 : 0;
+            ASSERT_GE(count, 1) << "scale " << scale << ", row " << y;
+        }
+    }
+}
