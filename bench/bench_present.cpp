@@ -1,8 +1,9 @@
 // Time to present a frame of the pressure experiment at its heaviest on screens of four sizes:
-// the surface's comparison with the frame before and the paint to fill the screen's height,
-// either of the 1024 x 768 picture enlarged with smoothing, all of it (as every frame once did) or
-// only the tiles that changed, or of the frame's draw calls drawn again at the screen's pixels
-// in the changed tiles. The simulation's own advance and rendering are left out.
+// the surface's present and the paint to fill the screen's height, either of the 1024 x 768
+// picture (written from the frame's calls and compared with the one before) enlarged with
+// smoothing, all of it (as every frame once did) or only the tiles that changed, or of the
+// frame's draw calls drawn again at the screen's pixels in the changed tiles, the surface then
+// writing no picture. The simulation's advance and the renderer's calls are left out.
 #include <QImage>
 #include <QPainter>
 
