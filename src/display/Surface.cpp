@@ -13,7 +13,7 @@
 Surface::Surface()
     : back_(kWidth, kHeight, QImage::Format_RGB32),
       front_(kWidth, kHeight, QImage::Format_RGB32),
-      fontPixels_(SurfaceFont(12).pixelSize()) {
+      fontPixels_(FontPixels(12)) {
     back_.fill(0xFF000000u);
     front_.fill(0xFF000000u);
 }
@@ -23,7 +23,7 @@ Surface::~Surface() = default;
 QFont Surface::SurfaceFont(int size) {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    font.setPixelSize(static_cast<int>(std::lround(size * 4.0 / 3.0)));
+    font.setPixelSize(FontPixels(size));
     return font;
 }
 
@@ -135,7 +135,7 @@ int Surface::Advance(int pixels, const std::string& text) {
 }
 
 void Surface::SurfaceTextOut(int x, int y, int size, const std::string& text) {
-    fontPixels_ = SurfaceFont(size).pixelSize();
+    fontPixels_ = FontPixels(size);
     const int width = Advance(fontPixels_, text);
     // Text of a larger font may come out a little wider than this one's.
     Record({Command::Kind::Text, x, y, size, 0, 0, text},
@@ -147,7 +147,7 @@ int Surface::TextWidth(const std::string& text) {
 }
 
 void Surface::SetFontSize(int size) {
-    fontPixels_ = static_cast<int>(std::lround(size * 4.0 / 3.0));
+    fontPixels_ = FontPixels(size);
 }
 
 void Surface::SetPenColour(Rgb colour) {

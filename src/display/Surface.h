@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <string>
@@ -60,6 +61,8 @@ class Surface final : public Canvas {
 
     // Bold Arial at a point size of a 96-dpi screen.
     static QFont SurfaceFont(int size);
+    // Its pixel size: points of a 96-dpi screen.
+    static int FontPixels(int size) { return static_cast<int>(std::lround(size * 4.0 / 3.0)); }
 
     // One draw call of a frame, kept so that a scaled view can draw the frame again at its
     // device's own pixels instead of enlarging the picture.
